@@ -1,0 +1,25 @@
+#pragma once
+// Crash-safe replacement of a list file: the new content is written completely to a
+// temporary file in the same folder, flushed, and renamed over the old name in one step.
+// At every instant the old or the new file exists, whole.
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace lerno {
+
+enum class ErsetzenSchritt { Oeffnen, Schreiben, Flushen, Umbenennen };
+
+// Test seam: when set, called before each step; returning false makes that step fail.
+using ErsetzenFehlerHook = std::function<bool(ErsetzenSchritt)>;
+void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
+
+// Replaces ziel by inhalt. False on any failure; ziel is then unchanged and no
+// temporary file is left behind.
+bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
+
+// Replaces ziel by the file quelle (already complete on disk) in one rename step.
+// False on failure; ziel is then unchanged.
+bool DateiErsetzenDurch(const QString& ziel, const QString& quelle);
+
+} // namespace lerno

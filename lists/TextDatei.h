@@ -1,0 +1,33 @@
+#pragma once
+// List files are Windows-1252 with CR LF. All decoding and encoding happens here.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace lerno {
+
+// Decodes one Windows-1252 byte string; every byte value maps to one character.
+QString AusCp1252(const QByteArray& bytes);
+
+// Encodes to Windows-1252; nullopt when a character cannot be represented.
+std::optional<QByteArray> NachCp1252(const QString& text);
+
+// True when every character of text has a Windows-1252 byte.
+bool IstCp1252(const QString& text);
+
+// Reads all lines (CR LF, a lone LF, or a last line without line end).
+// nullopt when the file cannot be opened or read.
+std::optional<QStringList> ZeilenLesen(const QString& pfad);
+
+// Number of lines, without decoding; nullopt on a read error.
+std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
+
+// Appends line + CR LF in one write, creating the file when missing.
+// False when the file cannot be opened or written, or the text is not cp1252.
+bool ZeileAnhaengen(const QString& pfad, const QString& zeile);
+
+// Opens for appending and closes again: creates a missing file empty, leaves an existing one alone.
+bool DateiAnlegen(const QString& pfad);
+
+} // namespace lerno

@@ -1,0 +1,30 @@
+#pragma once
+// Helpers shared by the test programs.
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace testhilfen {
+
+QByteArray LiesBytes(const QString& pfad);
+void SchreibeBytes(const QString& pfad, const QByteArray& bytes);
+
+// UTF-8 source text (umlauts in string literals) as Windows-1252 bytes.
+QByteArray Cp(const char* utf8);
+
+// Several record lines, each followed by CR LF, as Windows-1252 bytes.
+QByteArray CpZeilen(std::initializer_list<const char*> zeilen);
+
+// A fresh program folder for one test; Programmordner() points at it while it lives.
+class TempProgrammordner {
+public:
+    TempProgrammordner();
+    ~TempProgrammordner();
+    QString pfad() const;                       // the program folder
+    QString datei(const QString& name) const;   // program folder + "/" + name
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+} // namespace testhilfen

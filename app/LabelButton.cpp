@@ -1,0 +1,65 @@
+#include "app/LabelButton.h"
+
+#include "app/Schriften.h"
+#include "app/Twips.h"
+
+#include <QMouseEvent>
+
+namespace lerno {
+
+LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top, int width,
+                         int height, double punkt)
+    : QLabel(text, parent), entwurf_(TwRect(left, top, width, height))
+{
+    setObjectName(text);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true); // hover needs moves without a pressed button
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    setPalette(p);
+    setSchrift(punkt, false);
+}
+
+void LabelButton::setSchrift(double punkt, bool fett)
+{
+    setFont(MsSansSerif(punkt, fett));
+    anpassen();
+}
+
+void LabelButton::anpassen()
+{
+    // Like an auto-sized label: the height follows the text; a text wider than the
+    // designed width grows to both sides so nothing is clipped.
+    const QFontMetrics fm(font());
+    const int breite = std::max(entwurf_.width(), fm.horizontalAdvance(text()) + 6);
+    const int hoehe = std::max(entwurf_.height(), fm.height() + 2);
+    const int links = entwurf_.center().x() - breite / 2;
+    setGeometry(links, entwurf_.top(), breite, hoehe);
+}
+
+void LabelButton::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        gedrueckt_ = true;
+    e->accept();
+}
+
+void LabelButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool klick = gedrueckt_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    gedrueckt_ = false;
+    e->accept();
+    if (klick)
+        emit clicked();
+}
+
+void LabelButton::mouseMoveEvent(QMouseEvent* e)
+{
+    e->accept();
+    emit mausBewegt();
+}
+
+} // namespace lerno

@@ -1,0 +1,44 @@
+#pragma once
+// A yellow text label used as a push button: transparent, centred, pointing hand.
+// The window applies the hover rule itself (with its own Hoverok flag); the label only
+// reports mouse moves and clicks and knows how to grow and shrink its font.
+#include <QLabel>
+
+namespace lerno {
+
+class LabelButton : public QLabel {
+    Q_OBJECT
+public:
+    // Placed at its designed twips rectangle; the height follows the text.
+    LabelButton(const QString& text, QWidget* parent, int left, int top, int width, int height,
+                double punkt = 12);
+
+    // Sets the font size and weight, keeping the label centred on its designed place.
+    void setSchrift(double punkt, bool fett);
+    bool istFett() const { return font().bold(); }
+    double punkt() const { return font().pointSizeF(); }
+
+    // The hover rule's two halves: enlarge, and back to the given size if bold.
+    void vergroessern(double punkt = 14) { setSchrift(punkt, true); }
+    void zuruecksetzenWennFett(double punkt = 12, bool fettBleiben = false)
+    {
+        if (istFett())
+            setSchrift(punkt, fettBleiben);
+    }
+
+signals:
+    void clicked();
+    void mausBewegt();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    void anpassen();
+    QRect entwurf_;
+    bool gedrueckt_ = false;
+};
+
+} // namespace lerno

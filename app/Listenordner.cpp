@@ -1,0 +1,35 @@
+#include "app/Listenordner.h"
+
+#include "lists/modfiles.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace lerno {
+
+ListenordnerErgebnis ListenordnerEinrichten(const QString& programmordner)
+{
+    ListenordnerErgebnis e;
+    const QString ordner = programmordner + QStringLiteral("/Vokabeln");
+    if (QDir::setCurrent(ordner)) {
+        e.ordnerBereit = true;
+        return e;
+    }
+    e.ersterStart = true;
+    if (!QDir().mkpath(ordner) || !QDir::setCurrent(ordner))
+        return e;
+    e.ordnerBereit = true;
+    for (const char* name : {"Demo.dva", "Demo.dvb", "Demo.dvc"}) {
+        const QString quelle = programmordner + "/" + QLatin1String(name);
+        const QString ziel = ordner + "/" + QLatin1String(name);
+        if (!QFile::exists(quelle))
+            continue;
+        if (!QFile::copy(quelle, ziel))
+            continue; // keep the source rather than lose the demo
+        if (!DateiEntfernen(quelle))
+            e.nichtGeloescht << quelle;
+    }
+    return e;
+}
+
+} // namespace lerno

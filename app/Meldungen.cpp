@@ -1,0 +1,47 @@
+#include "app/Meldungen.h"
+
+#include "lists/modfiles.h"
+
+#include <QMessageBox>
+
+namespace lerno {
+
+namespace {
+MeldungsBeobachter& beobachter()
+{
+    static MeldungsBeobachter b;
+    return b;
+}
+} // namespace
+
+void SetzeMeldungsBeobachter(MeldungsBeobachter b) { beobachter() = std::move(b); }
+
+void MeldungZeigen(QWidget* parent, const QString& text, const QString& titel)
+{
+    if (beobachter()) {
+        beobachter()(text, titel);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void DateifehlerMelden(QWidget* parent)
+{
+    MeldungZeigen(parent, QStringLiteral("Fehler beim öffnen der Datei"), QStringLiteral("Dateifehler"));
+}
+
+void LesefehlerMelden(QWidget* parent)
+{
+    MeldungZeigen(parent, QStringLiteral("Fehler"), QStringLiteral("Lesefehler der Datei"));
+}
+
+bool DateiLoeschen(const QString& pfad, QWidget* parent)
+{
+    if (DateiEntfernen(pfad))
+        return true;
+    DateifehlerMelden(parent);
+    return false;
+}
+
+} // namespace lerno

@@ -1,0 +1,25 @@
+#pragma once
+// Modal message boxes with a German text, a German title and one OK button.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace lerno {
+
+void MeldungZeigen(QWidget* parent, const QString& text, const QString& titel);
+
+// "Fehler beim öffnen der Datei" / "Dateifehler"
+void DateifehlerMelden(QWidget* parent = nullptr);
+// "Fehler" / "Lesefehler der Datei"
+void LesefehlerMelden(QWidget* parent = nullptr);
+
+// Deletes a file (a missing one is fine) and shows the file-error report when that fails.
+// Returns whether the file is gone, so a caller can skip a rename onto the same name.
+bool DateiLoeschen(const QString& pfad, QWidget* parent = nullptr);
+
+// Test seam: when set, messages are handed here instead of being shown modally.
+using MeldungsBeobachter = std::function<void(const QString& text, const QString& titel)>;
+void SetzeMeldungsBeobachter(MeldungsBeobachter beobachter);
+
+} // namespace lerno

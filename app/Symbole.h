@@ -1,0 +1,7 @@
+#pragma once
+#include <QIcon>
+
+namespace lerno {
+// The window icon: drawn here, no image file needed.
+QIcon Fenstersymbol();
+}

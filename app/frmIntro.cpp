@@ -1,0 +1,120 @@
+#include "app/frmIntro.h"
+
+#include "app/LabelButton.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Twips.h"
+#include "app/modBackground.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace lerno {
+
+namespace {
+constexpr int FensterBreite = 11685;
+constexpr int FensterHoehe = 8145;
+constexpr int Schritt = 30; // twips per tick
+} // namespace
+
+QString frmIntro::Laufbandtext()
+{
+    return QStringLiteral("Lerno Vokabeltrainer\n\n"
+                          "program by\ndas Lerno-Team\n\n"
+                          "Dezember 2026\n\n"
+                          "Vielen Dank an\nalle Testerinnen und Tester\n\n"
+                          "weitere Anregungen gerne\nan\ndas Lerno-Team");
+}
+
+frmIntro::frmIntro(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setFixedSize(Px(FensterBreite), Px(FensterHoehe));
+    setMouseTracking(true);
+
+    imgBackground = new PictureControl(this);
+    imgBackground->setGeometry(TwRect(0, 0, 11700, 8160));
+    imgBackground->laden(modBackground::Hintergrund1Pfad);
+    connect(imgBackground, &PictureControl::mausBewegt, this, &frmIntro::Form_MouseMove);
+
+    lbl1 = new QLabel(Laufbandtext(), this);
+    lbl1->setFont(TimesNewRoman(21.75, true));
+    lbl1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl1->setWordWrap(true);
+    lbl1->setAttribute(Qt::WA_TransparentForMouseEvents); // moves over the text are over the background
+    QPalette p = lbl1->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    lbl1->setPalette(p);
+
+    lblok = new LabelButton(QStringLiteral("ok"), this, 9360, 7320, 1395, 300);
+    lblok->hide();
+    connect(lblok, &LabelButton::clicked, this, &QDialog::accept);
+    connect(lblok, &LabelButton::mausBewegt, this, &frmIntro::lblok_MouseMove);
+
+    // Form_Load: the text starts just below the lower edge.
+    Durchlauf_ = 0;
+    setzeLbl1Top(Tw(height()));
+
+    TimerLaufband.setTimerType(Qt::PreciseTimer);
+    TimerLaufband.setInterval(5);
+    connect(&TimerLaufband, &QTimer::timeout, this, &frmIntro::TimerLaufband_Timer);
+    TimerLaufband.start();
+}
+
+int frmIntro::lbl1Hoehe() const { return 7335; }
+
+void frmIntro::setzeLbl1Top(int twips)
+{
+    lbl1Top_ = twips;
+    lbl1->setGeometry(Px(2880), Px(lbl1Top_), Px(5295), Px(lbl1Hoehe()));
+}
+
+void frmIntro::TimerLaufband_Timer()
+{
+    setzeLbl1Top(lbl1Top_ - Schritt);
+    if (lbl1Top_ <= -lbl1Hoehe()) {
+        Module1::SoundAbspielen(1);
+        ++Durchlauf_;
+        if (Durchlauf_ >= 1)
+            lblok->show();
+        setzeLbl1Top(Tw(height()));
+    }
+}
+
+void frmIntro::keyPressEvent(QKeyEvent* e)
+{
+    // The window sees every key first; only Escape does anything.
+    if (e->key() == Qt::Key_Escape)
+        close();
+    e->accept();
+}
+
+void frmIntro::done(int r)
+{
+    // However the window closes: applause.
+    TimerLaufband.stop();
+    Module1::SoundAbspielen(1);
+    QDialog::done(r);
+}
+
+void frmIntro::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void frmIntro::Form_MouseMove()
+{
+    Hoverok = true;
+    lblok->setSchrift(12, false);
+}
+
+void frmIntro::lblok_MouseMove()
+{
+    if (!Hoverok)
+        return;
+    lblok->vergroessern();
+    Hoverok = false;
+}
+
+} // namespace lerno

@@ -1,0 +1,60 @@
+#include "app/frmMiniMeldung.h"
+
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/modBackground.h"
+
+#include <QLabel>
+
+namespace lerno {
+
+frmMiniMeldung::frmMiniMeldung(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Mitteilung"));
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(4680), Px(3195));
+    setMouseTracking(true);
+
+    hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
+    connect(hintergrund, &PictureControl::mausBewegt, this, &frmMiniMeldung::Form_MouseMove);
+
+    lblMeldung = new QLabel(QStringLiteral("Meldung"), this);
+    lblMeldung->setGeometry(TwRect(480, 480, 3645, 1500));
+    lblMeldung->setFont(MsSansSerif(12, true));
+    lblMeldung->setAlignment(Qt::AlignCenter);
+    lblMeldung->setWordWrap(true);
+    lblMeldung->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette p = lblMeldung->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    lblMeldung->setPalette(p);
+
+    lblok = new LabelButton(QStringLiteral("ok"), this, 1680, 2520, 1395, 300);
+    connect(lblok, &LabelButton::clicked, this, &QDialog::accept);
+    connect(lblok, &LabelButton::mausBewegt, this, &frmMiniMeldung::lblok_MouseMove);
+}
+
+void frmMiniMeldung::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void frmMiniMeldung::Form_MouseMove()
+{
+    Hoverok = true;
+    lblok->zuruecksetzenWennFett();
+}
+
+void frmMiniMeldung::lblok_MouseMove()
+{
+    if (!Hoverok)
+        return;
+    lblok->vergroessern();
+    Hoverok = false;
+}
+
+} // namespace lerno

@@ -1,0 +1,201 @@
+#include "app/frmStart.h"
+
+#include "app/LabelButton.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Twips.h"
+#include "app/Symbole.h"
+#include "app/frmIntro.h"
+#include "app/modBackground.h"
+#include "app/modmkdir.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QElapsedTimer>
+
+namespace lerno {
+
+frmStart::frmStart()
+{
+    setWindowTitle(QStringLiteral("Lerno language"));
+    setWindowIcon(Fenstersymbol());
+    auto* flaeche = new QWidget(this);
+    flaeche->setMouseTracking(true);
+    setCentralWidget(flaeche);
+    setMouseTracking(true);
+    resize(Px(12315), Px(8475) + menuBar()->sizeHint().height());
+
+    ImgBackground = new PictureControl(flaeche);
+    connect(ImgBackground, &PictureControl::mausBewegt, this, &frmStart::LabelsZuruecksetzen);
+
+    lblEingabe = new LabelButton(QStringLiteral("Vokabeln eingeben"), flaeche, 360, 840, 3165, 300);
+    lblUeben1 = new LabelButton(QStringLiteral("Vokabeln üben 1"), flaeche, 960, 1920, 2775, 300);
+    lblUeben2 = new LabelButton(QStringLiteral("Vokabeln üben 2"), flaeche, 1200, 3120, 2655, 300);
+    lblUeben3 = new LabelButton(QStringLiteral("Vokabeln üben 3"), flaeche, 2040, 4200, 2595, 300);
+    lblLoeschen = new LabelButton(QStringLiteral("Vokabeln löschen"), flaeche, 2880, 5280, 2625, 300);
+    lblBearbeiten = new LabelButton(QStringLiteral("Vokabeln bearbeiten"), flaeche, 3960, 6240, 2835, 300);
+    lblTest = new LabelButton(QStringLiteral("Vokabeltest"), flaeche, 5520, 7080, 2595, 300);
+    lblEnde = new LabelButton(QStringLiteral("Programm beenden"), flaeche, 7440, 7800, 2895, 300);
+    for (LabelButton* l : labels())
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    connect(lblEnde, &LabelButton::clicked, this, &frmStart::lblEnde_Click);
+
+    menueAnlegen();
+    Form_Load();
+}
+
+std::array<LabelButton*, 8> frmStart::labels() const
+{
+    return {lblEingabe, lblUeben1, lblUeben2, lblUeben3, lblLoeschen, lblBearbeiten, lblTest, lblEnde};
+}
+
+void frmStart::menueAnlegen()
+{
+    mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnuVokEingabe = mnuDatei->addAction(QStringLiteral("&Vokabeln Eingeben"));
+    mnuVokUeb = mnuDatei->addMenu(QStringLiteral("Vokabeln &Üben"));
+    mnuUebe1 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &1"));
+    mnuUebe2 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &2"));
+    mnuUebe3 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &3"));
+    mnuDelFiles = mnuDatei->addAction(QStringLiteral("Vokabeln &löschen"));
+    mnuVokBearn = mnuDatei->addAction(QStringLiteral("Vokabeln &bearbeiten"));
+    mnuVokTest = mnuDatei->addAction(QStringLiteral("Vokabel &Test"));
+    mnuEnde = mnuDatei->addAction(QStringLiteral("&Programm beenden"));
+    mnuOptionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
+    mnuSound = mnuOptionen->addMenu(QStringLiteral("&Sound"));
+    mnuSoundan = mnuSound->addAction(QStringLiteral("Sound &an"));
+    mnuSoundaus = mnuSound->addAction(QStringLiteral("Sound a&us"));
+    mnuSoundan->setCheckable(true);
+    mnuSoundaus->setCheckable(true);
+    mnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
+    mnuIntro = mnuInfo->addAction(QStringLiteral("&Über das Programm"));
+
+    // Each menu item does exactly what its label's click does.
+    const std::pair<QAction*, LabelButton*> paare[] = {
+        {mnuVokEingabe, lblEingabe}, {mnuUebe1, lblUeben1},     {mnuUebe2, lblUeben2},
+        {mnuUebe3, lblUeben3},       {mnuDelFiles, lblLoeschen}, {mnuVokBearn, lblBearbeiten},
+        {mnuVokTest, lblTest},       {mnuEnde, lblEnde}};
+    for (auto [aktion, label] : paare)
+        connect(aktion, &QAction::triggered, label, &LabelButton::clicked);
+
+    connect(mnuSoundan, &QAction::triggered, this, &frmStart::mnuSoundan_Click);
+    connect(mnuSoundaus, &QAction::triggered, this, &frmStart::mnuSoundaus_Click);
+    connect(mnuIntro, &QAction::triggered, this, &frmStart::mnuIntro_Click);
+}
+
+void frmStart::Form_Load()
+{
+    modBackground::HintergrundPfade();
+    ImgBackground->laden(modBackground::Hintergrund2Pfad);
+    mnuSoundan_Click();
+    Module1::SoundsLaden();
+    bereit_ = modmkdir::VerzeichnisAnlegen(this);
+    HilfetexteSetzen();
+    Form_Resize();
+}
+
+void frmStart::HilfetexteSetzen()
+{
+    lblEingabe->setToolTip(QStringLiteral("Gib hier die Vokabeln ein, die du später üben möchtest"));
+    lblUeben1->setToolTip(QStringLiteral("Hier kannst du die von dir eingegebenen Vokabeln üben"));
+    lblUeben2->setToolTip(QStringLiteral(
+        "Hier kannst du die Vokabeln üben, die dir beim ersten Üben Schwierigkeiten gemacht haben"));
+    lblUeben3->setToolTip(QStringLiteral(
+        "Hier kannst du die Vokabeln üben, die dir auch beim zweiten Üben noch Schwierigkeiten gemacht haben"));
+}
+
+void frmStart::Form_Resize()
+{
+    // The picture always covers the whole client area; the labels keep their places.
+    ImgBackground->setGeometry(centralWidget()->rect());
+    ImgBackground->lower();
+}
+
+void frmStart::Form_Activate() { Neu = false; }
+
+void frmStart::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (erstesZeigen_) {
+        erstesZeigen_ = false;
+        Form_Activate();
+    }
+}
+
+void frmStart::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmStart::mouseMoveEvent(QMouseEvent* e)
+{
+    QMainWindow::mouseMoveEvent(e);
+    LabelsZuruecksetzen();
+}
+
+void frmStart::LabelsZuruecksetzen()
+{
+    Hoverok = true;
+    for (LabelButton* l : labels())
+        l->zuruecksetzenWennFett();
+}
+
+void frmStart::labelMausBewegt(LabelButton* label)
+{
+    if (!Hoverok)
+        return;
+    Module1::SoundAbspielen(2);
+    label->vergroessern();
+    Hoverok = false;
+}
+
+void frmStart::lblEnde_Click()
+{
+    Module1::SoundAbspielen(6);
+    if (Programmende) {
+        Programmende();
+        return;
+    }
+    // Every window goes at once, without its own closing handlers; the process stays
+    // only as long as the fanfare still sounds, at most a moment.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    auto* uhr = new QTimer(qApp);
+    auto* seit = new QElapsedTimer;
+    seit->start();
+    connect(uhr, &QTimer::timeout, qApp, [uhr, seit] {
+        if (!Module1::SpieltNoch() || seit->elapsed() > 1500) {
+            uhr->stop();
+            delete seit;
+            QCoreApplication::exit(0);
+        }
+    });
+    uhr->start(20);
+}
+
+void frmStart::mnuIntro_Click()
+{
+    frmIntro intro(this);
+    intro.exec();
+    Form_Activate();
+}
+
+void frmStart::mnuSoundan_Click()
+{
+    mnuSoundan->setChecked(true);
+    mnuSoundaus->setChecked(false);
+    Soundok = true;
+}
+
+void frmStart::mnuSoundaus_Click()
+{
+    mnuSoundaus->setChecked(true);
+    mnuSoundan->setChecked(false);
+    Soundok = false;
+}
+
+} // namespace lerno

@@ -1,0 +1,92 @@
+#pragma once
+// The start screen: the hub every function is reached from, and the owner of the
+// run-long variables through which the chosen list travels.
+#include <QMainWindow>
+#include <QtGlobal>
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace lerno {
+
+class LabelButton;
+class PictureControl;
+
+class frmStart : public QMainWindow {
+    Q_OBJECT
+public:
+    frmStart();
+
+    // Full path of the chosen list; empty = nothing chosen or cancelled.
+    static inline QString Filename;
+    // Which member of a triplet is wanted: 1 .dva, 2 .dvb, 3 .dvc.
+    static inline qint16 FileNr = 0;
+    // The chosen list is a newly named one.
+    static inline bool Neu = false;
+    // Sound effects on; switched on by the start-up.
+    static inline bool Soundok = false;
+
+    // False when start-up could not set up the list folder; the program then ends.
+    bool bereit() const { return bereit_; }
+
+    // Controls, public for the window tests.
+    PictureControl* ImgBackground = nullptr;
+    LabelButton* lblEingabe = nullptr;
+    LabelButton* lblUeben1 = nullptr;
+    LabelButton* lblUeben2 = nullptr;
+    LabelButton* lblUeben3 = nullptr;
+    LabelButton* lblLoeschen = nullptr;
+    LabelButton* lblBearbeiten = nullptr;
+    LabelButton* lblTest = nullptr;
+    LabelButton* lblEnde = nullptr;
+
+    QMenu* mnuDatei = nullptr;
+    QAction* mnuVokEingabe = nullptr;
+    QMenu* mnuVokUeb = nullptr;
+    QAction* mnuUebe1 = nullptr;
+    QAction* mnuUebe2 = nullptr;
+    QAction* mnuUebe3 = nullptr;
+    QAction* mnuDelFiles = nullptr;
+    QAction* mnuVokBearn = nullptr;
+    QAction* mnuVokTest = nullptr;
+    QAction* mnuEnde = nullptr;
+    QMenu* mnuOptionen = nullptr;
+    QMenu* mnuSound = nullptr;
+    QAction* mnuSoundan = nullptr;
+    QAction* mnuSoundaus = nullptr;
+    QMenu* mnuInfo = nullptr;
+    QAction* mnuIntro = nullptr;
+
+    std::array<LabelButton*, 8> labels() const;
+
+    // Test seam: what ending the program does (default: close all windows, let the
+    // fanfare sound for a moment, leave the event loop).
+    static inline std::function<void()> Programmende;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    void menueAnlegen();
+    void Form_Load();
+    void Form_Resize();
+    void Form_Activate();
+    void HilfetexteSetzen();
+    void LabelsZuruecksetzen();
+    void labelMausBewegt(LabelButton* label);
+
+    void lblEnde_Click();
+    void mnuIntro_Click();
+    void mnuSoundan_Click();
+    void mnuSoundaus_Click();
+
+    static inline bool Hoverok = false;
+    bool bereit_ = false;
+    bool erstesZeigen_ = true;
+};
+
+} // namespace lerno

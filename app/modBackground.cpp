@@ -1,0 +1,14 @@
+#include "app/modBackground.h"
+
+#include "lists/Programmordner.h"
+
+namespace lerno::modBackground {
+
+void HintergrundPfade()
+{
+    Programmpfad = Programmordner();
+    Hintergrund2Pfad = Programmpfad + QStringLiteral("/Hintergrund2.bmp");
+    Hintergrund1Pfad = Programmpfad + QStringLiteral("/Hintergrund1.bmp");
+}
+
+} // namespace lerno::modBackground

@@ -4,10 +4,11 @@
 #include "app/frmStart.h"
 #include "lists/Programmordner.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 #include <array>
-#include <memory>
 
 namespace lerno::Module1 {
 
@@ -19,9 +20,10 @@ SoundBeobachter& beobachter()
     return b;
 }
 
+// Owned by the application object: they must go before the backend's own statics do.
 struct Effekte {
-    std::array<std::unique_ptr<QSoundEffect>, 6> effekt;
-    QSoundEffect* zuletzt = nullptr;
+    std::array<QPointer<QSoundEffect>, 6> effekt;
+    QPointer<QSoundEffect> zuletzt;
 };
 
 Effekte& effekte()
@@ -50,13 +52,13 @@ void SoundsLaden()
     auto& e = effekte();
     for (int n = 1; n <= 6; ++n) {
         const QString pfad = Programmordner() + "/" + SoundDatei(n);
-        e.effekt[n - 1].reset();
+        delete e.effekt[n - 1];
         if (!IstAbspielbaresWavDatei(pfad))
             continue; // silent rather than a backend that never finishes loading
-        auto s = std::make_unique<QSoundEffect>();
+        auto* s = new QSoundEffect(QCoreApplication::instance());
         s->setSource(QUrl::fromLocalFile(pfad));
         s->setVolume(0.8f);
-        e.effekt[n - 1] = std::move(s);
+        e.effekt[n - 1] = s;
     }
 }
 
@@ -73,7 +75,7 @@ void SoundAbspielen(int nummer)
         return;
     }
     auto& e = effekte();
-    QSoundEffect* s = e.effekt[nummer - 1].get();
+    QSoundEffect* s = e.effekt[nummer - 1];
     if (e.zuletzt && e.zuletzt != s)
         e.zuletzt->stop();
     if (!s)
@@ -85,7 +87,7 @@ void SoundAbspielen(int nummer)
 
 bool SpieltNoch()
 {
-    const auto* z = effekte().zuletzt;
+    const QSoundEffect* z = effekte().zuletzt;
     return z && z->isPlaying();
 }
 

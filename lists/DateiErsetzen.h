@@ -22,4 +22,9 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
 // False on failure; ziel is then unchanged.
 bool DateiErsetzenDurch(const QString& ziel, const QString& quelle);
 
+// Writes a scratch file from scratch (a stale one is emptied first), to be handed to
+// DateiErsetzenDurch; the hook sees Oeffnen and Schreiben. On failure the scratch file
+// is removed.
+bool HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt);
+
 } // namespace lerno

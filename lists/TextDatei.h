@@ -20,12 +20,20 @@ bool IstCp1252(const QString& text);
 // nullopt when the file cannot be opened or read.
 std::optional<QStringList> ZeilenLesen(const QString& pfad);
 
+// Line nummer (from 1), reading only up to it; nullopt on a read error or when the
+// file has fewer lines.
+std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
+
 // Number of lines, without decoding; nullopt on a read error.
 std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
 
 // Appends line + CR LF in one write, creating the file when missing.
 // False when the file cannot be opened or written, or the text is not cp1252.
 bool ZeileAnhaengen(const QString& pfad, const QString& zeile);
+
+// Appends every line + CR LF in one write, creating the file when missing.
+// Nothing is written when one of the lines is not cp1252.
+bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);
 
 // Opens for appending and closes again: creates a missing file empty, leaves an existing one alone.
 bool DateiAnlegen(const QString& pfad);

@@ -2,7 +2,9 @@
 // The shared file operations of the list handling. None of them shows a message:
 // the calling window turns a false result into the German report.
 #include <QByteArray>
+#include <QSet>
 #include <QString>
+#include <optional>
 
 namespace lerno {
 
@@ -17,5 +19,12 @@ bool DateiEntfernen(const QString& pfad);
 
 // Renames source to target; fails when the source is missing or the target exists.
 bool DateiUmbenennen(const QString& quelle, const QString& ziel);
+
+// What mode 1 compares: the record key, or for a line shorter than four characters
+// the whole line, kept apart from every real key.
+QString VergleichsSchluessel(const QString& zeile);
+
+// The comparison keys of every line of datei, read once; nullopt on a read error.
+std::optional<QSet<QString>> SchluesselLesen(const QString& datei);
 
 } // namespace lerno

@@ -1,0 +1,182 @@
+#include "lists/dlgFilewahl.h"
+
+#include "app/LabelButton.h"
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/frmStart.h"
+#include "app/modBackground.h"
+#include "lists/TextDatei.h"
+#include "lists/dlgWasTun.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lerno {
+
+dlgFilewahl::dlgFilewahl(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("In welche Datei möchtest du deine Vokabeln speichern"));
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(7740), Px(5640));
+    setMouseTracking(true);
+
+    // Set-up, step 1: the common background at natural size.
+    hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
+    connect(hintergrund, &PictureControl::mausBewegt, this, &dlgFilewahl::Form_MouseMove);
+
+    cboFilename = new QComboBox(this);
+    cboFilename->setEditable(false);
+    cboFilename->setFont(TimesNewRoman(12));
+    cboFilename->setGeometry(Px(2040), Px(1200), Px(3375), cboFilename->sizeHint().height());
+    cboFilename->hide();
+
+    txtNewFile = new QLineEdit(this);
+    txtNewFile->setFont(TimesNewRoman(12, true));
+    txtNewFile->setGeometry(TwRect(2040, 1440, 3375, 375));
+    txtNewFile->hide();
+
+    lblok = new LabelButton(QStringLiteral("ok"), this, 3000, 3360, 1395, 300);
+    lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 3000, 4200, 1425, 300);
+    connect(lblok, &LabelButton::clicked, this, &dlgFilewahl::lblok_Click);
+    connect(lblCancle, &LabelButton::clicked, this, &dlgFilewahl::reject);
+    for (LabelButton* l : {lblok, lblCancle})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    // Default button outside the visible area: Enter accepts like "ok".
+    cmdok = new QPushButton(QStringLiteral("ok"), this);
+    cmdok->setGeometry(Px(8160), Px(2280), 40, 25);
+    cmdok->setDefault(true);
+    cmdok->setAutoDefault(true);
+    connect(cmdok, &QPushButton::clicked, this, &dlgFilewahl::lblok_Click);
+
+    // Set-up, steps 2 and 3: the stage's pattern, then the mode.
+    ordner_ = QDir::currentPath();
+    switch (frmStart::FileNr) {
+    case 2: muster_ = QStringLiteral("*.dvb"); break;
+    case 3: muster_ = QStringLiteral("*.dvc"); break;
+    default: muster_ = QStringLiteral("*.dva"); break;
+    }
+    if (dlgWasTun::Wahl == 1) {
+        txtNewFile->show();
+        txtNewFile->setFocus();
+    } else if (dlgWasTun::Wahl == 2) {
+        cboFilename->show();
+        DateilisteFuellen();
+        cboFilename->setFocus();
+    }
+    Module1::SoundAbspielen(2);
+}
+
+QStringList dlgFilewahl::Dateiliste(const QString& ordner, const QString& muster)
+{
+    QDir dir(ordner);
+    QStringList namen = dir.entryList({muster}, QDir::Files | QDir::CaseSensitive | QDir::Hidden);
+    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
+    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(namen.begin(), namen.end(),
+                     [&](const QString& a, const QString& b) { return sortierung.compare(a, b) < 0; });
+    return namen;
+}
+
+void dlgFilewahl::DateilisteFuellen()
+{
+    cboFilename->clear();
+    for (const QString& name : Dateiliste(ordner_, muster_)) {
+        if (!name.isEmpty())
+            cboFilename->addItem(name);
+    }
+    if (cboFilename->count() > 0)
+        cboFilename->setCurrentIndex(0);
+}
+
+QString dlgFilewahl::MitEndungDva(const QString& name)
+{
+    const qsizetype punkt = name.indexOf(QLatin1Char('.'));
+    if (punkt < 0)
+        return name + QStringLiteral(".dva");
+    if (name.mid(punkt + 1) == QLatin1String("dva"))
+        return name;
+    return name.left(punkt + 1) + QStringLiteral("dva");
+}
+
+std::optional<QString> dlgFilewahl::NamensFehler(const QString& name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return QStringLiteral("Der Name darf weder \"/\" noch \"\\\" enthalten.");
+    for (QChar c : name) {
+        if (c.category() == QChar::Other_Control || c == QChar(0x7F))
+            return QStringLiteral("Der Name enthält ein Steuerzeichen.");
+    }
+    if (!IstCp1252(name))
+        return QStringLiteral("Der Name enthält ein Zeichen, das in einem Dateinamen für Vokabeln "
+                              "nicht vorkommen kann.");
+    const QString basis = name.section(QLatin1Char('.'), 0, 0);
+    if (basis.isEmpty())
+        return QStringLiteral("Vor dem Punkt muss ein Name stehen.");
+    if (basis.compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Der Name \"afile\" ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
+    return std::nullopt;
+}
+
+void dlgFilewahl::lblok_Click()
+{
+    frmStart::Filename.clear();
+    QString name;
+    if (txtNewFile->isVisibleTo(this)) {
+        name = txtNewFile->text();
+        frmStart::Neu = true;
+        if (!name.isEmpty()) {
+            if (const auto fehler = NamensFehler(name)) {
+                // The chooser stays open with the typed name so it can be corrected.
+                MeldungZeigen(this, *fehler, QStringLiteral("Ungültiger Name"));
+                txtNewFile->setFocus();
+                return;
+            }
+            name = MitEndungDva(name);
+        }
+    } else {
+        name = cboFilename->currentText();
+        frmStart::Neu = false;
+    }
+    if (!name.isEmpty())
+        frmStart::Filename = ordner_ + QLatin1Char('/') + name;
+    accept();
+    Module1::SoundAbspielen(2);
+}
+
+void dlgFilewahl::reject()
+{
+    frmStart::Filename.clear();
+    QDialog::reject();
+}
+
+void dlgFilewahl::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void dlgFilewahl::Form_MouseMove()
+{
+    Hoverok = true;
+    for (LabelButton* l : {lblok, lblCancle})
+        l->zuruecksetzenWennFett();
+}
+
+void dlgFilewahl::labelMausBewegt(LabelButton* l)
+{
+    if (!Hoverok)
+        return;
+    l->vergroessern();
+    Hoverok = false;
+}
+
+} // namespace lerno

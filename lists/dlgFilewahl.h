@@ -1,0 +1,62 @@
+#pragma once
+// The one dialog in which a list is named: a drop-down of the existing lists of one
+// stage, or a box for the name of a new list. The result goes to frmStart::Filename.
+// Callers set frmStart::FileNr and dlgWasTun::Wahl first: the constructor reads both.
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace lerno {
+
+class LabelButton;
+class PictureControl;
+
+class dlgFilewahl : public QDialog {
+    Q_OBJECT
+public:
+    explicit dlgFilewahl(QWidget* parent = nullptr);
+
+    PictureControl* hintergrund = nullptr;
+    QComboBox* cboFilename = nullptr;
+    QLineEdit* txtNewFile = nullptr;
+    LabelButton* lblok = nullptr;
+    LabelButton* lblCancle = nullptr;
+    QPushButton* cmdok = nullptr;
+
+    // The pattern the list offers ("*.dva", "*.dvb" or "*.dvc") and its folder.
+    QString muster() const { return muster_; }
+    QString ordner() const { return ordner_; }
+
+    // A new name gets the extension ".dva": Englisch -> Englisch.dva,
+    // Englisch.txt -> Englisch.dva, a.b.c -> a.dva; Englisch.dva stays.
+    static QString MitEndungDva(const QString& name);
+
+    // Why a typed new name cannot be a list name, or nullopt when it can.
+    static std::optional<QString> NamensFehler(const QString& name);
+
+    // The names in the folder matching the pattern exactly, sorted as a user expects.
+    static QStringList Dateiliste(const QString& ordner, const QString& muster);
+
+public slots:
+    void reject() override;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    void DateilisteFuellen();
+    void lblok_Click();
+    void Form_MouseMove();
+    void labelMausBewegt(LabelButton* l);
+
+    static inline bool Hoverok = false;
+    QString muster_ = QStringLiteral("*.dva");
+    QString ordner_;
+};
+
+} // namespace lerno

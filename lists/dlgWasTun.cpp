@@ -1,0 +1,74 @@
+#include "lists/dlgWasTun.h"
+
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/frmStart.h"
+#include "app/modBackground.h"
+#include "lists/dlgFilewahl.h"
+
+namespace lerno {
+
+dlgWasTun::dlgWasTun(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Was möchtest du tun ???"));
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(5340), Px(3690));
+    setMouseTracking(true);
+    hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
+    connect(hintergrund, &PictureControl::mausBewegt, this, &dlgWasTun::Form_MouseMove);
+
+    lblNewFile = new LabelButton(QStringLiteral("Eine neue Datei erstellen"), this, 600, 600, 3915, 300);
+    lbloldFile = new LabelButton(QStringLiteral("Eine vorhandene Datei erweitern"), this, 600, 1560, 4095, 300);
+    lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 1425, 2640, 2190, 300);
+    connect(lblNewFile, &LabelButton::clicked, this, &dlgWasTun::lblNewFile_Click);
+    connect(lbloldFile, &LabelButton::clicked, this, &dlgWasTun::lbloldFile_Click);
+    connect(lblCancle, &LabelButton::clicked, this, &dlgWasTun::reject);
+    for (LabelButton* l : {lblNewFile, lbloldFile, lblCancle})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+}
+
+void dlgWasTun::lblNewFile_Click() { waehlen(1, true); }
+void dlgWasTun::lbloldFile_Click() { waehlen(2, false); }
+
+void dlgWasTun::waehlen(qint16 wahl, bool neu)
+{
+    Wahl = wahl;
+    // Only one of the two dialogs is on screen: this one goes before the chooser opens.
+    hide();
+    frmStart::Neu = neu;
+    dlgFilewahl chooser(parentWidget());
+    chooser.exec();
+    setResult(QDialog::Accepted);
+}
+
+void dlgWasTun::reject()
+{
+    frmStart::Filename.clear();
+    QDialog::reject();
+}
+
+void dlgWasTun::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void dlgWasTun::Form_MouseMove()
+{
+    Hoverok = true;
+    for (LabelButton* l : {lblNewFile, lbloldFile, lblCancle})
+        l->zuruecksetzenWennFett();
+}
+
+void dlgWasTun::labelMausBewegt(LabelButton* l)
+{
+    if (!Hoverok)
+        return;
+    l->vergroessern();
+    Hoverok = false;
+}
+
+} // namespace lerno

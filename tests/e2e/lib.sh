@@ -1,0 +1,66 @@
+# Shared steps of the end-to-end tests. Sourced with: BUILD SOURCE as $1 $2.
+set -euo pipefail
+
+BUILD=$1
+QUELLE=$2
+ARBEIT=$(mktemp -d)
+PROG="$ARBEIT/Lerno"
+LERNO_PID=""
+
+aufraeumen() {
+  if [ -n "$LERNO_PID" ] && kill -0 "$LERNO_PID" 2>/dev/null; then
+    kill "$LERNO_PID" 2>/dev/null || true
+  fi
+  rm -rf "$ARBEIT"
+}
+trap aufraeumen EXIT
+
+fehler() {
+  echo "FEHLER: $*" >&2
+  [ -f "$ARBEIT/lerno.log" ] && { echo "--- lerno log ---" >&2; cat "$ARBEIT/lerno.log" >&2; }
+  exit 1
+}
+
+# A fresh program folder, as a pupil gets it before the first start.
+installieren() {
+  mkdir -p "$PROG"
+  for teil in Unspecified assets demo; do
+    cmake --install "$BUILD" --prefix "$PROG" --component "$teil" >/dev/null
+  done
+}
+
+starten() {
+  (cd "$PROG" && exec ./lerno) >"$ARBEIT/lerno.log" 2>&1 &
+  LERNO_PID=$!
+}
+
+# Waits for a visible window with exactly this caption and gives it the keyboard.
+fenster() {
+  local titel=$1 wid
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^${titel}\$" | head -n1) \
+    || fehler "Fenster '$titel' erscheint nicht"
+  xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+  sleep 0.3
+  echo "$wid"
+}
+
+tasten() { xdotool key --delay 60 "$@"; sleep 0.3; }
+tippen() { xdotool type --delay 40 -- "$1"; sleep 0.2; }
+
+# Succeeds when lerno has ended within the given number of seconds, with exit code 0.
+beendet_innerhalb() {
+  local sek=$1 i rc
+  for ((i = 0; i < sek * 20; i++)); do
+    if ! kill -0 "$LERNO_PID" 2>/dev/null; then
+      rc=0
+      wait "$LERNO_PID" 2>/dev/null || rc=$?
+      LERNO_PID=""
+      [ "$rc" -eq 0 ] || fehler "lerno endete mit Code $rc"
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+
+gleich() { cmp -s "$1" "$2" || fehler "$1 unterscheidet sich von $2"; }

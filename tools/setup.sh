@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Sets Lerno up on Debian 12: installs missing packages, builds, then either starts
+# Lerno from its program folder or runs the whole test suite.
+#   bash tools/setup.sh start   -> install into ~/Lerno (or $LERNO_HOME) and start it
+#   bash tools/setup.sh test    -> build and run all tests with ctest
+set -euo pipefail
+
+modus=${1:-}
+case "$modus" in
+  start|test) ;;
+  *) echo "Aufruf: bash tools/setup.sh start|test" >&2; exit 2 ;;
+esac
+
+quelle=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${LERNO_BUILD:-$quelle/build}
+
+pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation2)
+if [ "$modus" = test ]; then
+  pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool)
+fi
+
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
+done
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  als_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Bitte als root ausführen oder sudo installieren." >&2; exit 1; }
+    als_root=(sudo)
+  fi
+  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+if [ "$modus" = start ]; then
+  cmake -S "$quelle" -B "$build" -DCMAKE_BUILD_TYPE=Release -DLERNO_BUILD_TESTS=OFF -DLERNO_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$build" --target lerno -j"$jobs"
+
+  # The program folder lives outside the build tree, so a clean rebuild keeps the lists.
+  ziel=${LERNO_HOME:-$HOME/Lerno}
+  cmake --install "$build" --prefix "$ziel" --component Unspecified >/dev/null
+  cmake --install "$build" --prefix "$ziel" --component assets >/dev/null
+  # The demo list only goes in before the first start; afterwards it lives in Vokabeln.
+  [ -d "$ziel/Vokabeln" ] || cmake --install "$build" --prefix "$ziel" --component demo >/dev/null
+
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Lerno ist in $ziel installiert, kann aber ohne grafische Oberfläche (DISPLAY) nicht starten." >&2
+    exit 1
+  fi
+  cd "$ziel"
+  exec "$ziel/lerno"
+fi
+
+cmake -S "$quelle" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLERNO_BUILD_TESTS=ON -DLERNO_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure --timeout 300 -j"$jobs"

@@ -119,3 +119,22 @@ TEST(TextDatei, DateiAnlegenCreatesEmptyButKeepsContent)
     EXPECT_EQ(LiesBytes(pfad), "001#a#b#2#0#\r\n");
     EXPECT_FALSE(DateiAnlegen(dir.filePath("kein/x.dvb")));
 }
+
+TEST(TextDatei, ZeileLesenAgreesWithZeilenLesen)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dva");
+    // Long lines cross the read buffer; an empty line, a lone LF and a last line without end.
+    const QByteArray lang(70000, 'x');
+    const QByteArray faelle[] = {"", "a\r\n", "a\r\n\r\nb\nc", "a\r\n" + lang + "\r\n" + lang + "z",
+                                 lang + "\n\n"};
+    for (const QByteArray& bytes : faelle) {
+        SchreibeBytes(pfad, bytes);
+        const QStringList alle = ZeilenLesen(pfad).value();
+        for (qsizetype n = 1; n <= alle.size(); ++n)
+            EXPECT_EQ(ZeileLesen(pfad, n), alle[n - 1]) << n;
+        EXPECT_FALSE(ZeileLesen(pfad, alle.size() + 1));
+        EXPECT_FALSE(ZeileLesen(pfad, 0));
+    }
+    EXPECT_FALSE(ZeileLesen(dir.filePath("fehlt.dva"), 1));
+}

@@ -1,0 +1,116 @@
+// List file operations on lists far beyond the usual size.
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+#include "lists/Zufall.h"
+#include "lists/modfiles.h"
+#include "practice/Stufen.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+using namespace lerno;
+
+namespace {
+
+QByteArray Liste(int n, int fehlerstand = 0)
+{
+    QByteArray out;
+    for (int i = 1; i <= n; ++i)
+        out += QString("%1#word number %2#Bedeutung Nummer %2#%3#0#\r\n")
+                   .arg(i % 1000, 3, 10, QChar('0'))
+                   .arg(i)
+                   .arg((i + fehlerstand) % 4)
+                   .toLatin1();
+    return out;
+}
+
+void Schreibe(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+void Groessen(benchmark::internal::Benchmark* b)
+{
+    b->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+}
+
+void BM_ZeilenLesen(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dva");
+    Schreibe(pfad, Liste(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ZeilenLesen(pfad));
+}
+BENCHMARK(BM_ZeilenLesen)->Apply(Groessen);
+
+// What the entry screen does before each new record: read the list, take the last line.
+void BM_NaechsteNummerDatei(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dva");
+    Schreibe(pfad, Liste(int(state.range(0))));
+    for (auto _ : state) {
+        const auto zeilen = ZeilenLesen(pfad);
+        benchmark::DoNotOptimize(NaechsteNummer(zeilen->isEmpty() ? QString() : zeilen->last()));
+    }
+}
+BENCHMARK(BM_NaechsteNummerDatei)->Apply(Groessen);
+
+// Mode 1 with a key that is there (the last line): the whole file is read, nothing written.
+void BM_ZeileAnfuegenModus1(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dvb");
+    Schreibe(pfad, Liste(n));
+    const QString zeile = ZeilenLesen(pfad)->last();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ZeileAnfuegen(zeile, pfad, 1));
+}
+BENCHMARK(BM_ZeileAnfuegenModus1)->Apply(Groessen);
+
+// The practice's pick: count the lines, draw one, read up to it.
+void BM_NteZeile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dva");
+    Schreibe(pfad, Liste(int(state.range(0))));
+    ZufallZuruecksetzen();
+    for (auto _ : state) {
+        const qsizetype zahl = *ZeilenZaehlen(pfad);
+        benchmark::DoNotOptimize(ZeileLesen(pfad, Ziehung(int(zahl))));
+    }
+}
+BENCHMARK(BM_NteZeile)->Apply(Groessen);
+
+// Full stage-1 end: a third of the records reach a stage list; the files are reset
+// (outside the timing) before every run so each one does the same work.
+void BM_Stufe1Sichern(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    QTemporaryDir dir;
+    const QString dva = dir.filePath("x.dva");
+    const QByteArray liste = Liste(n);
+    std::vector<int> fehler(n);
+    for (int i = 0; i < n; ++i)
+        fehler[i] = i % 3;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Schreibe(dva, liste);
+        Schreibe(StufenDatei(dva, u'b'), {});
+        Schreibe(StufenDatei(dva, u'c'), {});
+        Schreibe(StufenDatei(dva, u'd'), {});
+        state.ResumeTiming();
+        if (!Stufe1Sichern(dva, fehler).Fehlerfrei())
+            state.SkipWithError("Stufe1Sichern failed");
+    }
+}
+BENCHMARK(BM_Stufe1Sichern)->Apply(Groessen);
+
+} // namespace

@@ -8,6 +8,10 @@
 #include "app/frmIntro.h"
 #include "app/modBackground.h"
 #include "app/modmkdir.h"
+#include "entry/frmVokEingabe.h"
+#include "lists/dlgWasTun.h"
+#include "lists/moddelfile.h"
+#include "practice/modvokueb.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -41,6 +45,11 @@ frmStart::frmStart()
     for (LabelButton* l : labels())
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
 
+    connect(lblEingabe, &LabelButton::clicked, this, &frmStart::lblEingabe_Click);
+    connect(lblUeben1, &LabelButton::clicked, this, [this] { lblUeben_Click(1); });
+    connect(lblUeben2, &LabelButton::clicked, this, [this] { lblUeben_Click(2); });
+    connect(lblUeben3, &LabelButton::clicked, this, [this] { lblUeben_Click(3); });
+    connect(lblLoeschen, &LabelButton::clicked, this, &frmStart::lblLoeschen_Click);
     connect(lblEnde, &LabelButton::clicked, this, &frmStart::lblEnde_Click);
 
     menueAnlegen();
@@ -151,6 +160,44 @@ void frmStart::labelMausBewegt(LabelButton* label)
     Module1::SoundAbspielen(2);
     label->vergroessern();
     Hoverok = false;
+}
+
+void frmStart::lblEingabe_Click()
+{
+    WasTunZeigen();
+    if (!Filename.isEmpty())
+        EingabeZeigen();
+    Form_Activate();
+}
+
+void frmStart::WasTunZeigen()
+{
+    FileNr = 1;
+    dlgWasTun wasTun(this);
+    wasTun.exec();
+}
+
+void frmStart::EingabeZeigen()
+{
+    frmVokEingabe eingabe(this);
+    eingabe.exec();
+}
+
+void frmStart::lblUeben_Click(qint16 stufe)
+{
+    // The chooser reads FileNr and Wahl when it is created: both come first.
+    FileNr = stufe;
+    dlgWasTun::Wahl = 2;
+    Neu = false;
+    modvokueb::UebenStarten(stufe, this);
+    Form_Activate();
+}
+
+void frmStart::lblLoeschen_Click()
+{
+    moddelfile::ListeLoeschen(this);
+    Module1::SoundAbspielen(2);
+    Form_Activate();
 }
 
 void frmStart::lblEnde_Click()

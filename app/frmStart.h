@@ -79,6 +79,11 @@ private:
     void LabelsZuruecksetzen();
     void labelMausBewegt(LabelButton* label);
 
+    void lblEingabe_Click();
+    void WasTunZeigen();
+    void EingabeZeigen();
+    void lblUeben_Click(qint16 stufe);
+    void lblLoeschen_Click();
     void lblEnde_Click();
     void mnuIntro_Click();
     void mnuSoundan_Click();

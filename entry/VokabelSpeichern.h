@@ -1,0 +1,26 @@
+#pragma once
+// What the entry screen does with the files, without a widget: creating a list with
+// its stage siblings, and appending one typed pair as the next numbered record.
+#include <QString>
+
+namespace lerno {
+
+enum class SpeicherErgebnis {
+    Gespeichert,   // the record was appended
+    Leer,          // word or meaning is the empty string
+    EnthaeltRaute, // a "#" would split the record into other fields
+    KeinCp1252,    // a character the list file cannot hold
+    Zeilenumbruch, // CR or LF would split the record into two lines
+    Dateifehler,   // the list could not be read or appended to
+};
+
+// Creates the list and its .dvb and .dvc siblings empty where missing; existing files
+// are left alone. False at the first one that cannot be created.
+bool ListeAnlegen(const QString& liste);
+
+// Checks the pair, then appends NaechsteNummer#vokabel#bedeutung#0#0# + CR LF to the
+// list. Nothing is written unless the result is Gespeichert.
+SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
+                                  const QString& bedeutung);
+
+} // namespace lerno

@@ -1,0 +1,235 @@
+#include "entry/frmVokEingabe.h"
+
+#include "app/LabelButton.h"
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/frmStart.h"
+#include "app/modBackground.h"
+#include "entry/VokabelSpeichern.h"
+#include "lists/TextDatei.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lerno {
+
+namespace {
+
+constexpr int Breite = 10140;
+constexpr int Hoehe = 6630;
+
+QLabel* GelbesLabel(const QString& text, QWidget* parent, bool fett)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(MsSansSerif(12, fett));
+    l->setAttribute(Qt::WA_TransparentForMouseEvents); // moves over it are over the background
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    l->setPalette(p);
+    return l;
+}
+
+// The first character of text that a list file cannot hold, for the message.
+QString ErstesFremdesZeichen(const QString& text)
+{
+    for (char32_t c : text.toUcs4()) {
+        const QString zeichen = QString::fromUcs4(&c, 1);
+        if (!IstCp1252(zeichen))
+            return zeichen;
+    }
+    return {};
+}
+
+} // namespace
+
+QString frmVokEingabe::FuellMeldung()
+{
+    return QStringLiteral(
+        "Du musst beide Eingabefelder füllen, damit sie gespeichert werden können !!!");
+}
+
+frmVokEingabe::frmVokEingabe(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowMinMaxButtonsHint)
+{
+    setWindowTitle(QStringLiteral("Vokabeln eingeben"));
+    setWindowIcon(Fenstersymbol());
+    resize(Px(Breite), Px(Hoehe));
+    setMinimumSize(Px(Breite), Px(Hoehe));
+    setMouseTracking(true);
+
+    imgbackground = new PictureControl(this);
+    connect(imgbackground, &PictureControl::mausBewegt, this, &frmVokEingabe::Form_MouseMove);
+
+    lblVokabel = GelbesLabel(QStringLiteral("Vokabel"), this, false);
+    lblVokabel->move(Px(4200), Px(960));
+    lblVokabel->adjustSize();
+    txtVokabel = new QLineEdit(this);
+    txtVokabel->setFont(TimesNewRoman(14.25, true));
+    txtVokabel->setGeometry(TwRect(840, 1320, 8535, 495));
+
+    lblBedeutung = GelbesLabel(QStringLiteral("Bedeutung"), this, false);
+    lblBedeutung->move(Px(4080), Px(2400));
+    lblBedeutung->adjustSize();
+    txtBedeutung = new QLineEdit(this);
+    txtBedeutung->setFont(TimesNewRoman(14.25, true));
+    txtBedeutung->setGeometry(TwRect(840, 2760, 8535, 495));
+    setTabOrder(txtVokabel, txtBedeutung);
+
+    lblMeldung = GelbesLabel(FuellMeldung(), this, true);
+    lblMeldung->setGeometry(TwRect(3105, 3600, 4125, 900));
+    lblMeldung->setAlignment(Qt::AlignCenter);
+    lblMeldung->setWordWrap(true);
+    lblMeldung->hide();
+
+    lblok = new LabelButton(QStringLiteral("ok"), this, 7680, 5160, 1395, 300);
+    lblEnde = new LabelButton(QStringLiteral("Ende"), this, 1800, 5160, 1395, 300);
+    connect(lblok, &LabelButton::clicked, this, &frmVokEingabe::cmdok_Click);
+    connect(lblEnde, &LabelButton::clicked, this, &frmVokEingabe::cmdEnde_Click);
+    for (LabelButton* l : {lblok, lblEnde})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    // Push buttons beyond the designed width: Enter saves, as "ok" does.
+    cmdok = new QPushButton(QStringLiteral("ok"), this);
+    cmdok->setGeometry(Px(10920), Px(5160), 40, 25);
+    cmdok->setDefault(true);
+    cmdok->setAutoDefault(true);
+    cmdok->setFocusPolicy(Qt::NoFocus);
+    connect(cmdok, &QPushButton::clicked, this, &frmVokEingabe::cmdok_Click);
+    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
+    cmdEnde->setGeometry(Px(11280), Px(5160), 40, 25);
+    cmdEnde->setAutoDefault(false);
+    cmdEnde->setFocusPolicy(Qt::NoFocus);
+    connect(cmdEnde, &QPushButton::clicked, this, &frmVokEingabe::cmdEnde_Click);
+
+    // Ticks every 3 s from the start and is never restarted: a message stays up to 3 s.
+    TimerMeldung.setInterval(3000);
+    connect(&TimerMeldung, &QTimer::timeout, this, &frmVokEingabe::TimerMeldung_Timer);
+    TimerMeldung.start();
+
+    Form_Load();
+}
+
+void frmVokEingabe::Form_Load()
+{
+    imgbackground->laden(modBackground::Hintergrund1Pfad);
+    Form_Resize();
+    liste_ = frmStart::Filename;
+    Module1::SoundAbspielen(2);
+    // The list and its stage siblings exist from now on; existing ones stay untouched.
+    if (!ListeAnlegen(liste_))
+        DateifehlerMelden(this);
+}
+
+void frmVokEingabe::Form_Resize()
+{
+    // Designed 120 twips above the window's top, reaching beyond the client area.
+    imgbackground->setGeometry(0, Px(-120), width(), height() + Px(120));
+    imgbackground->lower();
+}
+
+void frmVokEingabe::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    Form_Resize();
+}
+
+bool frmVokEingabe::event(QEvent* e)
+{
+    // The word box gets the focus whenever the window comes (back) to the front. Not on
+    // every repaint: a hovered label repaints the window under the meaning box.
+    if (e->type() == QEvent::Show || e->type() == QEvent::WindowActivate)
+        txtVokabel->setFocus();
+    return QDialog::event(e);
+}
+
+void frmVokEingabe::keyPressEvent(QKeyEvent* e)
+{
+    // Escape is no cancel here: there is nothing to cancel, "Ende" closes.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void frmVokEingabe::meldungZeigen(const QString& text)
+{
+    lblMeldung->setText(text);
+    lblMeldung->show();
+}
+
+void frmVokEingabe::cmdok_Click()
+{
+    const QString vokabel = txtVokabel->text();
+    const QString bedeutung = txtBedeutung->text();
+    switch (VokabelSpeichern(liste_, vokabel, bedeutung)) {
+    case SpeicherErgebnis::Gespeichert:
+        break;
+    case SpeicherErgebnis::Leer:
+        meldungZeigen(FuellMeldung());
+        break;
+    // The refusals keep the typed texts so the pupil can correct them.
+    case SpeicherErgebnis::EnthaeltRaute:
+        meldungZeigen(QStringLiteral("Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen !!!"));
+        return;
+    case SpeicherErgebnis::Zeilenumbruch:
+        meldungZeigen(QStringLiteral("Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten !!!"));
+        return;
+    case SpeicherErgebnis::KeinCp1252: {
+        QString zeichen = ErstesFremdesZeichen(vokabel);
+        if (zeichen.isEmpty())
+            zeichen = ErstesFremdesZeichen(bedeutung);
+        meldungZeigen(QStringLiteral("Das Zeichen \u201E%1\u201C kann nicht gespeichert werden !!!")
+                          .arg(zeichen));
+        return;
+    }
+    case SpeicherErgebnis::Dateifehler:
+        // Nothing was written; the pair stays in the boxes for another try.
+        DateifehlerMelden(this);
+        txtVokabel->setFocus();
+        return;
+    }
+    txtVokabel->clear();
+    txtBedeutung->clear();
+    txtVokabel->setFocus();
+}
+
+void frmVokEingabe::cmdEnde_Click()
+{
+    Module1::SoundAbspielen(6);
+    accept();
+}
+
+void frmVokEingabe::TimerMeldung_Timer()
+{
+    if (lblMeldung->isVisible())
+        lblMeldung->hide();
+}
+
+void frmVokEingabe::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void frmVokEingabe::Form_MouseMove()
+{
+    for (LabelButton* l : {lblok, lblEnde})
+        l->zuruecksetzenWennFett();
+}
+
+void frmVokEingabe::labelMausBewegt(LabelButton* l)
+{
+    // No re-arm flag here: both labels may be enlarged at once.
+    if (!l->istFett())
+        l->vergroessern();
+}
+
+} // namespace lerno

@@ -1,0 +1,59 @@
+#pragma once
+// The entry screen: the pupil types word pairs, each accepted pair is appended to the
+// chosen list at once, so closing the window never loses anything.
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lerno {
+
+class LabelButton;
+class PictureControl;
+
+class frmVokEingabe : public QDialog {
+    Q_OBJECT
+public:
+    // Reads frmStart::Filename: the list all pairs go to.
+    explicit frmVokEingabe(QWidget* parent = nullptr);
+
+    QString liste() const { return liste_; }
+
+    // The fill-both message; the refusals of a pair reuse the same label.
+    static QString FuellMeldung();
+
+    PictureControl* imgbackground = nullptr;
+    QLabel* lblVokabel = nullptr;
+    QLineEdit* txtVokabel = nullptr;
+    QLabel* lblBedeutung = nullptr;
+    QLineEdit* txtBedeutung = nullptr;
+    QLabel* lblMeldung = nullptr;
+    LabelButton* lblok = nullptr;
+    LabelButton* lblEnde = nullptr;
+    QPushButton* cmdok = nullptr;
+    QPushButton* cmdEnde = nullptr;
+    QTimer TimerMeldung;
+
+protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void cmdok_Click();
+    void cmdEnde_Click();
+    void TimerMeldung_Timer();
+    void Form_MouseMove();
+    void labelMausBewegt(LabelButton* l);
+    void meldungZeigen(const QString& text);
+
+    QString liste_;
+};
+
+} // namespace lerno

@@ -1,0 +1,81 @@
+#include "lists/dlgFrage.h"
+
+#include "app/LabelButton.h"
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/frmStart.h"
+#include "app/modBackground.h"
+#include "lists/Vokabeleintrag.h"
+
+#include <QLabel>
+
+namespace lerno {
+
+dlgFrage::dlgFrage(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Bist du dir sicher ???"));
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(4680), Px(3195));
+    setMouseTracking(true);
+
+    hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
+    connect(hintergrund, &PictureControl::mausBewegt, this, &dlgFrage::Form_MouseMove);
+
+    lblMeldung = new QLabel(
+        QStringLiteral("Bist du dir sicher. daß du diese Datei löschen möchtest"), this);
+    lblMeldung->setGeometry(TwRect(360, 840, 4035, 600));
+    lblMeldung->setFont(MsSansSerif(12, true));
+    lblMeldung->setAlignment(Qt::AlignCenter);
+    lblMeldung->setWordWrap(true);
+    lblMeldung->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette p = lblMeldung->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    lblMeldung->setPalette(p);
+
+    lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 600, 2160, 1545, 300);
+    lblok = new LabelButton(QStringLiteral("ok"), this, 3120, 2160, 675, 300);
+    connect(lblCancle, &LabelButton::clicked, this, &QDialog::reject);
+    connect(lblok, &LabelButton::clicked, this, &dlgFrage::lblok_Click);
+    for (LabelButton* l : {lblCancle, lblok})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+}
+
+void dlgFrage::lblok_Click()
+{
+    // Every member goes, whether it exists or not; one that cannot be deleted is
+    // reported and the others are still deleted.
+    const QString liste = frmStart::Filename;
+    DateiLoeschen(liste, this);
+    for (QChar b : {u'b', u'c', u'd'})
+        DateiLoeschen(StufenDatei(liste, b), this);
+    accept();
+}
+
+void dlgFrage::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    Form_MouseMove();
+}
+
+void dlgFrage::Form_MouseMove()
+{
+    Hoverok = true;
+    for (LabelButton* l : {lblCancle, lblok})
+        l->zuruecksetzenWennFett();
+}
+
+void dlgFrage::labelMausBewegt(LabelButton* l)
+{
+    if (!Hoverok)
+        return;
+    Module1::SoundAbspielen(2);
+    l->vergroessern();
+    Hoverok = false;
+}
+
+} // namespace lerno

@@ -1,0 +1,374 @@
+#include "practice/frmVokUeben.h"
+
+#include "app/LabelButton.h"
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/frmStart.h"
+#include "app/modBackground.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+#include "lists/Zufall.h"
+#include "practice/Stufen.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lerno {
+
+namespace {
+
+constexpr int Breite = 10500;
+constexpr int Hoehe = 6660;
+const QColor Hellgrau{224, 224, 224};
+
+QLineEdit* Textfeld(QWidget* parent, QRect lage)
+{
+    auto* t = new QLineEdit(parent);
+    t->setFont(TimesNewRoman(14.25, true));
+    t->setGeometry(lage);
+    return t;
+}
+
+// A disabled box on light grey whose text stays black and readable.
+void GrauUndGesperrt(QLineEdit* t)
+{
+    QPalette p = t->palette();
+    for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(gruppe, QPalette::Base, Hellgrau);
+        p.setColor(gruppe, QPalette::Text, Qt::black);
+    }
+    t->setPalette(p);
+    t->setEnabled(false);
+}
+
+QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(MsSansSerif(12, true));
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    l->setPalette(p);
+    l->move(ort);
+    l->adjustSize();
+    l->hide();
+    return l;
+}
+
+} // namespace
+
+frmVokUeben::frmVokUeben(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowMinMaxButtonsHint)
+{
+    setWindowTitle(QStringLiteral("Vokabeln üben"));
+    setWindowIcon(Fenstersymbol());
+
+    auto* aufbau = new QVBoxLayout(this);
+    aufbau->setContentsMargins(0, 0, 0, 0);
+    aufbau->setSpacing(0);
+    menue = new QMenuBar(this);
+    aufbau->setMenuBar(menue);
+    flaeche = new QWidget(this);
+    flaeche->setMinimumSize(Px(Breite), Px(Hoehe));
+    flaeche->setMouseTracking(true);
+    aufbau->addWidget(flaeche);
+
+    mnuVorgabe = menue->addMenu(QStringLiteral("&Vorgabe"));
+    mnuFremd = mnuVorgabe->addAction(QStringLiteral("Fremdsprache"));
+    mnuDeutsch = mnuVorgabe->addAction(QStringLiteral("Landessprache"));
+    mnumisch = mnuVorgabe->addAction(QStringLiteral("Durcheinander"));
+    for (QAction* a : {mnuFremd, mnuDeutsch, mnumisch})
+        a->setCheckable(true);
+    mnuFremd->setChecked(true);
+    connect(mnuFremd, &QAction::triggered, this, [this] { richtungWaehlen(mnuFremd, 2); });
+    connect(mnuDeutsch, &QAction::triggered, this, [this] { richtungWaehlen(mnuDeutsch, 1); });
+    connect(mnumisch, &QAction::triggered, this, [this] { richtungWaehlen(mnumisch, 3); });
+
+    ImgBackground = new PictureControl(flaeche);
+    connect(ImgBackground, &PictureControl::mausBewegt, this, &frmVokUeben::ImgBackground_MouseMove);
+
+    txtVokabel = Textfeld(flaeche, TwRect(2400, 1080, 5415, 615));
+    GrauUndGesperrt(txtVokabel);
+    TxtVok2 = Textfeld(flaeche, txtVokabel->geometry());
+    GrauUndGesperrt(TxtVok2);
+    txtBedeutung = Textfeld(flaeche, TwRect(2400, 1920, 5415, 650));
+    TxtLoesung = Textfeld(flaeche, txtBedeutung->geometry());
+    TxtLoesung->setReadOnly(true);
+    TxtLoesung->setFocusPolicy(Qt::NoFocus); // the answer box below keeps the focus
+    {
+        QPalette p = TxtLoesung->palette();
+        p.setColor(QPalette::Text, Qt::red);
+        TxtLoesung->setPalette(p);
+    }
+    txthelp = Textfeld(flaeche, TwRect(2400, 3600, 5415, 615));
+    GrauUndGesperrt(txthelp);
+    txthelp->hide();
+
+    lblRichtig = Rueckmeldung(QStringLiteral("Bravo"), flaeche, QPoint(Px(8280), Px(2280)));
+    lblFalsch = Rueckmeldung(QStringLiteral("Noch ein bisschen üben"), flaeche,
+                             QPoint(Px(8145), Px(2520)));
+    lblFalsch->setWordWrap(true);
+    lblFalsch->setGeometry(TwRect(8145, 2520, 2055, 600));
+
+    lblHelp = new LabelButton(QStringLiteral("?"), flaeche, 4800, 4800, 975, 975, 36);
+    lblHelp->setToolTip(QStringLiteral("klick here for help"));
+    lblok = new LabelButton(QStringLiteral("ok"), flaeche, 7200, 5160, 1395, 300);
+    lblEnde = new LabelButton(QStringLiteral("Ende"), flaeche, 2040, 5160, 1395, 300);
+    connect(lblHelp, &LabelButton::clicked, this, &frmVokUeben::lblHelp_Click);
+    connect(lblok, &LabelButton::clicked, this, &frmVokUeben::cmdok_Click);
+    connect(lblEnde, &LabelButton::clicked, this, &frmVokUeben::cmdEnde_Click);
+    connect(lblHelp, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblHelp, 48); });
+    connect(lblok, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblok, 14); });
+    connect(lblEnde, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblEnde, 14); });
+
+    // Push buttons outside the client area: Enter checks the answer.
+    cmdok = new QPushButton(QStringLiteral("ok"), flaeche);
+    cmdok->setGeometry(Px(12000), Px(5160), 40, 25);
+    cmdok->setDefault(true);
+    cmdok->setAutoDefault(true);
+    cmdok->setFocusPolicy(Qt::NoFocus);
+    connect(cmdok, &QPushButton::clicked, this, &frmVokUeben::cmdok_Click);
+    cmdEnde = new QPushButton(QStringLiteral("Ende"), flaeche);
+    cmdEnde->setGeometry(Px(12600), Px(5160), 40, 25);
+    cmdEnde->setAutoDefault(false);
+    cmdEnde->setFocusPolicy(Qt::NoFocus);
+    cmdEnde->hide();
+    connect(cmdEnde, &QPushButton::clicked, this, &frmVokUeben::cmdEnde_Click);
+
+    Timerueben.setInterval(1500);
+    connect(&Timerueben, &QTimer::timeout, this, &frmVokUeben::Timerueben_Timer);
+    Timerueben.start();
+
+    resize(Px(Breite), Px(Hoehe) + menue->sizeHint().height());
+    Form_Load();
+}
+
+void frmVokUeben::Form_Load()
+{
+    ImgBackground->laden(modBackground::Hintergrund1Pfad);
+    TxtLoesung->hide();
+    TxtVok2->hide();
+    Form_Resize();
+    Module1::SoundAbspielen(5);
+    Testart = 2;
+    liste_ = frmStart::Filename;
+    fehlerzahl_.assign(500, 0);
+    stufe_ = frmStart::FileNr;
+}
+
+void frmVokUeben::Form_Resize()
+{
+    ImgBackground->setGeometry(0, 0, std::max(width(), flaeche->width()),
+                               std::max(height(), flaeche->height()));
+    ImgBackground->lower();
+}
+
+void frmVokUeben::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmVokUeben::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // The first question is picked once, when the window first comes up; later
+    // activations (after a message box, say) must not skip the question on screen.
+    if (erstesZeigen_) {
+        erstesZeigen_ = false;
+        Form_Activate();
+    }
+}
+
+void frmVokUeben::Form_Activate()
+{
+    Form_Resize();
+    NaechsteVokabel();
+}
+
+void frmVokUeben::keyPressEvent(QKeyEvent* e)
+{
+    // Escape would close without recording the results; only "Ende" leaves.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void frmVokUeben::NaechsteVokabel()
+{
+    const QString liste = frmStart::Filename;
+    const auto anzahl = ZeilenZaehlen(liste);
+    if (!anzahl || *anzahl < 1) {
+        LesefehlerMelden(this);
+        return;
+    }
+    zeilenzahl_ = static_cast<int>(std::min<qsizetype>(*anzahl, INT_MAX));
+
+    int zeile = Ziehung(zeilenzahl_);
+    if (zeilenzahl_ > 2) {
+        while (zeile == LetzteZeile)
+            zeile = Ziehung(zeilenzahl_);
+    }
+
+    // A line that cannot be read or taken apart is a read error; the question on
+    // screen stays, and so does the line it counts against.
+    const auto text = ZeileLesen(liste, zeile);
+    const auto paar = text ? EintragLesen(*text) : std::nullopt;
+    if (!paar) {
+        LesefehlerMelden(this);
+        return;
+    }
+    aktZeile_ = zeile;
+    LetzteZeile = zeile;
+    if (static_cast<size_t>(zeile) > fehlerzahl_.size())
+        fehlerzahl_.resize(zeile, 0);
+    vokabel_ = paar->Vokabel;
+    bedeutung_ = paar->Bedeutung;
+
+    qint16 richtung = Testart;
+    if (Testart == 3) {
+        gemisch = static_cast<qint16>(Ziehung(2));
+        richtung = gemisch == 1 ? 2 : 1;
+    }
+    if (richtung == 1) {
+        txtVokabel->setText(bedeutung_);
+        sollantwort_ = vokabel_;
+        Vok = false;
+    } else {
+        txtVokabel->setText(vokabel_);
+        sollantwort_ = bedeutung_;
+        Vok = true;
+    }
+    txtBedeutung->setFocus();
+}
+
+void frmVokUeben::cmdok_Click()
+{
+    txthelp->hide();
+    if (aktZeile_ == 0) {
+        // No question could be read yet: nothing to judge, try again.
+        NaechsteVokabel();
+        txtBedeutung->clear();
+        return;
+    }
+    const QString antwort = txtBedeutung->text();
+    if (antwort == (Vok ? bedeutung_ : vokabel_)) {
+        lblRichtig->show();
+        Module1::SoundAbspielen(3);
+    } else {
+        lblFalsch->show();
+        LoesungZeigen(sollantwort_, txtVokabel->text());
+        Module1::SoundAbspielen(4);
+        ++fehlerzahl_[aktZeile_ - 1];
+    }
+    NaechsteVokabel();
+    txtBedeutung->clear();
+}
+
+void frmVokUeben::LoesungZeigen(const QString& sollantwort, const QString& frage)
+{
+    // Stopping and starting again restarts the interval: the overlays stay a full 1.5 s.
+    Timerueben.stop();
+    TxtLoesung->show();
+    TxtVok2->show();
+    TxtLoesung->setText(sollantwort);
+    TxtVok2->setText(frage);
+    Timerueben.start();
+}
+
+void frmVokUeben::Timerueben_Timer()
+{
+    if (lblRichtig->isVisible())
+        lblRichtig->hide();
+    if (lblFalsch->isVisible()) {
+        lblFalsch->hide();
+        TxtLoesung->hide();
+        TxtVok2->hide();
+    }
+}
+
+QString frmVokUeben::HilfeMaske(const QString& antwort)
+{
+    const int laenge = static_cast<int>(antwort.size());
+    // Three distinct positions cannot be drawn from three or fewer: show it all.
+    if (laenge <= 3)
+        return antwort;
+    const int a = Ziehung(laenge);
+    int b = Ziehung(laenge);
+    while (b == a)
+        b = Ziehung(laenge);
+    int c = Ziehung(laenge);
+    while (c == b || c == a)
+        c = Ziehung(laenge);
+    QString maske(laenge, QLatin1Char('*'));
+    for (int pos : {a, b, c})
+        maske[pos - 1] = antwort[pos - 1];
+    return maske;
+}
+
+void frmVokUeben::lblHelp_Click()
+{
+    Helptxt = Vok ? bedeutung_ : vokabel_;
+    txthelp->setText(HilfeMaske(Helptxt));
+    txthelp->show();
+}
+
+void frmVokUeben::richtungWaehlen(QAction* punkt, qint16 testart)
+{
+    for (QAction* a : {mnuFremd, mnuDeutsch, mnumisch})
+        a->setChecked(a == punkt);
+    Testart = testart;
+    NaechsteVokabel();
+}
+
+void frmVokUeben::ErgebnisSichern()
+{
+    SichernErgebnis ergebnis;
+    switch (stufe_) {
+    case 1: ergebnis = Stufe1Sichern(liste_, fehlerzahl_); break;
+    case 2: ergebnis = Stufe2Sichern(liste_, fehlerzahl_); break;
+    default: ergebnis = Stufe3Beenden(liste_); break;
+    }
+    // One report for the whole save; whatever could be written has been.
+    if (!ergebnis.Fehlerfrei())
+        DateifehlerMelden(this);
+}
+
+void frmVokUeben::cmdEnde_Click()
+{
+    ErgebnisSichern();
+    Module1::SoundAbspielen(6);
+    accept();
+}
+
+void frmVokUeben::ImgBackground_MouseMove()
+{
+    Hoverok = true;
+    if (txthelp->isVisible())
+        txthelp->hide();
+    lblok->zuruecksetzenWennFett(12);
+    lblEnde->zuruecksetzenWennFett(12);
+    lblHelp->zuruecksetzenWennFett(36);
+}
+
+void frmVokUeben::labelMausBewegt(LabelButton* l, double punkt)
+{
+    if (!Hoverok)
+        return;
+    l->vergroessern(punkt);
+    Hoverok = false;
+}
+
+} // namespace lerno

@@ -1,0 +1,53 @@
+#include "practice/modvokueb.h"
+
+#include "app/Meldungen.h"
+#include "app/frmMiniMeldung.h"
+#include "app/frmStart.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgWasTun.h"
+#include "practice/frmVokUeben.h"
+
+#include <QLabel>
+
+namespace lerno::modvokueb {
+
+void UebenStarten(qint16 stufe, QWidget* parent)
+{
+    Q_UNUSED(stufe); // the chooser and the practice window read frmStart::FileNr
+    dlgWasTun::Wahl = 2;
+    {
+        dlgFilewahl chooser(parent);
+        chooser.setWindowTitle(QStringLiteral("Welche Vokabeln möchtest du üben ?"));
+        chooser.exec();
+    }
+    Datei = frmStart::Filename;
+    if (Datei.isEmpty())
+        return;
+
+    const auto anzahl = ZeilenZaehlen(Datei);
+    if (!anzahl) {
+        DateifehlerMelden(parent);
+        return;
+    }
+    Zeilenzahl = *anzahl;
+    // All four siblings exist from here on; the .dvd is the practice's scratch file.
+    for (QChar b : {u'a', u'b', u'c', u'd'}) {
+        if (!DateiAnlegen(StufenDatei(Datei, b))) {
+            DateifehlerMelden(parent);
+            return;
+        }
+    }
+
+    if (Zeilenzahl >= 2) {
+        frmVokUeben ueben(parent);
+        ueben.exec();
+    } else {
+        frmMiniMeldung meldung(parent);
+        meldung.lblMeldung->setText(ZuWenig);
+        meldung.exec();
+    }
+}
+
+} // namespace lerno::modvokueb

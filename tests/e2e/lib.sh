@@ -35,9 +35,12 @@ starten() {
 }
 
 # Waits for a visible window with exactly this caption and gives it the keyboard.
+# Captions are matched literally (they contain "?" and ".").
+muster() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')"; }
+
 fenster() {
   local titel=$1 wid
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name "^${titel}\$" | head -n1) \
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name "$(muster "$titel")" | head -n1) \
     || fehler "Fenster '$titel' erscheint nicht"
   xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
   sleep 0.3
@@ -64,3 +67,32 @@ beendet_innerhalb() {
 }
 
 gleich() { cmp -s "$1" "$2" || fehler "$1 unterscheidet sich von $2"; }
+
+# Clicks at a point given in pixels relative to a window's client area.
+klicken() {
+  local wid=$1 x=$2 y=$3
+  xdotool mousemove --window "$wid" "$x" "$y"
+  sleep 0.15
+  # A second small move: the labels enlarge on a move, and a click needs the pointer on them.
+  xdotool mousemove --window "$wid" "$((x + 1))" "$y" click 1
+  sleep 0.4
+}
+
+# Waits until no visible window with this caption is left.
+fenster_weg() {
+  local titel=$1 i
+  for ((i = 0; i < 100; i++)); do
+    xdotool search --onlyvisible --name "$(muster "$titel")" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fehler "Fenster '$titel' schließt nicht"
+}
+
+# Windows-1252 bytes of a UTF-8 text, one CR LF after each argument.
+cp_zeilen() {
+  local z
+  for z in "$@"; do printf '%s\r\n' "$z"; done | iconv -f UTF-8 -t WINDOWS-1252
+}
+
+# Hex dump for a readable difference in the log.
+zeige() { od -c "$1" | head -n 20 >&2; }

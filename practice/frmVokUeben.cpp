@@ -208,7 +208,8 @@ void frmVokUeben::keyPressEvent(QKeyEvent* e)
 
 void frmVokUeben::NaechsteVokabel()
 {
-    const QString liste = frmStart::Filename;
+    // The list read at construction: the one the end of the practice saves to.
+    const QString& liste = liste_;
     const auto anzahl = ZeilenZaehlen(liste);
     if (!anzahl || *anzahl < 1) {
         LesefehlerMelden(this);

@@ -1,0 +1,80 @@
+// One pick of the practice window (count the lines, draw one, read up to it, show it)
+// on lists far beyond the usual size. The window is built once per size.
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "app/frmStart.h"
+#include "lists/Vokabeleintrag.h"
+#include "lists/Zufall.h"
+#include "practice/frmVokUeben.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace lerno;
+
+namespace {
+
+QByteArray Liste(int n)
+{
+    QByteArray out;
+    for (int i = 1; i <= n; ++i)
+        out += QString("%1#word number %2#Bedeutung Nummer %2#%3#0#\r\n")
+                   .arg(i % 1000, 3, 10, QChar('0'))
+                   .arg(i)
+                   .arg(i % 4)
+                   .toLatin1();
+    return out;
+}
+
+void Schreibe(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+void BM_FrageWaehlen(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    QTemporaryDir dir;
+    const QString dva = dir.filePath("x.dva");
+    Schreibe(dva, Liste(n));
+    for (QChar b : {u'b', u'c', u'd'})
+        Schreibe(StufenDatei(dva, b), {});
+    frmStart::Filename = dva;
+    frmStart::FileNr = 1;
+    frmVokUeben::LetzteZeile = 0;
+    ZufallZuruecksetzen();
+
+    frmVokUeben w;
+    int gelesen = 0;
+    for (auto _ : state) {
+        w.mnuFremd->trigger();
+        gelesen += w.AktZeile() > 0;
+    }
+    if (gelesen != state.iterations())
+        state.SkipWithError("a pick failed");
+    state.counters["lines"] = n;
+}
+BENCHMARK(BM_FrageWaehlen)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Silent and never blocking: no sound, no message box.
+    Module1::SetzeSoundBeobachter([](int) {});
+    SetzeMeldungsBeobachter([](const QString&, const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -183,8 +183,14 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
     QFile f(pfad);
     // Unbuffered: the whole block goes out in one write call, so a record never
     // lands in the file in pieces.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+        // A last line without its line end (edited elsewhere) is ended first, so the
+        // new record does not run into it.
+        if (!daten.isEmpty() && f.size() > 0 && f.seek(f.size() - 1) && f.read(1) != "\n")
+            daten.prepend("\r\n");
+    } else if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return false;
+    }
     return daten.isEmpty() || f.write(daten) == daten.size();
 }
 

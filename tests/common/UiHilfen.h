@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -66,7 +67,8 @@ inline void BeiModal(std::function<void(QWidget*)> aktion, int maxMs = 5000)
 {
     auto* uhr = new QElapsedTimer;
     uhr->start();
-    QWidget* vorher = QApplication::activeModalWidget();
+    // Tracked, not compared by address: a new window may reuse a closed one's memory.
+    QPointer<QWidget> vorher = QApplication::activeModalWidget();
     auto pruefen = std::make_shared<std::function<void()>>();
     *pruefen = [=] {
         QWidget* m = QApplication::activeModalWidget();

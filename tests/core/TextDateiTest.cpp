@@ -108,6 +108,19 @@ TEST(TextDatei, AppendingAddsCrLfAndCreatesMissingFiles)
     EXPECT_FALSE(ZeileAnhaengen(dir.filePath("kein/ordner.dva"), "x"));
 }
 
+TEST(TextDatei, AppendingAfterALastLineWithoutLineEndKeepsBothLines)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath("x.dva");
+    SchreibeBytes(pfad, "001#a#b#0#0#");
+    ASSERT_TRUE(ZeileAnhaengen(pfad, "002#c#d#0#0#"));
+    EXPECT_EQ(LiesBytes(pfad), "001#a#b#0#0#\r\n002#c#d#0#0#\r\n");
+    // A lone LF is a line end too and gets nothing added.
+    SchreibeBytes(pfad, "001#a#b#0#0#\n");
+    ASSERT_TRUE(ZeilenAnhaengen(pfad, {"002#c#d#0#0#", "003#e#f#0#0#"}));
+    EXPECT_EQ(LiesBytes(pfad), "001#a#b#0#0#\n002#c#d#0#0#\r\n003#e#f#0#0#\r\n");
+}
+
 TEST(TextDatei, DateiAnlegenCreatesEmptyButKeepsContent)
 {
     QTemporaryDir dir;

@@ -1,0 +1,244 @@
+// The entry screen: each accepted pair is appended byte-exact; refusals keep or clear the
+// boxes as the pupil needs; message timer, ending and hover rule.
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/frmStart.h"
+#include "common/UiHilfen.h"
+#include "entry/frmVokEingabe.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+class EingabeTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        liste = ordner.datei("Englisch.dva");
+        frmStart::Filename = liste;
+    }
+
+    // Types a pair the way a pupil does and presses Enter in the meaning box.
+    static void Eingeben(frmVokEingabe& w, const char* vokabel, const char* bedeutung)
+    {
+        w.txtVokabel->setText(QString::fromUtf8(vokabel));
+        w.txtBedeutung->setText(QString::fromUtf8(bedeutung));
+        QTest::keyClick(w.txtBedeutung, Qt::Key_Return);
+    }
+
+    QString liste;
+};
+
+TEST_F(EingabeTest, NumbersFollowTheLastLineAndRecordsAreWindows1252)
+{
+    const std::pair<const char*, const char*> faelle[] = {
+        {"009#a#b#0#0#", "010"}, {"099#a#b#0#0#", "100"}, {"100#a#b#0#0#", "001"},
+    };
+    for (auto [letzte, nummer] : faelle) {
+        const QByteArray vorher = CpZeilen({"001#x#y#3#0#", letzte});
+        SchreibeBytes(liste, vorher);
+        frmVokEingabe w;
+        w.show();
+        Eingeben(w, "the street", "die Straße");
+        const QByteArray erwartet = vorher + Cp(nummer) + Cp("#the street#die Straße#0#0#") + "\r\n";
+        EXPECT_EQ(LiesBytes(liste), erwartet) << letzte;
+        EXPECT_TRUE(w.txtVokabel->text().isEmpty());
+        EXPECT_TRUE(w.txtBedeutung->text().isEmpty());
+        EXPECT_FALSE(w.lblMeldung->isVisible());
+    }
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(EingabeTest, OpeningCreatesTheListAndMissingSiblingsOnly)
+{
+    const QByteArray b = CpZeilen({"004#Öl#oil#2#0#"});
+    SchreibeBytes(ordner.datei("Englisch.dvb"), b);
+    frmVokEingabe w;
+    EXPECT_EQ(w.liste(), liste);
+    EXPECT_EQ(sounds, std::vector<int>{2});
+    EXPECT_EQ(LiesBytes(liste), QByteArray());
+    EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dvb")), b);
+    EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dvc")), QByteArray());
+    EXPECT_FALSE(QFile::exists(ordner.datei("Englisch.dvd")));
+
+    // First pair into the empty list, the next by the "ok" label.
+    w.show();
+    Eingeben(w, "über", "over");
+    w.txtVokabel->setText("€uro");
+    w.txtBedeutung->setText("Grüße");
+    Klick(w.lblok);
+    // Enter in the word box saves too.
+    w.txtVokabel->setText("ß");
+    w.txtBedeutung->setText("sz");
+    QTest::keyClick(w.txtVokabel, Qt::Key_Return);
+    EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#über#over#0#0#", "002#€uro#Grüße#0#0#", "003#ß#sz#0#0#"}));
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndClearsThem)
+{
+    frmVokEingabe w;
+    w.show();
+    for (auto [vokabel, bedeutung] : {std::pair{"house", ""}, std::pair{"", "Haus"}}) {
+        w.lblMeldung->hide();
+        Eingeben(w, vokabel, bedeutung);
+        EXPECT_TRUE(w.lblMeldung->isVisible());
+        EXPECT_EQ(w.lblMeldung->text(), frmVokEingabe::FuellMeldung());
+        EXPECT_TRUE(w.txtVokabel->text().isEmpty());
+        EXPECT_TRUE(w.txtBedeutung->text().isEmpty());
+    }
+    EXPECT_EQ(LiesBytes(liste), QByteArray());
+
+    // Blanks are a filled box.
+    Eingeben(w, "  ", "Leerzeichen");
+    EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#  #Leerzeichen#0#0#"}));
+}
+
+TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
+{
+    SchreibeBytes(liste, CpZeilen({"001#a#b#0#0#"}));
+    frmVokEingabe w;
+    w.show();
+    const std::tuple<const char*, const char*, const char*> faelle[] = {
+        {"C#", "Programmiersprache", "#"},
+        {"house", "Haus#Heim", "#"},
+        {"L\u0101tvija", "Lettland", "\u0101"},
+        {"arrow", "Pfeil \u2192", "\u2192"},
+    };
+    for (auto [vokabel, bedeutung, zeichen] : faelle) {
+        Eingeben(w, vokabel, bedeutung);
+        EXPECT_TRUE(w.lblMeldung->isVisible()) << vokabel;
+        EXPECT_NE(w.lblMeldung->text(), frmVokEingabe::FuellMeldung());
+        EXPECT_TRUE(w.lblMeldung->text().contains(QString::fromUtf8(zeichen))) << vokabel;
+        EXPECT_EQ(w.txtVokabel->text(), QString::fromUtf8(vokabel));
+        EXPECT_EQ(w.txtBedeutung->text(), QString::fromUtf8(bedeutung));
+    }
+    EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#a#b#0#0#"}));
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)
+{
+    liste = ordner.datei("fehlt/Englisch.dva");
+    frmStart::Filename = liste;
+    frmVokEingabe w;
+    const Meldung dateifehler{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"};
+    EXPECT_EQ(meldungen, std::vector<Meldung>{dateifehler}) << "on opening";
+
+    w.show();
+    Eingeben(w, "house", "Haus");
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{dateifehler, dateifehler}));
+    EXPECT_EQ(w.txtVokabel->text(), "house");
+    EXPECT_EQ(w.txtBedeutung->text(), "Haus");
+    EXPECT_FALSE(QDir(ordner.datei("fehlt")).exists());
+}
+
+TEST_F(EingabeTest, AReadOnlyListReportsAndLosesNothing)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root ignores file permissions";
+    const QByteArray alt = CpZeilen({"001#a#b#0#0#"});
+    SchreibeBytes(liste, alt);
+    QFile::setPermissions(liste, QFile::ReadOwner);
+    {
+        frmVokEingabe w;
+        w.show();
+        Eingeben(w, "house", "Haus");
+        EXPECT_EQ(w.txtVokabel->text(), "house");
+        EXPECT_EQ(w.txtBedeutung->text(), "Haus");
+    }
+    QFile::setPermissions(liste, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_FALSE(meldungen.empty());
+    for (const Meldung& m : meldungen)
+        EXPECT_EQ(m.titel, "Dateifehler");
+    EXPECT_EQ(LiesBytes(liste), alt);
+}
+
+TEST_F(EingabeTest, TheMessageGoesWithTheTimerThatRunsFromTheStart)
+{
+    frmVokEingabe w;
+    QElapsedTimer seit; // started after the timer, so it never under-counts its phase
+    seit.start();
+    w.show();
+    EXPECT_TRUE(w.TimerMeldung.isActive());
+    EXPECT_EQ(w.TimerMeldung.interval(), 3000);
+
+    QTest::qWait(600);
+    Eingeben(w, "", "");
+    ASSERT_TRUE(w.lblMeldung->isVisible());
+    // Showing the message does not restart the timer: it keeps its phase from the start
+    // (a coarse timer may shift its tick by 5 %, 150 ms; a restart would show ~3000).
+    EXPECT_LE(w.TimerMeldung.remainingTime(), 3000 - seit.elapsed() + 200);
+
+    QElapsedTimer warten;
+    warten.start();
+    while (w.lblMeldung->isVisible() && warten.elapsed() < 3500)
+        QTest::qWait(20);
+    EXPECT_FALSE(w.lblMeldung->isVisible());
+    EXPECT_LT(seit.elapsed(), 3300) << "hidden by the first tick";
+    EXPECT_TRUE(w.TimerMeldung.isActive());
+}
+
+TEST_F(EingabeTest, EndeSoundsTheFanfareAndTheFrameCloseDoesNot)
+{
+    const std::function<void(frmVokEingabe&)> wege[] = {
+        [](frmVokEingabe& w) { Klick(w.lblEnde); },
+        [](frmVokEingabe& w) { w.cmdEnde->click(); },
+    };
+    for (const auto& weg : wege) {
+        frmVokEingabe w;
+        w.show();
+        sounds.clear();
+        weg(w);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(sounds, std::vector<int>{6});
+    }
+    frmVokEingabe w;
+    w.show();
+    QTest::keyClick(w.txtVokabel, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible()) << "Escape is no way out";
+    sounds.clear();
+    w.close();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(sounds.empty());
+    EXPECT_EQ(LiesBytes(liste), QByteArray());
+}
+
+TEST_F(EingabeTest, LabelsGrowSilentlyOnTheirOwnAndShrinkOverTheBackground)
+{
+    frmVokEingabe w;
+    w.show();
+    sounds.clear();
+    auto gross = [](const LabelButton* l) { return l->istFett() && l->punkt() == 14; };
+    auto klein = [](const LabelButton* l) { return !l->istFett() && l->punkt() == 12; };
+
+    MausUeber(w.lblok);
+    EXPECT_TRUE(gross(w.lblok));
+    EXPECT_TRUE(klein(w.lblEnde));
+    MausUeber(w.lblEnde); // straight from one label to the other: both large
+    EXPECT_TRUE(gross(w.lblok));
+    EXPECT_TRUE(gross(w.lblEnde));
+    EXPECT_TRUE(sounds.empty());
+
+    MausUeber(w.imgbackground);
+    EXPECT_TRUE(klein(w.lblok));
+    EXPECT_TRUE(klein(w.lblEnde));
+    MausUeber(w.lblEnde);
+    EXPECT_TRUE(gross(w.lblEnde));
+    EXPECT_TRUE(sounds.empty());
+}
+
+} // namespace

@@ -1,0 +1,249 @@
+// Choosing a list: the chooser in both modes and the new-or-existing question before it.
+#include "app/LabelButton.h"
+#include "app/frmStart.h"
+#include "common/UiHilfen.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgWasTun.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+// Runs with the temporary program folder as the current directory, where the chooser looks.
+class DateiwahlTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        QDir::setCurrent(ordner.pfad());
+        frmStart::Filename = QStringLiteral("veraltet");
+        frmStart::FileNr = 1;
+        frmStart::Neu = false;
+        dlgWasTun::Wahl = 1;
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+    void Leer(const char* name) { SchreibeBytes(ordner.datei(name), QByteArray()); }
+
+    // Types a new name into a shown chooser and presses "ok".
+    void NeuerName(dlgFilewahl& w, const QString& name)
+    {
+        w.show();
+        w.txtNewFile->setText(name);
+        Klick(w.lblok);
+    }
+};
+
+QStringList Eintraege(const QComboBox* c)
+{
+    QStringList l;
+    for (int i = 0; i < c->count(); ++i)
+        l << c->itemText(i);
+    return l;
+}
+
+TEST_F(DateiwahlTest, NewNamesGetTheListExtension)
+{
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Englisch", "Englisch.dva"}, {"Englisch.txt", "Englisch.dva"},
+        {"a.b.c", "a.dva"},           {"x.dva", "x.dva"},
+        {"Grüße", "Grüße.dva"},
+    };
+    for (auto [eingabe, erwartet] : faelle) {
+        sounds.clear();
+        dlgFilewahl w;
+        EXPECT_TRUE(w.txtNewFile->isVisibleTo(&w));
+        EXPECT_FALSE(w.cboFilename->isVisibleTo(&w));
+        NeuerName(w, QString::fromUtf8(eingabe));
+        EXPECT_EQ(w.result(), QDialog::Accepted) << eingabe;
+        EXPECT_EQ(frmStart::Filename, ordner.pfad() + "/" + QString::fromUtf8(erwartet)) << eingabe;
+        EXPECT_TRUE(frmStart::Neu);
+        EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "on opening and after ok";
+    }
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
+{
+    const QString namen[] = {
+        "a/b", "a\\b", QString("a") + QChar(0x01) + "b", QString::fromUtf8("Lat\u0101"),
+        ".dva", "afile", "AFILE.txt",
+    };
+    for (const QString& name : namen) {
+        meldungen.clear();
+        dlgFilewahl w;
+        NeuerName(w, name);
+        EXPECT_TRUE(w.isVisible()) << name.toStdString();
+        EXPECT_NE(w.result(), QDialog::Accepted) << name.toStdString();
+        EXPECT_EQ(w.txtNewFile->text(), name);
+        EXPECT_TRUE(frmStart::Filename.isEmpty()) << name.toStdString();
+        ASSERT_EQ(meldungen.size(), 1u) << name.toStdString();
+        EXPECT_EQ(meldungen[0].titel, QString::fromUtf8("Ungültiger Name"));
+        EXPECT_FALSE(meldungen[0].text.isEmpty());
+
+        // Corrected, the same chooser accepts it.
+        w.txtNewFile->setText("Neu");
+        Klick(w.lblok);
+        EXPECT_EQ(frmStart::Filename, ordner.datei("Neu.dva"));
+    }
+}
+
+TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
+{
+    for (const char* n : {"b.dva", "A.dva", "Z.dva", "c.DVA", "x.dvb", "y.dva.bak", "notiz.txt"})
+        Leer(n);
+    QDir(ordner.pfad()).mkdir("ordner.dva");
+    dlgWasTun::Wahl = 2;
+
+    dlgFilewahl w;
+    EXPECT_FALSE(w.txtNewFile->isVisibleTo(&w));
+    EXPECT_FALSE(w.cboFilename->isEditable());
+    EXPECT_EQ(Eintraege(w.cboFilename), (QStringList{"A.dva", "b.dva", "Z.dva"}));
+    EXPECT_EQ(w.cboFilename->currentIndex(), 0);
+
+    // Enter takes the chosen name, like "ok".
+    w.show();
+    w.cboFilename->setCurrentIndex(1);
+    QTest::keyClick(w.cboFilename, Qt::Key_Return);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(frmStart::Filename, ordner.datei("b.dva"));
+    EXPECT_FALSE(frmStart::Neu);
+
+    frmStart::FileNr = 2;
+    dlgFilewahl stufe2;
+    EXPECT_EQ(Eintraege(stufe2.cboFilename), QStringList{"x.dvb"});
+    frmStart::FileNr = 3;
+    dlgFilewahl stufe3;
+    EXPECT_EQ(stufe3.cboFilename->count(), 0);
+}
+
+TEST_F(DateiwahlTest, NothingToTakeGivesAnEmptyFilename)
+{
+    {
+        dlgWasTun::Wahl = 2; // empty folder: empty list
+        dlgFilewahl w;
+        w.show();
+        Klick(w.lblok);
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_FALSE(frmStart::Neu);
+    }
+    {
+        frmStart::Filename = "veraltet";
+        dlgWasTun::Wahl = 1; // no name typed
+        dlgFilewahl w;
+        NeuerName(w, QString());
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_TRUE(meldungen.empty());
+    }
+}
+
+TEST_F(DateiwahlTest, EveryWayOutOfTheChooserClearsTheFilename)
+{
+    Leer("Englisch.dva");
+    const std::function<void(dlgFilewahl&)> wege[] = {
+        [](dlgFilewahl& w) { Klick(w.lblCancle); },
+        [](dlgFilewahl& w) { w.close(); },
+        [](dlgFilewahl& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+    };
+    for (qint16 wahl : {1, 2}) {
+        for (const auto& weg : wege) {
+            dlgWasTun::Wahl = wahl;
+            frmStart::Filename = "veraltet";
+            dlgFilewahl w;
+            w.show();
+            w.txtNewFile->setText("Englisch");
+            weg(w);
+            EXPECT_FALSE(w.isVisible());
+            EXPECT_EQ(w.result(), QDialog::Rejected);
+            EXPECT_TRUE(frmStart::Filename.isEmpty()) << "Wahl " << wahl;
+        }
+    }
+}
+
+TEST_F(DateiwahlTest, CancellingTheQuestionClearsTheFilename)
+{
+    for (bool perKlick : {true, false}) {
+        frmStart::Filename = "veraltet";
+        dlgWasTun w;
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Was möchtest du tun ???"));
+        w.show();
+        if (perKlick)
+            Klick(w.lblCancle);
+        else
+            w.close();
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(frmStart::Filename.isEmpty());
+    }
+}
+
+TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
+{
+    dlgWasTun::Wahl = 2;
+    bool gesehen = false;
+    BeiModal([&](QWidget* m) {
+        auto* frage = Als<dlgWasTun>(m);
+        ASSERT_NE(frage, nullptr);
+        BeiModal([&, frage](QWidget* m2) {
+            auto* w = Als<dlgFilewahl>(m2);
+            ASSERT_NE(w, nullptr);
+            gesehen = true;
+            EXPECT_FALSE(frage->isVisible()) << "only one of the two on screen";
+            EXPECT_TRUE(w->txtNewFile->isVisible());
+            EXPECT_FALSE(w->cboFilename->isVisible());
+            EXPECT_EQ(dlgWasTun::Wahl, 1);
+            EXPECT_TRUE(frmStart::Neu);
+            w->txtNewFile->setText("Englisch");
+            Klick(w->lblCancle);
+        });
+        Klick(frage->lblNewFile);
+    });
+    dlgWasTun frage;
+    frage.exec();
+    EXPECT_TRUE(gesehen);
+    EXPECT_TRUE(frmStart::Filename.isEmpty());
+    EXPECT_TRUE(frmStart::Neu);
+    EXPECT_FALSE(QFile::exists(ordner.datei("Englisch.dva")));
+}
+
+TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
+{
+    Leer("Franz.dva");
+    Leer("Englisch.dva");
+    frmStart::Neu = true;
+    BeiModal([&](QWidget* m) {
+        auto* frage = Als<dlgWasTun>(m);
+        ASSERT_NE(frage, nullptr);
+        BeiModal([](QWidget* m2) {
+            auto* w = Als<dlgFilewahl>(m2);
+            ASSERT_NE(w, nullptr);
+            EXPECT_TRUE(w->cboFilename->isVisible());
+            EXPECT_EQ(w->cboFilename->currentText(), "Englisch.dva");
+            Klick(w->lblok);
+        });
+        Klick(frage->lbloldFile);
+    });
+    dlgWasTun frage;
+    frage.exec();
+    EXPECT_EQ(frmStart::Filename, ordner.datei("Englisch.dva"));
+    EXPECT_FALSE(frmStart::Neu);
+    EXPECT_EQ(dlgWasTun::Wahl, 2);
+
+    // The next chooser, from wherever it is opened, is in list mode too.
+    dlgFilewahl spaeter;
+    EXPECT_TRUE(spaeter.cboFilename->isVisibleTo(&spaeter));
+    EXPECT_FALSE(spaeter.txtNewFile->isVisibleTo(&spaeter));
+}
+
+} // namespace

@@ -1,0 +1,265 @@
+// Deleting a whole list: chooser, confirmation, removal of every member; also from the
+// start screen.
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/frmStart.h"
+#include "common/UiHilfen.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgFrage.h"
+#include "lists/dlgWasTun.h"
+#include "lists/moddelfile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+// Like BeiModal, but waits for a modal window of type T: dialogs created one after the
+// other on the stack may get the previous one's address, which BeiModal takes for "old".
+template <typename T>
+void BeiModalVom(std::function<void(T*)> aktion, int maxMs = 5000)
+{
+    auto uhr = std::make_shared<QElapsedTimer>();
+    uhr->start();
+    auto pruefen = std::make_shared<std::function<void()>>();
+    *pruefen = [=] {
+        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (m && m->isVisible()) {
+            aktion(m);
+            return;
+        }
+        if (uhr->elapsed() > maxMs) {
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+            if (QWidget* a = QApplication::activeModalWidget())
+                a->close();
+            return;
+        }
+        QTimer::singleShot(10, *pruefen);
+    };
+    QTimer::singleShot(0, *pruefen);
+}
+
+const char* const Mitglieder[] = {"Englisch.dva", "Englisch.dvb", "Englisch.dvc", "Englisch.dvd"};
+
+class LoeschenTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        QDir::setCurrent(ordner.pfad());
+        frmStart::Filename.clear();
+        frmStart::Programmende = [] {};
+    }
+    void TearDown() override
+    {
+        frmStart::Programmende = {};
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+    void Anlegen(const QString& pfad) { SchreibeBytes(pfad, CpZeilen({"001#a#b#0#0#"})); }
+    bool Da(const QString& name) const { return QFile::exists(ordner.datei(name)); }
+
+    // Fails the test if a modal window shows up while `wachen` is alive, and closes it.
+    void KeinModal(QObject* wachen, bool& erschienen)
+    {
+        QTimer::singleShot(300, wachen, [&erschienen] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                erschienen = true;
+                m->close();
+            }
+        });
+    }
+};
+
+TEST_F(LoeschenTest, ConfirmedDeletionRemovesEveryMemberAndNothingElse)
+{
+    for (const char* n : Mitglieder)
+        Anlegen(ordner.datei(n));
+    for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
+        Anlegen(ordner.datei(n));
+    // Whatever the last use left behind, deleting always lists the .dva lists.
+    dlgWasTun::Wahl = 1;
+    frmStart::FileNr = 3;
+    frmStart::Neu = true;
+
+    bool gefragt = false;
+    BeiModal([&](QWidget* m) {
+        auto* w = Als<dlgFilewahl>(m);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Welche Vokabeln möchtest du löschen ?"));
+        EXPECT_TRUE(w->cboFilename->isVisible());
+        EXPECT_EQ(w->cboFilename->count(), 2);
+        EXPECT_EQ(w->cboFilename->currentText(), "Englisch.dva");
+        BeiModalVom<dlgFrage>([&](dlgFrage* frage) {
+            gefragt = true;
+            EXPECT_EQ(frage->windowTitle(), "Bist du dir sicher ???");
+            for (const char* n : Mitglieder)
+                EXPECT_TRUE(Da(n)) << "nothing goes before the answer: " << n;
+            Klick(frage->lblok);
+        });
+        Klick(w->lblok);
+    });
+    moddelfile::ListeLoeschen(nullptr);
+
+    EXPECT_TRUE(gefragt);
+    for (const char* n : Mitglieder)
+        EXPECT_FALSE(Da(n)) << n;
+    for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
+        EXPECT_TRUE(Da(n)) << n;
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(dlgWasTun::Wahl, 2);
+    EXPECT_EQ(frmStart::FileNr, 1);
+    EXPECT_FALSE(frmStart::Neu);
+}
+
+TEST_F(LoeschenTest, MissingMembersAreSkippedSilently)
+{
+    Anlegen(ordner.datei("Englisch.dva"));
+    Anlegen(ordner.datei("Englisch.dvc"));
+    frmStart::Filename = ordner.datei("Englisch.dva");
+    dlgFrage frage;
+    frage.show();
+    Klick(frage.lblok);
+    EXPECT_EQ(frage.result(), QDialog::Accepted);
+    EXPECT_FALSE(Da("Englisch.dva"));
+    EXPECT_FALSE(Da("Englisch.dvc"));
+    EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(LoeschenTest, CancelOrCloseInTheQuestionDeletesNothing)
+{
+    for (const char* n : Mitglieder)
+        Anlegen(ordner.datei(n));
+    for (bool perKlick : {true, false}) {
+        frmStart::Filename = ordner.datei("Englisch.dva");
+        dlgFrage frage;
+        frage.show();
+        if (perKlick)
+            Klick(frage.lblCancle);
+        else
+            frage.close();
+        EXPECT_EQ(frage.result(), QDialog::Rejected);
+        for (const char* n : Mitglieder)
+            EXPECT_TRUE(Da(n)) << n;
+    }
+}
+
+TEST_F(LoeschenTest, NoQuestionAfterACancelOrFromAnEmptyFolder)
+{
+    for (bool leererOrdner : {false, true}) {
+        if (!leererOrdner)
+            Anlegen(ordner.datei("Englisch.dva"));
+        else
+            QFile::remove(ordner.datei("Englisch.dva"));
+        QObject wache;
+        bool erschienen = false;
+        BeiModal([&](QWidget* m) {
+            auto* w = Als<dlgFilewahl>(m);
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(w->cboFilename->count(), leererOrdner ? 0 : 1);
+            Klick(leererOrdner ? w->lblok : w->lblCancle);
+            KeinModal(&wache, erschienen);
+        });
+        moddelfile::ListeLoeschen(nullptr);
+        QTest::qWait(350);
+        EXPECT_FALSE(erschienen) << "leerer Ordner: " << leererOrdner;
+        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_EQ(Da("Englisch.dva"), !leererOrdner);
+    }
+}
+
+TEST_F(LoeschenTest, HoverFromTheBackgroundSoundsOnceAndEnlarges)
+{
+    dlgFrage frage;
+    frage.show();
+    MausUeber(frage.hintergrund);
+    sounds.clear();
+    MausUeber(frage.lblok);
+    MausUeber(frage.lblok);
+    MausUeber(frage.lblCancle); // not via the background: stays small
+    EXPECT_EQ(sounds, std::vector<int>{2});
+    EXPECT_TRUE(frage.lblok->istFett());
+    EXPECT_EQ(frage.lblok->punkt(), 14);
+    EXPECT_FALSE(frage.lblCancle->istFett());
+
+    MausUeber(frage.hintergrund);
+    EXPECT_FALSE(frage.lblok->istFett());
+    EXPECT_EQ(frage.lblok->punkt(), 12);
+    MausUeber(frage.lblCancle);
+    EXPECT_EQ(sounds, (std::vector<int>{2, 2}));
+    EXPECT_TRUE(frage.lblCancle->istFett());
+}
+
+TEST_F(LoeschenTest, AMemberThatCannotBeDeletedIsReportedAndTheRestStillGo)
+{
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvd"})
+        Anlegen(ordner.datei(n));
+    // A folder in a member's place cannot be deleted as a file, whoever runs the test.
+    ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Englisch.dvc/inhalt"));
+    frmStart::Filename = ordner.datei("Englisch.dva");
+    dlgFrage frage;
+    frage.show();
+    Klick(frage.lblok);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], (Meldung{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}));
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvd"})
+        EXPECT_FALSE(Da(n)) << n;
+}
+
+TEST_F(LoeschenTest, AReadOnlyFolderReportsEachExistingMember)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
+    ASSERT_TRUE(QDir(ordner.pfad()).mkdir("fest"));
+    const QString fest = ordner.datei("fest");
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
+        Anlegen(fest + "/" + n);
+    QFile::setPermissions(fest, QFile::ReadOwner | QFile::ExeOwner);
+    frmStart::Filename = fest + "/Englisch.dva";
+    {
+        dlgFrage frage;
+        frage.show();
+        Klick(frage.lblok);
+    }
+    QFile::setPermissions(fest, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(meldungen.size(), 3u) << "one per existing member, none for the missing .dvd";
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
+        EXPECT_TRUE(QFile::exists(fest + "/" + n)) << n;
+}
+
+TEST_F(LoeschenTest, StartScreenLabelAndMenuDeleteAndThenSound)
+{
+    frmStart start;
+    const QString vokabeln = ordner.datei("Vokabeln");
+    ASSERT_EQ(QDir::current().absolutePath(), QDir(vokabeln).absolutePath());
+    for (const char* n : {"A.dva", "A.dvb", "B.dva"})
+        Anlegen(vokabeln + "/" + n);
+
+    // The label deletes the first list, the menu item the next.
+    for (bool perMenue : {false, true}) {
+        sounds.clear();
+        BeiModal([](QWidget* m) {
+            auto* w = Als<dlgFilewahl>(m);
+            ASSERT_NE(w, nullptr);
+            BeiModalVom<dlgFrage>([](dlgFrage* frage) { Klick(frage->lblok); });
+            Klick(w->lblok);
+        });
+        if (perMenue)
+            start.mnuDelFiles->trigger();
+        else
+            Klick(start.lblLoeschen);
+        ASSERT_FALSE(sounds.empty());
+        EXPECT_EQ(sounds.back(), 2) << "after the deletion";
+    }
+    EXPECT_TRUE(QDir(vokabeln).entryList(QDir::Files).isEmpty());
+}
+
+} // namespace

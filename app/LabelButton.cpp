@@ -1,5 +1,6 @@
 #include "app/LabelButton.h"
 
+#include "app/Module1.h"
 #include "app/Schriften.h"
 #include "app/Twips.h"
 
@@ -60,6 +61,23 @@ void LabelButton::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit mausBewegt();
+}
+
+void HoverLabel(LabelButton* l, bool& hoverok, bool mitSound, double punkt)
+{
+    if (!hoverok)
+        return;
+    if (mitSound)
+        Module1::SoundAbspielen(2);
+    l->vergroessern(punkt);
+    hoverok = false;
+}
+
+void HoverHintergrund(bool& hoverok, std::initializer_list<LabelButton*> labels)
+{
+    hoverok = true;
+    for (LabelButton* l : labels)
+        l->zuruecksetzenWennFett();
 }
 
 } // namespace lerno

@@ -3,6 +3,7 @@
 // The window applies the hover rule itself (with its own Hoverok flag); the label only
 // reports mouse moves and clicks and knows how to grow and shrink its font.
 #include <QLabel>
+#include <initializer_list>
 
 namespace lerno {
 
@@ -40,5 +41,11 @@ private:
     QRect entwurf_;
     bool gedrueckt_ = false;
 };
+
+// The hover rule every window shares, each with its own re-arm flag. Over a label: when
+// armed, sound 2 (where the window asks for it), grow to the given size, disarm.
+void HoverLabel(LabelButton* l, bool& hoverok, bool mitSound = false, double punkt = 14);
+// Over the window background: re-arm and set every bold label back to 12 pt.
+void HoverHintergrund(bool& hoverok, std::initializer_list<LabelButton*> labels);
 
 } // namespace lerno

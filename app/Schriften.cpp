@@ -1,5 +1,7 @@
 #include "app/Schriften.h"
 
+#include <QLabel>
+
 namespace lerno {
 
 void SchriftenEinrichten()
@@ -22,6 +24,17 @@ QFont TimesNewRoman(double punkt, bool fett)
     f.setPointSizeF(punkt);
     f.setBold(fett);
     return f;
+}
+
+QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(schrift);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, Gelb);
+    l->setPalette(p);
+    return l;
 }
 
 } // namespace lerno

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QFont>
 
+class QLabel;
+class QWidget;
+
 namespace lerno {
 
 // Maps "MS Sans Serif" and "Times New Roman" to Liberation fonts; call once after QApplication.
@@ -12,5 +15,9 @@ QFont MsSansSerif(double punkt, bool fett = false);
 QFont TimesNewRoman(double punkt, bool fett = false);
 
 inline const QColor Gelb{255, 255, 0};
+
+// A yellow text on the window's picture; mouse moves over it count as moves over the
+// background.
+QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift);
 
 } // namespace lerno

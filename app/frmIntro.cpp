@@ -37,14 +37,9 @@ frmIntro::frmIntro(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
     imgBackground->laden(modBackground::Hintergrund1Pfad);
     connect(imgBackground, &PictureControl::mausBewegt, this, &frmIntro::Form_MouseMove);
 
-    lbl1 = new QLabel(Laufbandtext(), this);
-    lbl1->setFont(TimesNewRoman(21.75, true));
+    lbl1 = GelbeBeschriftung(Laufbandtext(), this, TimesNewRoman(21.75, true));
     lbl1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl1->setWordWrap(true);
-    lbl1->setAttribute(Qt::WA_TransparentForMouseEvents); // moves over the text are over the background
-    QPalette p = lbl1->palette();
-    p.setColor(QPalette::WindowText, Gelb);
-    lbl1->setPalette(p);
 
     lblok = new LabelButton(QStringLiteral("ok"), this, 9360, 7320, 1395, 300);
     lblok->hide();
@@ -111,10 +106,7 @@ void frmIntro::Form_MouseMove()
 
 void frmIntro::lblok_MouseMove()
 {
-    if (!Hoverok)
-        return;
-    lblok->vergroessern();
-    Hoverok = false;
+    HoverLabel(lblok, Hoverok);
 }
 
 } // namespace lerno

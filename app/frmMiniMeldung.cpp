@@ -22,15 +22,10 @@ frmMiniMeldung::frmMiniMeldung(QWidget* parent)
     hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
     connect(hintergrund, &PictureControl::mausBewegt, this, &frmMiniMeldung::Form_MouseMove);
 
-    lblMeldung = new QLabel(QStringLiteral("Meldung"), this);
+    lblMeldung = GelbeBeschriftung(QStringLiteral("Meldung"), this, MsSansSerif(12, true));
     lblMeldung->setGeometry(TwRect(480, 480, 3645, 1500));
-    lblMeldung->setFont(MsSansSerif(12, true));
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);
-    lblMeldung->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette p = lblMeldung->palette();
-    p.setColor(QPalette::WindowText, Gelb);
-    lblMeldung->setPalette(p);
 
     lblok = new LabelButton(QStringLiteral("ok"), this, 1680, 2520, 1395, 300);
     connect(lblok, &LabelButton::clicked, this, &QDialog::accept);
@@ -45,16 +40,12 @@ void frmMiniMeldung::mouseMoveEvent(QMouseEvent* e)
 
 void frmMiniMeldung::Form_MouseMove()
 {
-    Hoverok = true;
-    lblok->zuruecksetzenWennFett();
+    HoverHintergrund(Hoverok, {lblok});
 }
 
 void frmMiniMeldung::lblok_MouseMove()
 {
-    if (!Hoverok)
-        return;
-    lblok->vergroessern();
-    Hoverok = false;
+    HoverLabel(lblok, Hoverok);
 }
 
 } // namespace lerno

@@ -155,11 +155,7 @@ void frmStart::LabelsZuruecksetzen()
 
 void frmStart::labelMausBewegt(LabelButton* label)
 {
-    if (!Hoverok)
-        return;
-    Module1::SoundAbspielen(2);
-    label->vergroessern();
-    Hoverok = false;
+    HoverLabel(label, Hoverok, true);
 }
 
 void frmStart::lblEingabe_Click()

@@ -24,17 +24,6 @@ namespace {
 constexpr int Breite = 10140;
 constexpr int Hoehe = 6630;
 
-QLabel* GelbesLabel(const QString& text, QWidget* parent, bool fett)
-{
-    auto* l = new QLabel(text, parent);
-    l->setFont(MsSansSerif(12, fett));
-    l->setAttribute(Qt::WA_TransparentForMouseEvents); // moves over it are over the background
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Gelb);
-    l->setPalette(p);
-    return l;
-}
-
 // The first character of text that a list file cannot hold, for the message.
 QString ErstesFremdesZeichen(const QString& text)
 {
@@ -67,14 +56,14 @@ frmVokEingabe::frmVokEingabe(QWidget* parent)
     imgbackground = new PictureControl(this);
     connect(imgbackground, &PictureControl::mausBewegt, this, &frmVokEingabe::Form_MouseMove);
 
-    lblVokabel = GelbesLabel(QStringLiteral("Vokabel"), this, false);
+    lblVokabel = GelbeBeschriftung(QStringLiteral("Vokabel"), this, MsSansSerif(12));
     lblVokabel->move(Px(4200), Px(960));
     lblVokabel->adjustSize();
     txtVokabel = new QLineEdit(this);
     txtVokabel->setFont(TimesNewRoman(14.25, true));
     txtVokabel->setGeometry(TwRect(840, 1320, 8535, 495));
 
-    lblBedeutung = GelbesLabel(QStringLiteral("Bedeutung"), this, false);
+    lblBedeutung = GelbeBeschriftung(QStringLiteral("Bedeutung"), this, MsSansSerif(12));
     lblBedeutung->move(Px(4080), Px(2400));
     lblBedeutung->adjustSize();
     txtBedeutung = new QLineEdit(this);
@@ -82,7 +71,7 @@ frmVokEingabe::frmVokEingabe(QWidget* parent)
     txtBedeutung->setGeometry(TwRect(840, 2760, 8535, 495));
     setTabOrder(txtVokabel, txtBedeutung);
 
-    lblMeldung = GelbesLabel(FuellMeldung(), this, true);
+    lblMeldung = GelbeBeschriftung(FuellMeldung(), this, MsSansSerif(12, true));
     lblMeldung->setGeometry(TwRect(3105, 3600, 4125, 900));
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);

@@ -166,17 +166,12 @@ void dlgFilewahl::mouseMoveEvent(QMouseEvent* e)
 
 void dlgFilewahl::Form_MouseMove()
 {
-    Hoverok = true;
-    for (LabelButton* l : {lblok, lblCancle})
-        l->zuruecksetzenWennFett();
+    HoverHintergrund(Hoverok, {lblok, lblCancle});
 }
 
 void dlgFilewahl::labelMausBewegt(LabelButton* l)
 {
-    if (!Hoverok)
-        return;
-    l->vergroessern();
-    Hoverok = false;
+    HoverLabel(l, Hoverok);
 }
 
 } // namespace lerno

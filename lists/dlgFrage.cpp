@@ -26,16 +26,12 @@ dlgFrage::dlgFrage(QWidget* parent)
     hintergrund = PictureControl::alsFensterbild(this, modBackground::Hintergrund1Pfad);
     connect(hintergrund, &PictureControl::mausBewegt, this, &dlgFrage::Form_MouseMove);
 
-    lblMeldung = new QLabel(
-        QStringLiteral("Bist du dir sicher. daß du diese Datei löschen möchtest"), this);
+    lblMeldung = GelbeBeschriftung(
+        QStringLiteral("Bist du dir sicher. daß du diese Datei löschen möchtest"), this,
+        MsSansSerif(12, true));
     lblMeldung->setGeometry(TwRect(360, 840, 4035, 600));
-    lblMeldung->setFont(MsSansSerif(12, true));
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);
-    lblMeldung->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette p = lblMeldung->palette();
-    p.setColor(QPalette::WindowText, Gelb);
-    lblMeldung->setPalette(p);
 
     lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 600, 2160, 1545, 300);
     lblok = new LabelButton(QStringLiteral("ok"), this, 3120, 2160, 675, 300);
@@ -64,18 +60,12 @@ void dlgFrage::mouseMoveEvent(QMouseEvent* e)
 
 void dlgFrage::Form_MouseMove()
 {
-    Hoverok = true;
-    for (LabelButton* l : {lblCancle, lblok})
-        l->zuruecksetzenWennFett();
+    HoverHintergrund(Hoverok, {lblCancle, lblok});
 }
 
 void dlgFrage::labelMausBewegt(LabelButton* l)
 {
-    if (!Hoverok)
-        return;
-    Module1::SoundAbspielen(2);
-    l->vergroessern();
-    Hoverok = false;
+    HoverLabel(l, Hoverok, true);
 }
 
 } // namespace lerno

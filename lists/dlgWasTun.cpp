@@ -58,17 +58,12 @@ void dlgWasTun::mouseMoveEvent(QMouseEvent* e)
 
 void dlgWasTun::Form_MouseMove()
 {
-    Hoverok = true;
-    for (LabelButton* l : {lblNewFile, lbloldFile, lblCancle})
-        l->zuruecksetzenWennFett();
+    HoverHintergrund(Hoverok, {lblNewFile, lbloldFile, lblCancle});
 }
 
 void dlgWasTun::labelMausBewegt(LabelButton* l)
 {
-    if (!Hoverok)
-        return;
-    l->vergroessern();
-    Hoverok = false;
+    HoverLabel(l, Hoverok);
 }
 
 } // namespace lerno

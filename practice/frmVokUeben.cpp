@@ -52,12 +52,7 @@ void GrauUndGesperrt(QLineEdit* t)
 
 QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort)
 {
-    auto* l = new QLabel(text, parent);
-    l->setFont(MsSansSerif(12, true));
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Gelb);
-    l->setPalette(p);
+    auto* l = GelbeBeschriftung(text, parent, MsSansSerif(12, true));
     l->move(ort);
     l->adjustSize();
     l->hide();
@@ -366,10 +361,7 @@ void frmVokUeben::ImgBackground_MouseMove()
 
 void frmVokUeben::labelMausBewegt(LabelButton* l, double punkt)
 {
-    if (!Hoverok)
-        return;
-    l->vergroessern(punkt);
-    Hoverok = false;
+    HoverLabel(l, Hoverok, false, punkt);
 }
 
 } // namespace lerno

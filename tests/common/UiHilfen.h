@@ -89,6 +89,30 @@ inline void BeiModal(std::function<void(QWidget*)> aktion, int maxMs = 5000)
     QTimer::singleShot(0, *pruefen);
 }
 
+// Like BeiModal, but waits for a visible modal window of type T and hands it over typed.
+template <typename T>
+void BeiModalVom(std::function<void(T*)> aktion, int maxMs = 5000)
+{
+    auto uhr = std::make_shared<QElapsedTimer>();
+    uhr->start();
+    auto pruefen = std::make_shared<std::function<void()>>();
+    *pruefen = [=] {
+        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (m && m->isVisible()) {
+            aktion(m);
+            return;
+        }
+        if (uhr->elapsed() > maxMs) {
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+            if (QWidget* a = QApplication::activeModalWidget())
+                a->close();
+            return;
+        }
+        QTimer::singleShot(10, *pruefen);
+    };
+    QTimer::singleShot(0, *pruefen);
+}
+
 template <typename T>
 T* Als(QWidget* w)
 {

@@ -17,31 +17,6 @@ using namespace testhilfen;
 
 namespace {
 
-// Like BeiModal, but waits for a modal window of type T: dialogs created one after the
-// other on the stack may get the previous one's address, which BeiModal takes for "old".
-template <typename T>
-void BeiModalVom(std::function<void(T*)> aktion, int maxMs = 5000)
-{
-    auto uhr = std::make_shared<QElapsedTimer>();
-    uhr->start();
-    auto pruefen = std::make_shared<std::function<void()>>();
-    *pruefen = [=] {
-        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (m && m->isVisible()) {
-            aktion(m);
-            return;
-        }
-        if (uhr->elapsed() > maxMs) {
-            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
-            if (QWidget* a = QApplication::activeModalWidget())
-                a->close();
-            return;
-        }
-        QTimer::singleShot(10, *pruefen);
-    };
-    QTimer::singleShot(0, *pruefen);
-}
-
 class EingabeflussTest : public UiTest {
 protected:
     void SetUp() override

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <climits>
+
 namespace lerno {
 
 namespace {

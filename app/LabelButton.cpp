@@ -5,6 +5,7 @@
 #include "app/Twips.h"
 
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace lerno {
 
@@ -61,6 +62,17 @@ void LabelButton::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit mausBewegt();
+}
+
+QPushButton* KnopfAusserhalb(const QString& text, QWidget* parent, int left, int top,
+                             bool standard)
+{
+    auto* k = new QPushButton(text, parent);
+    k->setGeometry(Px(left), Px(top), 40, 25);
+    k->setDefault(standard);
+    k->setAutoDefault(standard);
+    k->setFocusPolicy(Qt::NoFocus);
+    return k;
 }
 
 void HoverLabel(LabelButton* l, bool& hoverok, bool mitSound, double punkt)

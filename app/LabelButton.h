@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <initializer_list>
 
+class QPushButton;
+
 namespace lerno {
 
 class LabelButton : public QLabel {
@@ -41,6 +43,11 @@ private:
     QRect entwurf_;
     bool gedrueckt_ = false;
 };
+
+// A push button beyond the window's designed area, behind a label button: the default one
+// takes the Enter key. It never takes the focus from the text boxes.
+QPushButton* KnopfAusserhalb(const QString& text, QWidget* parent, int left, int top,
+                             bool standard);
 
 // The hover rule every window shares, each with its own re-arm flag. Over a label: when
 // armed, sound 2 (where the window asks for it), grow to the given size, disarm.

@@ -1,4 +1,5 @@
 // List file operations on lists far beyond the usual size.
+#include "BenchListe.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
@@ -12,27 +13,9 @@
 #include <vector>
 
 using namespace lerno;
+using namespace benchliste;
 
 namespace {
-
-QByteArray Liste(int n, int fehlerstand = 0)
-{
-    QByteArray out;
-    for (int i = 1; i <= n; ++i)
-        out += QString("%1#word number %2#Bedeutung Nummer %2#%3#0#\r\n")
-                   .arg(i % 1000, 3, 10, QChar('0'))
-                   .arg(i)
-                   .arg((i + fehlerstand) % 4)
-                   .toLatin1();
-    return out;
-}
-
-void Schreibe(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        std::abort();
-}
 
 void Groessen(benchmark::internal::Benchmark* b)
 {

@@ -1,5 +1,6 @@
 // One pick of the practice window (count the lines, draw one, read up to it, show it)
 // on lists far beyond the usual size. The window is built once per size.
+#include "BenchListe.h"
 #include "app/Meldungen.h"
 #include "app/Module1.h"
 #include "app/frmStart.h"
@@ -16,27 +17,9 @@
 #include <cstdlib>
 
 using namespace lerno;
+using namespace benchliste;
 
 namespace {
-
-QByteArray Liste(int n)
-{
-    QByteArray out;
-    for (int i = 1; i <= n; ++i)
-        out += QString("%1#word number %2#Bedeutung Nummer %2#%3#0#\r\n")
-                   .arg(i % 1000, 3, 10, QChar('0'))
-                   .arg(i)
-                   .arg(i % 4)
-                   .toLatin1();
-    return out;
-}
-
-void Schreibe(const QString& pfad, const QByteArray& bytes)
-{
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        std::abort();
-}
 
 void BM_FrageWaehlen(benchmark::State& state)
 {

@@ -85,16 +85,9 @@ frmVokEingabe::frmVokEingabe(QWidget* parent)
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
 
     // Push buttons beyond the designed width: Enter saves, as "ok" does.
-    cmdok = new QPushButton(QStringLiteral("ok"), this);
-    cmdok->setGeometry(Px(10920), Px(5160), 40, 25);
-    cmdok->setDefault(true);
-    cmdok->setAutoDefault(true);
-    cmdok->setFocusPolicy(Qt::NoFocus);
+    cmdok = KnopfAusserhalb(QStringLiteral("ok"), this, 10920, 5160, true);
     connect(cmdok, &QPushButton::clicked, this, &frmVokEingabe::cmdok_Click);
-    cmdEnde = new QPushButton(QStringLiteral("Ende"), this);
-    cmdEnde->setGeometry(Px(11280), Px(5160), 40, 25);
-    cmdEnde->setAutoDefault(false);
-    cmdEnde->setFocusPolicy(Qt::NoFocus);
+    cmdEnde = KnopfAusserhalb(QStringLiteral("Ende"), this, 11280, 5160, false);
     connect(cmdEnde, &QPushButton::clicked, this, &frmVokEingabe::cmdEnde_Click);
 
     // Ticks every 3 s from the start and is never restarted: a message stays up to 3 s.

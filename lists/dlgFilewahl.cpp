@@ -51,10 +51,7 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
 
     // Default button outside the visible area: Enter accepts like "ok".
-    cmdok = new QPushButton(QStringLiteral("ok"), this);
-    cmdok->setGeometry(Px(8160), Px(2280), 40, 25);
-    cmdok->setDefault(true);
-    cmdok->setAutoDefault(true);
+    cmdok = KnopfAusserhalb(QStringLiteral("ok"), this, 8160, 2280, true);
     connect(cmdok, &QPushButton::clicked, this, &dlgFilewahl::lblok_Click);
 
     // Set-up, steps 2 and 3: the stage's pattern, then the mode.

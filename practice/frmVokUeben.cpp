@@ -129,16 +129,9 @@ frmVokUeben::frmVokUeben(QWidget* parent)
     connect(lblEnde, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblEnde, 14); });
 
     // Push buttons outside the client area: Enter checks the answer.
-    cmdok = new QPushButton(QStringLiteral("ok"), flaeche);
-    cmdok->setGeometry(Px(12000), Px(5160), 40, 25);
-    cmdok->setDefault(true);
-    cmdok->setAutoDefault(true);
-    cmdok->setFocusPolicy(Qt::NoFocus);
+    cmdok = KnopfAusserhalb(QStringLiteral("ok"), flaeche, 12000, 5160, true);
     connect(cmdok, &QPushButton::clicked, this, &frmVokUeben::cmdok_Click);
-    cmdEnde = new QPushButton(QStringLiteral("Ende"), flaeche);
-    cmdEnde->setGeometry(Px(12600), Px(5160), 40, 25);
-    cmdEnde->setAutoDefault(false);
-    cmdEnde->setFocusPolicy(Qt::NoFocus);
+    cmdEnde = KnopfAusserhalb(QStringLiteral("Ende"), flaeche, 12600, 5160, false);
     cmdEnde->hide();
     connect(cmdEnde, &QPushButton::clicked, this, &frmVokUeben::cmdEnde_Click);
 

@@ -68,7 +68,8 @@ QPushButton* KnopfAusserhalb(const QString& text, QWidget* parent, int left, int
                              bool standard)
 {
     auto* k = new QPushButton(text, parent);
-    k->setGeometry(Px(left), Px(top), 40, 25);
+    // No size at all: beyond the designed area it would show once the window is maximized.
+    k->setGeometry(Px(left), Px(top), 0, 0);
     k->setDefault(standard);
     k->setAutoDefault(standard);
     k->setFocusPolicy(Qt::NoFocus);

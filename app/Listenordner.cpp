@@ -24,8 +24,10 @@ ListenordnerErgebnis ListenordnerEinrichten(const QString& programmordner)
         const QString ziel = ordner + "/" + QLatin1String(name);
         if (!QFile::exists(quelle))
             continue;
-        if (!QFile::copy(quelle, ziel))
-            continue; // keep the source rather than lose the demo
+        if (!QFile::copy(quelle, ziel)) {
+            e.nichtKopiert << quelle; // keep the source rather than lose the demo
+            continue;
+        }
         if (!DateiEntfernen(quelle))
             e.nichtGeloescht << quelle;
     }

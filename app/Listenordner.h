@@ -9,6 +9,7 @@ struct ListenordnerErgebnis {
     bool ordnerBereit = false;       // the list folder exists and is the current folder
     bool ersterStart = false;        // it had to be created
     QStringList nichtGeloescht;      // demo sources that were copied but could not be deleted
+    QStringList nichtKopiert;        // demo sources that could not be copied (kept in place)
 };
 
 // Enters <programmordner>/Vokabeln; when that fails, creates it, enters it and moves the

@@ -5,6 +5,7 @@
 #include "lists/Programmordner.h"
 
 #include <QCoreApplication>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -89,6 +90,16 @@ bool SpieltNoch()
 {
     const QSoundEffect* z = effekte().zuletzt;
     return z && z->isPlaying();
+}
+
+int Nachklang(int nummer)
+{
+    if (!frmStart::Soundok || nummer < 1 || nummer > 6 || beobachter())
+        return 0;
+    // Without a device an effect may claim to play for ever; nobody hears it.
+    if (!effekte().effekt[nummer - 1] || QMediaDevices::audioOutputs().isEmpty())
+        return 0;
+    return WavDateiDauerMs(Programmordner() + "/" + SoundDatei(nummer));
 }
 
 } // namespace lerno::Module1

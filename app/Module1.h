@@ -19,6 +19,10 @@ void SoundsLaden();
 // True while an effect is still sounding.
 bool SpieltNoch();
 
+// How long effect 1..6, just started, can still be heard, in ms: its playing time when
+// sound is on, the effect is loaded and there is an audio device; otherwise 0.
+int Nachklang(int nummer);
+
 // Test seam: when set, requests that pass the Soundok check go here instead of the
 // audio device (the real effects are then never loaded).
 using SoundBeobachter = std::function<void(int nummer)>;

@@ -30,7 +30,10 @@ QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& sch
 {
     auto* l = new QLabel(text, parent);
     l->setFont(schrift);
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Moves over the text stay with the label: only the window and its picture re-arm
+    // the hover rule, so going from a text onto a label button neither grows nor sounds.
+    l->setMouseTracking(true);
+    l->setAttribute(Qt::WA_NoMousePropagation);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, Gelb);
     l->setPalette(p);

@@ -12,4 +12,8 @@ namespace lerno {
 bool IstAbspielbaresWav(const QByteArray& inhalt);
 bool IstAbspielbaresWavDatei(const QString& pfad);
 
+// Playing time of a playable WAV in milliseconds; 0 for anything else.
+int WavDauerMs(const QByteArray& inhalt);
+int WavDateiDauerMs(const QString& pfad);
+
 } // namespace lerno

@@ -24,6 +24,7 @@ QString frmIntro::Laufbandtext()
                           "program by\ndas Lerno-Team\n\n"
                           "Dezember 2026\n\n"
                           "Vielen Dank an\nalle Testerinnen und Tester\n\n"
+                          "Dank an unsere Familien\n\n"
                           "weitere Anregungen gerne\nan\ndas Lerno-Team");
 }
 

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QElapsedTimer>
+#include <memory>
 
 namespace lerno {
 
@@ -199,22 +200,34 @@ void frmStart::lblLoeschen_Click()
 void frmStart::lblEnde_Click()
 {
     Module1::SoundAbspielen(6);
-    if (Programmende) {
-        Programmende();
+    auto beenden = [] {
+        if (Programmende)
+            Programmende();
+        else
+            QCoreApplication::exit(0);
+    };
+    // Every window goes at once, without its own closing handlers.
+    if (!Programmende)
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+    // Nobody hears a fanfare with sound off or without a device: end at once. Otherwise
+    // end when it has finished, and never later than its length.
+    const int laenge = Module1::Nachklang(6);
+    if (laenge <= 0) {
+        beenden();
         return;
     }
-    // Every window goes at once, without its own closing handlers; the process stays
-    // only as long as the fanfare still sounds, at most a moment.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        w->hide();
     auto* uhr = new QTimer(qApp);
-    auto* seit = new QElapsedTimer;
+    auto seit = std::make_shared<QElapsedTimer>();
     seit->start();
-    connect(uhr, &QTimer::timeout, qApp, [uhr, seit] {
-        if (!Module1::SpieltNoch() || seit->elapsed() > 1500) {
+    auto gehoert = std::make_shared<bool>(false);
+    connect(uhr, &QTimer::timeout, qApp, [uhr, seit, gehoert, laenge, beenden] {
+        const bool spielt = Module1::SpieltNoch();
+        *gehoert = *gehoert || spielt; // it may take a moment to start
+        if ((*gehoert && !spielt) || seit->elapsed() >= laenge) {
             uhr->stop();
-            delete seit;
-            QCoreApplication::exit(0);
+            uhr->deleteLater();
+            beenden();
         }
     });
     uhr->start(20);

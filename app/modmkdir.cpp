@@ -13,6 +13,12 @@ bool VerzeichnisAnlegen(QWidget* parent)
     const ListenordnerErgebnis e = ListenordnerEinrichten(Programmordner());
     for (int i = 0; i < e.nichtGeloescht.size(); ++i)
         DateifehlerMelden(parent);
+    for (const QString& quelle : e.nichtKopiert)
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Beispielliste konnte nicht in den Ordner für deine "
+                                     "Vokabeln kopiert werden:\n%1")
+                          .arg(QDir::toNativeSeparators(quelle)),
+                      QStringLiteral("Dateifehler"));
     if (!e.ordnerBereit) {
         MeldungZeigen(parent,
                       QStringLiteral("Der Ordner für deine Vokabeln konnte nicht angelegt werden:\n%1\n\n"

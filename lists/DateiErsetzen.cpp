@@ -118,7 +118,8 @@ bool DateiErsetzenDurch(const QString& ziel, const QString& quelle)
     const int fd = ::open(quellName.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool gesichert = ::fsync(fd) == 0;
+    // The list keeps its own permissions, not those the scratch file was made with.
+    const bool gesichert = ::fchmod(fd, ZielRechte(zielName)) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     if (!gesichert)
         return false;

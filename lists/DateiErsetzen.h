@@ -18,8 +18,8 @@ void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
 // temporary file is left behind.
 bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
 
-// Replaces ziel by the file quelle (already complete on disk) in one rename step.
-// False on failure; ziel is then unchanged.
+// Replaces ziel by the file quelle (already complete on disk) in one rename step; quelle
+// takes ziel's permissions first. False on failure; ziel is then unchanged.
 bool DateiErsetzenDurch(const QString& ziel, const QString& quelle);
 
 // Writes a scratch file from scratch (a stale one is emptied first), to be handed to

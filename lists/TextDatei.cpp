@@ -2,8 +2,13 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lerno {
 
@@ -43,7 +48,41 @@ QString Dekodieren(const char* bytes, qsizetype laenge)
     return text;
 }
 
+AnhaengenFehlerHook& Hook()
+{
+    static AnhaengenFehlerHook hook;
+    return hook;
+}
+
+// Writes everything or reports failure; the hook may stop it part-way like a full disk.
+bool AllesSchreiben(int fd, const QByteArray& daten)
+{
+    qint64 erlaubt = Hook() ? Hook()(daten.size()) : -1;
+    const char* p = daten.constData();
+    qint64 rest = daten.size();
+    while (rest > 0) {
+        if (erlaubt == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        const qint64 stueck = erlaubt > 0 ? std::min(rest, erlaubt) : rest;
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(stueck));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        rest -= n;
+        if (erlaubt > 0)
+            erlaubt -= n;
+    }
+    return true;
+}
+
 } // namespace
+
+void SetzeAnhaengenFehlerHook(AnhaengenFehlerHook hook) { Hook() = std::move(hook); }
 
 QString AusCp1252(const QByteArray& bytes)
 {
@@ -72,15 +111,19 @@ bool IstCp1252(const QString& text)
     return true;
 }
 
-std::optional<QStringList> ZeilenLesen(const QString& pfad)
+std::optional<QByteArray> BytesLesen(const QString& pfad)
 {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray alles = f.readAll();
+    QByteArray alles = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return std::nullopt;
+    return alles;
+}
 
+QStringList ZeilenAus(const QByteArray& alles)
+{
     QStringList zeilen;
     zeilen.reserve(alles.count('\n') + 1);
     qsizetype anfang = 0;
@@ -96,6 +139,35 @@ std::optional<QStringList> ZeilenLesen(const QString& pfad)
         anfang = ende + 1;
     }
     return zeilen;
+}
+
+std::optional<QStringList> ZeilenLesen(const QString& pfad)
+{
+    const auto alles = BytesLesen(pfad);
+    if (!alles)
+        return std::nullopt;
+    return ZeilenAus(*alles);
+}
+
+std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen)
+{
+    QByteArray daten;
+    if (zeilen.isEmpty())
+        return daten;
+    // A last line without its line end (edited elsewhere) is ended first, so the new
+    // record does not run into it; a lone CR only lacks its LF.
+    if (bisher.endsWith('\r'))
+        daten += '\n';
+    else if (!bisher.isEmpty() && !bisher.endsWith('\n'))
+        daten += "\r\n";
+    for (const QString& z : zeilen) {
+        const auto b = NachCp1252(z);
+        if (!b)
+            return std::nullopt;
+        daten += *b;
+        daten += "\r\n";
+    }
+    return daten;
 }
 
 std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
@@ -172,26 +244,41 @@ bool ZeileAnhaengen(const QString& pfad, const QString& zeile)
 
 bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
 {
-    QByteArray daten;
-    for (const QString& z : zeilen) {
-        const auto b = NachCp1252(z);
-        if (!b)
+    for (const QString& z : zeilen)
+        if (!IstCp1252(z))
             return false; // refuse before touching the file
-        daten += *b;
-        daten += "\r\n";
+
+    const QByteArray name = QFile::encodeName(pfad);
+    bool lesbar = true;
+    int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EACCES) {
+        lesbar = false; // a write-only list: its last byte stays unknown
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     }
-    QFile f(pfad);
-    // Unbuffered: the whole block goes out in one write call, so a record never
-    // lands in the file in pieces.
-    if (f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        // A last line without its line end (edited elsewhere) is ended first, so the
-        // new record does not run into it.
-        if (!daten.isEmpty() && f.size() > 0 && f.seek(f.size() - 1) && f.read(1) != "\n")
-            daten.prepend("\r\n");
-    } else if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
         return false;
     }
-    return daten.isEmpty() || f.write(daten) == daten.size();
+    const off_t alt = st.st_size;
+    QByteArray letztes;
+    char c = 0;
+    if (lesbar && alt > 0 && ::pread(fd, &c, 1, alt - 1) == 1)
+        letztes = QByteArray(1, c);
+    const QByteArray daten = AnhangBytes(letztes, zeilen).value_or(QByteArray());
+
+    // One write call, so a record never lands in pieces; whatever a failing or short
+    // write left is cut off again, so the list keeps its old content, whole.
+    bool ok = AllesSchreiben(fd, daten);
+    if (!ok && ::ftruncate(fd, alt) != 0)
+        ok = false;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        ::truncate(name.constData(), alt);
+    }
+    return ok;
 }
 
 bool DateiAnlegen(const QString& pfad)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace lerno {
@@ -20,6 +21,17 @@ bool IstCp1252(const QString& text);
 // nullopt when the file cannot be opened or read.
 std::optional<QStringList> ZeilenLesen(const QString& pfad);
 
+// The whole file as it lies on disk; nullopt when it cannot be opened or read.
+std::optional<QByteArray> BytesLesen(const QString& pfad);
+
+// The lines of a file's bytes, split as ZeilenLesen does.
+QStringList ZeilenAus(const QByteArray& bytes);
+
+// What appending zeilen to a file holding bisher writes: first the line end its last
+// line lacks (only LF after a lone CR, CR LF after anything else but LF), then every
+// line + CR LF. nullopt when a line is not cp1252.
+std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen);
+
 // Line nummer (from 1), reading only up to it; nullopt on a read error or when the
 // file has fewer lines.
 std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
@@ -32,8 +44,15 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
 bool ZeileAnhaengen(const QString& pfad, const QString& zeile);
 
 // Appends every line + CR LF in one write, creating the file when missing.
-// Nothing is written when one of the lines is not cp1252.
+// Nothing is written when one of the lines is not cp1252; a write that fails or stops
+// short is cut back to the old length before false is returned. A kill during the
+// write can still leave part of a large block: batches go through DateiErsetzen.
 bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);
+
+// Test seam for the append's write: called with the number of bytes to write, returns
+// how many of them go through before the write fails (negative: all of them).
+using AnhaengenFehlerHook = std::function<qint64(qint64 laenge)>;
+void SetzeAnhaengenFehlerHook(AnhaengenFehlerHook hook);
 
 // Opens for appending and closes again: creates a missing file empty, leaves an existing one alone.
 bool DateiAnlegen(const QString& pfad);

@@ -83,4 +83,20 @@ bool IstWohlgeformt(const QString& zeile)
     return trenner > 0 && trenner < mitte.size() - 1;
 }
 
+bool HatZaehlerRahmen(const QString& zeile)
+{
+    // Like IstWohlgeformt, but the count and Reserve may be any single character.
+    const qsizetype n = zeile.size();
+    if (n < 12)
+        return false;
+    if (!IstZiffer(zeile[0]) || !IstZiffer(zeile[1]) || !IstZiffer(zeile[2]) || zeile[3] != u'#')
+        return false;
+    if (zeile[n - 5] != u'#' || zeile[n - 4] == u'#' || zeile[n - 3] != u'#'
+        || zeile[n - 2] == u'#' || zeile[n - 1] != u'#')
+        return false;
+    const QStringView mitte = QStringView(zeile).mid(4, n - 9);
+    const qsizetype trenner = mitte.indexOf(u'#');
+    return trenner > 0 && trenner < mitte.size() - 1;
+}
+
 } // namespace lerno

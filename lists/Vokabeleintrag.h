@@ -34,4 +34,8 @@ QString StufenDatei(const QString& pfad, QChar buchstabe);
 // True for a line of the shape ddd#...#...#d#0# that the stage updates may rewrite.
 bool IstWohlgeformt(const QString& zeile);
 
+// True for a line ddd#Vokabel#Bedeutung#X#Y# with one character each for X and Y (neither
+// a "#"): the stage updates rewrite it, a non-digit X counting as 0 and Y becoming 0.
+bool HatZaehlerRahmen(const QString& zeile);
+
 } // namespace lerno

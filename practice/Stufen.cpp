@@ -24,16 +24,23 @@ QString NeueZeile(const QString& zeile, int stand)
     return EintragSchluessel(zeile) + QChar(u'0' + stand) + QStringLiteral("#0#");
 }
 
-// Mode-1 appends of one update, collected so the stage list is read once and written once.
+// Mode-1 appends of one update, collected so the stage list is read once and written once:
+// old content plus the new lines replace it in one rename, so a kill at any instant
+// leaves the old list or the new one, never part of a record.
 class StufenListe {
 public:
     StufenListe(const QString& pfad, SichernErgebnis& ergebnis)
         : pfad_(pfad), ergebnis_(ergebnis)
     {
-        if (auto s = SchluesselLesen(pfad))
-            schluessel_ = std::move(*s);
-        else
+        if (auto b = BytesLesen(pfad)) {
+            bisher_ = std::move(*b);
+            const QStringList zeilen = ZeilenAus(bisher_);
+            schluessel_.reserve(zeilen.size());
+            for (const QString& z : zeilen)
+                schluessel_.insert(VergleichsSchluessel(z));
+        } else {
             kaputt_ = true;
+        }
     }
 
     void Anbieten(const QString& zeile)
@@ -50,8 +57,12 @@ public:
 
     void Schreiben()
     {
-        if (!kaputt_ && !neu_.isEmpty() && !ZeilenAnhaengen(pfad_, neu_))
-            kaputt_ = true;
+        if (!kaputt_ && !neu_.isEmpty()) {
+            // Every new line came from AusCp1252, so it always encodes again.
+            const auto anhang = AnhangBytes(bisher_, neu_);
+            if (!anhang || !DateiErsetzen(pfad_, bisher_ + *anhang))
+                kaputt_ = true;
+        }
         if (kaputt_)
             ergebnis_.AnfuegenFehlgeschlagen.append(pfad_);
     }
@@ -59,6 +70,7 @@ public:
 private:
     QString pfad_;
     SichernErgebnis& ergebnis_;
+    QByteArray bisher_;
     QSet<QString> schluessel_;
     QStringList neu_;
     bool kaputt_ = false;
@@ -81,7 +93,7 @@ SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fe
     neueListe.reserve(zeilen->size());
     for (qsizetype i = 0; i < zeilen->size(); ++i) {
         const QString& zeile = zeilen->at(i);
-        if (!IstWohlgeformt(zeile)) {
+        if (!HatZaehlerRahmen(zeile)) {
             neueListe.append(zeile);
             continue;
         }
@@ -125,7 +137,7 @@ SichernErgebnis Stufe2Sichern(const QString& dvbPfad, const std::vector<int>& fe
         StufenListe dvc(StufenDatei(dvbPfad, u'c'), ergebnis);
         for (qsizetype i = 0; i < zeilen->size(); ++i) {
             const QString& zeile = zeilen->at(i);
-            if (!IstWohlgeformt(zeile))
+            if (!HatZaehlerRahmen(zeile))
                 continue;
             const int stand = NeuerStand(zeile, fehlerzahl, i);
             if (stand >= 4)

@@ -21,8 +21,9 @@ struct SichernErgebnis {
 };
 
 // End of stage 1. fehlerzahl[i] is the number of wrong answers for line i + 1; it may be
-// shorter or longer than the list. Every well-formed record of the .dva gets
-// min(9, count + wrong answers) and Reserve 0; records reaching 2 go to the .dvb, 4 to the
+// shorter or longer than the list. Every record of the .dva with the frame ddd#..#..#X#Y#
+// (HatZaehlerRahmen) gets min(9, count + wrong answers) and Reserve 0, a non-digit count
+// reading as 0; records reaching 2 go to the .dvb, 4 to the
 // .dvc, unless their key is there already. The .dva is replaced in one rename step through
 // the .dvd, which is gone afterwards. Other lines stay as they are and go to no stage list.
 SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fehlerzahl);

@@ -118,12 +118,12 @@ TEST(Stufe1Sichern, CountsFitListsOfAnyLength)
 TEST(Stufe1Sichern, MalformedLinesStayAndGoNowhere)
 {
     QByteArray dva = CpZeilen({"", "ab", "001#x#y#1#0#", "002#kaputt", "12#a#b#5#0#",
-                               "003#u#v#7#1#", "004#a#b#x#0#"});
+                               "003#u#v#77#0#", "0004#a#b#1#0#"});
     dva += "005#last#line#2#0#"; // no line end
     Liste l(dva);
     ASSERT_TRUE(Stufe1Sichern(l.pfad('a'), std::vector<int>(8, 3)).Fehlerfrei());
     EXPECT_EQ(l.bytes('a'), CpZeilen({"", "ab", "001#x#y#4#0#", "002#kaputt", "12#a#b#5#0#",
-                                      "003#u#v#7#1#", "004#a#b#x#0#", "005#last#line#5#0#"}));
+                                      "003#u#v#77#0#", "0004#a#b#1#0#", "005#last#line#5#0#"}));
     EXPECT_EQ(l.bytes('b'), CpZeilen({"001#x#y#4#0#", "005#last#line#5#0#"}));
     EXPECT_EQ(l.bytes('c'), CpZeilen({"001#x#y#4#0#", "005#last#line#5#0#"}));
 }
@@ -225,4 +225,42 @@ TEST(Stufe3Beenden, DeletesOnlyTheScratchFile)
         EXPECT_EQ(l.bytes(endung), CpZeilen({"001#a#b#5#0#"}));
     // Already gone: still no error.
     EXPECT_TRUE(Stufe3Beenden(l.pfad('c')).Fehlerfrei());
+}
+
+TEST(Stufen, TheCounterFrameDecidesWhatTheStageRulesUpdate)
+{
+    // ddd#word#meaning#X#Y# with any single X and Y is updated: a non-digit count reads
+    // as 0, Reserve becomes 0. Lines without that frame stay and go to no stage list.
+    struct Fall {
+        const char* zeile;
+        int fehler;
+        const char* neu; // the line in the .dva afterwards
+        bool dvb, dvc;
+    };
+    const Fall faelle[] = {
+        {"001#a#b#x#0#", 2, "001#a#b#2#0#", true, false},
+        {"003#g#h#3#1#", 4, "003#g#h#7#0#", true, true},
+        {"004#i#j#5#Z#", 0, "004#i#j#5#0#", true, true},
+        {"005#k#l#ä#0#", 1, "005#k#l#1#0#", false, false},
+        {"006#m#n# # #", 3, "006#m#n#3#0#", true, false},
+        {"007#o#p#12#0#", 5, "007#o#p#12#0#", false, false},
+        {"0008#q#r#1#0#", 5, "0008#q#r#1#0#", false, false},
+        {"009#s#t#1##", 5, "009#s#t#1##", false, false},
+        {"010#u#v###0#", 5, "010#u#v###0#", false, false},
+        {"011#w#1#0#", 5, "011#w#1#0#", false, false},
+        {"12#x#y#1#0#", 5, "12#x#y#1#0#", false, false},
+    };
+    for (const Fall& f : faelle) {
+        Liste l(testhilfen::Cp(f.zeile) + "\r\n");
+        ASSERT_TRUE(Stufe1Sichern(l.pfad('a'), {f.fehler}).Fehlerfrei()) << f.zeile;
+        const QByteArray neu = testhilfen::Cp(f.neu) + "\r\n";
+        EXPECT_EQ(l.bytes('a'), neu) << f.zeile;
+        EXPECT_EQ(l.bytes('b'), f.dvb ? neu : QByteArray()) << f.zeile;
+        EXPECT_EQ(l.bytes('c'), f.dvc ? neu : QByteArray()) << f.zeile;
+
+        // Stage 2 reads the same frame from the .dvb.
+        Liste zwei({}, testhilfen::Cp(f.zeile) + "\r\n");
+        ASSERT_TRUE(Stufe2Sichern(zwei.pfad('b'), {f.fehler}).Fehlerfrei()) << f.zeile;
+        EXPECT_EQ(zwei.bytes('c'), f.dvc ? neu : QByteArray()) << f.zeile;
+    }
 }

@@ -5,6 +5,7 @@
 #include "lists/Programmordner.h"
 
 #include <QCoreApplication>
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>

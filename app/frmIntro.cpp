@@ -23,8 +23,8 @@ QString frmIntro::Laufbandtext()
     return QStringLiteral("Lerno Vokabeltrainer\n\n"
                           "program by\ndas Lerno-Team\n\n"
                           "Dezember 2026\n\n"
-                          "Vielen Dank an\nalle Testerinnen und Tester\n\n"
-                          "Dank an unsere Familien\n\n"
+                          "Vielen Dank an\nalle Testerinnen und Tester\n"
+                          "und an unsere Familien\n\n"
                           "weitere Anregungen gerne\nan\ndas Lerno-Team");
 }
 

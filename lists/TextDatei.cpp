@@ -274,11 +274,8 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
     bool ok = AllesSchreiben(fd, daten);
     if (!ok && ::ftruncate(fd, alt) != 0)
         ok = false;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        ::truncate(name.constData(), alt);
-    }
-    return ok;
+    const bool zu = ::close(fd) == 0;
+    return ok && zu;
 }
 
 bool DateiAnlegen(const QString& pfad)

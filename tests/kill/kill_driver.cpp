@@ -53,7 +53,7 @@ std::vector<int> Fehler(int k)
     for (int i = 0; i < Zeilen; ++i) {
         if (i % 10 == k % 10)
             e[i] += 2;
-        if (i % 40 == (k * 7) % 40)
+        if (i % 40 == k % 40)
             e[i] += 2;
     }
     return e;
@@ -120,6 +120,17 @@ int Verloren(const QByteArray& ist, const QByteArray& soll)
     return fehlt;
 }
 
+// Lines that are not a whole record: no CR LF at the end, or not a record at all.
+int Zerrissen(const QByteArray& ist)
+{
+    int kaputt = ist.isEmpty() || ist.endsWith("\r\n") ? 0 : 1;
+    const QList<QByteArray> zeilen = ist.split('\n');
+    for (qsizetype i = 0; i + 1 < zeilen.size(); ++i)
+        if (!zeilen[i].endsWith('\r') || !HatZaehlerRahmen(AusCp1252(zeilen[i].chopped(1))))
+            ++kaputt;
+    return kaputt;
+}
+
 int Pruefen(const QString& ordner, const QString& ref, int saves)
 {
     // The .dva decides which save was under way: k done, k + 1 perhaps begun. Each stage
@@ -129,7 +140,7 @@ int Pruefen(const QString& ordner, const QString& ref, int saves)
     for (int j = saves; j >= 0 && k < 0; --j)
         if (dva == Lies(RefDatei(ref, j, 'a')))
             k = j;
-    int ganz = 0, verloren = 0;
+    int ganz = 0, verloren = 0, zerrissen = 0;
     QByteArray bericht;
     for (char e : Endungen) {
         const QByteArray ist = Lies(Datei(ordner, e));
@@ -143,10 +154,12 @@ int Pruefen(const QString& ordner, const QString& ref, int saves)
             bericht += QByteArray(" dv") + e + "=" + QByteArray::number(stand);
         } else {
             verloren += Verloren(ist, Lies(RefDatei(ref, basis, e)));
+            zerrissen += Zerrissen(ist);
             bericht += QByteArray(" dv") + e + "=ZERRISSEN(" + QByteArray::number(ist.size()) + " Bytes)";
         }
     }
-    std::printf("ganz=%d/3 verloren=%d%s\n", ganz, verloren, bericht.constData());
+    std::printf("ganz=%d/3 verloren=%d zerrissen=%d%s\n", ganz, verloren, zerrissen,
+                bericht.constData());
     return ganz == 3 ? 0 : 1;
 }
 

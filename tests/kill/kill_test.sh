@@ -5,7 +5,7 @@
 set -u
 treiber=$1
 kills=${2:-20}
-saves=8
+saves=4
 
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
@@ -14,7 +14,7 @@ trap 'rm -rf "$arbeit"' EXIT
 ms=$("$treiber" referenz "$arbeit/start" "$arbeit/ref" "$saves") || { echo "FEHLER: Referenz"; exit 1; }
 echo "eine Sicherung dauert ${ms} ms; $saves Sicherungen je Lauf"
 
-getoetet=0 geprueft=0 ganz=0 verloren=0 versuche=0 fehler=0
+getoetet=0 geprueft=0 ganz=0 verloren=0 zerrissen=0 versuche=0 fehler=0
 while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     versuche=$((versuche + 1))
     rm -rf "$arbeit/lauf"
@@ -25,7 +25,7 @@ while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     pid=$!
     sleep "$(printf '%d.%03d' $((warte / 1000)) $((warte % 1000)))"
     kill -9 "$pid" 2>/dev/null
-    wait "$pid"
+    wait "$pid" 2>/dev/null
     rc=$?
     if [ "$rc" -ne 137 ]; then
         echo "Lauf $versuche: nicht getötet (rc $rc), wird wiederholt"
@@ -38,9 +38,10 @@ while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     geprueft=$((geprueft + 3))
     ganz=$((ganz + $(sed -n 's/^ganz=\([0-9]*\)\/3.*/\1/p' <<<"$ergebnis")))
     verloren=$((verloren + $(sed -n 's/.*verloren=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
+    zerrissen=$((zerrissen + $(sed -n 's/.*zerrissen=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     [ "$rc" -eq 0 ] || fehler=1
 done
 
-echo "Kills: $getoetet, Dateien geprüft: $geprueft, ganz: $ganz, Datensätze verloren: $verloren"
+echo "Kills: $getoetet, Dateien geprüft: $geprueft, ganz: $ganz, Datensätze verloren: $verloren, zerrissen: $zerrissen"
 [ "$getoetet" -eq "$kills" ] || { echo "FEHLER: nur $getoetet Kills"; exit 1; }
-[ "$fehler" -eq 0 ] && [ "$ganz" -eq "$geprueft" ] && [ "$verloren" -eq 0 ]
+[ "$fehler" -eq 0 ] && [ "$ganz" -eq "$geprueft" ] && [ "$verloren" -eq 0 ] && [ "$zerrissen" -eq 0 ]

@@ -1,0 +1,237 @@
+// Small corrections across the windows: plain texts keep the mouse moves over them,
+// hidden push buttons stay out of sight, quitting does not wait for an unheard fanfare,
+// the credits thank the families.
+#include "app/LabelButton.h"
+#include "app/Module1.h"
+#include "app/PictureControl.h"
+#include "app/WavPruefung.h"
+#include "app/frmIntro.h"
+#include "app/frmMiniMeldung.h"
+#include "app/frmStart.h"
+#include "app/modmkdir.h"
+#include "common/UiHilfen.h"
+#include "entry/frmVokEingabe.h"
+#include "lists/dlgFrage.h"
+#include "practice/frmVokUeben.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QtEndian>
+
+#include <memory>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+class KorrekturTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        frmStart::Filename = ordner.datei("Englisch.dva");
+        frmStart::FileNr = 1;
+        SchreibeBytes(frmStart::Filename, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
+        for (char e : {'b', 'c', 'd'})
+            SchreibeBytes(ordner.datei(QString("Englisch.dv") + e), {});
+    }
+    void TearDown() override
+    {
+        frmStart::Filename.clear();
+        frmStart::Programmende = {};
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+};
+
+// A move at a point of the window, delivered to whatever the windowing system would
+// find there (childAt skips widgets that are transparent for the mouse).
+QWidget* MausAufStelle(QWidget* fenster, QPoint p)
+{
+    QWidget* unter = fenster->childAt(p);
+    if (!unter)
+        unter = fenster;
+    MausUeber(unter, unter->mapFrom(fenster, p));
+    return unter;
+}
+
+QPoint MitteIn(QWidget* fenster, QWidget* w) { return w->mapTo(fenster, w->rect().center()); }
+
+struct Fenster {
+    const char* name;
+    std::function<QWidget*()> bauen;
+    std::function<std::vector<QLabel*>(QWidget*)> texte;
+    std::function<LabelButton*(QWidget*)> knopf;
+};
+
+const Fenster FensterMitTexten[] = {
+    {"frmMiniMeldung", [] { return new frmMiniMeldung; },
+     [](QWidget* w) { return std::vector<QLabel*>{Als<frmMiniMeldung>(w)->lblMeldung}; },
+     [](QWidget* w) { return Als<frmMiniMeldung>(w)->lblok; }},
+    {"dlgFrage", [] { return new dlgFrage; },
+     [](QWidget* w) { return std::vector<QLabel*>{Als<dlgFrage>(w)->lblMeldung}; },
+     [](QWidget* w) { return Als<dlgFrage>(w)->lblok; }},
+    {"frmVokEingabe", [] { return new frmVokEingabe; },
+     [](QWidget* w) {
+         auto* e = Als<frmVokEingabe>(w);
+         return std::vector<QLabel*>{e->lblVokabel, e->lblBedeutung, e->lblMeldung};
+     },
+     [](QWidget* w) { return Als<frmVokEingabe>(w)->lblok; }},
+    {"frmVokUeben", [] { return new frmVokUeben; },
+     [](QWidget* w) {
+         auto* u = Als<frmVokUeben>(w);
+         return std::vector<QLabel*>{u->lblRichtig, u->lblFalsch};
+     },
+     [](QWidget* w) { return Als<frmVokUeben>(w)->lblok; }},
+    {"frmIntro",
+     [] {
+         auto* i = new frmIntro;
+         i->TimerLaufband.stop();
+         i->setzeLbl1Top(0);
+         i->lblok->show();
+         return i;
+     },
+     [](QWidget* w) { return std::vector<QLabel*>{Als<frmIntro>(w)->lbl1}; },
+     [](QWidget* w) { return Als<frmIntro>(w)->lblok; }},
+};
+
+QByteArray Wav(quint16 kanaele, quint16 bits, quint32 datenBytes)
+{
+    auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
+    auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
+    const QByteArray fmt = le16(1) + le16(kanaele) + le32(22050) + le32(22050 * kanaele * bits / 8)
+                           + le16(kanaele * bits / 8) + le16(bits);
+    const QByteArray rest = "WAVEfmt " + le32(16) + fmt + "data" + le32(datenBytes)
+                            + QByteArray(datenBytes, '\x80');
+    return "RIFF" + le32(rest.size()) + rest;
+}
+
+} // namespace
+
+TEST_F(KorrekturTest, PlainTextsKeepTheMouseMovesSoOnlyTheBackgroundRearmsTheHover)
+{
+    for (const Fenster& f : FensterMitTexten) {
+        std::unique_ptr<QWidget> w(f.bauen());
+        w->show();
+        LabelButton* knopf = f.knopf(w.get());
+        for (QLabel* text : f.texte(w.get())) {
+            text->show();
+            text->raise();
+            const QPoint ueberText = MitteIn(w.get(), text);
+            ASSERT_EQ(w->childAt(ueberText), text) << f.name << ": " << text->text().toStdString();
+
+            sounds.clear();
+            auto* bild = w->findChild<PictureControl*>();
+            ASSERT_NE(bild, nullptr) << f.name;
+            MausAufStelle(w.get(), bild->mapTo(w.get(), QPoint(3, 3))); // the picture re-arms
+            EXPECT_FALSE(knopf->istFett()) << f.name;
+            MausAufStelle(w.get(), MitteIn(w.get(), knopf));
+            ASSERT_TRUE(knopf->istFett()) << f.name;
+            const auto soundsNachErstemMal = sounds;
+            if (std::string(f.name) == "dlgFrage")
+                EXPECT_EQ(sounds, std::vector<int>{2}) << "the delete question sounds on hover";
+
+            // From the button onto the text and back: nothing shrinks, grows or sounds.
+            MausAufStelle(w.get(), ueberText);
+            EXPECT_TRUE(knopf->istFett()) << f.name << ": " << text->text().toStdString();
+            MausAufStelle(w.get(), MitteIn(w.get(), knopf));
+            EXPECT_EQ(sounds, soundsNachErstemMal) << f.name << ": " << text->text().toStdString();
+        }
+    }
+}
+
+TEST_F(KorrekturTest, HiddenPushButtonsStayOutOfSightInAMaximizedWindow)
+{
+    std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(),
+                                          std::make_unique<frmVokUeben>()};
+    for (auto& w : fenster) {
+        w->show();
+        w->resize(2560, 1600);
+        const auto knoepfe = w->findChildren<QPushButton*>();
+        ASSERT_FALSE(knoepfe.isEmpty());
+        for (QPushButton* k : knoepfe) {
+            const QRect sichtbar = k->geometry().intersected(k->parentWidget()->rect());
+            EXPECT_TRUE(sichtbar.isEmpty())
+                << w->metaObject()->className() << " " << k->text().toStdString() << " shows "
+                << sichtbar.width() << "x" << sichtbar.height();
+        }
+    }
+    // Enter in the meaning box still stores the pair through the hidden default button.
+    auto* e = static_cast<frmVokEingabe*>(fenster[0].get());
+    e->txtVokabel->setText("the tree");
+    e->txtBedeutung->setText("der Baum");
+    QTest::keyClick(e->txtBedeutung, Qt::Key_Return);
+    EXPECT_EQ(LiesBytes(frmStart::Filename),
+              CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#", "003#the tree#der Baum#0#0#"}));
+}
+
+TEST_F(KorrekturTest, QuittingWaitsOnlyForAFanfareSomeoneCanHear)
+{
+    // The real effects, not the recording seam.
+    Module1::SetzeSoundBeobachter({});
+    for (int n = 1; n <= 6; ++n)
+        SchreibeBytes(ordner.datei(Module1::SoundDatei(n)), Wav(1, 8, 22050)); // 1 s each
+    Module1::SoundsLaden();
+    const bool geraet = !QMediaDevices::audioOutputs().isEmpty();
+
+    frmStart start;
+    int enden = 0;
+    frmStart::Programmende = [&] { ++enden; };
+    for (const bool soundok : {false, true}) {
+        frmStart::Soundok = soundok;
+        Module1::SoundAbspielen(2); // an effect that may still claim to play
+        enden = 0;
+        Klick(start.lblEnde);
+        if (!soundok || !geraet) {
+            EXPECT_EQ(Module1::Nachklang(6), 0) << soundok;
+            EXPECT_EQ(enden, 1) << "ends before the click returns, sound " << soundok;
+        } else {
+            EXPECT_EQ(Module1::Nachklang(6), 1000);
+            EXPECT_EQ(enden, 0) << "waits for the fanfare";
+            EXPECT_TRUE(QTest::qWaitFor([&] { return enden == 1; }, 1500));
+        }
+    }
+}
+
+TEST(WavDauer, PlayingTimeFollowsTheHeader)
+{
+    EXPECT_EQ(WavDauerMs(Wav(1, 8, 22050)), 1000);
+    EXPECT_EQ(WavDauerMs(Wav(2, 16, 44100)), 500);
+    EXPECT_EQ(WavDauerMs(Wav(1, 16, 4410)), 100);
+    EXPECT_EQ(WavDauerMs(Wav(1, 8, 22050).left(100)), 0) << "truncated";
+    EXPECT_EQ(WavDauerMs(QByteArray()), 0);
+}
+
+TEST_F(KorrekturTest, CreditsThankTheFamiliesAndFitTheTicker)
+{
+    frmIntro intro;
+    intro.TimerLaufband.stop();
+    EXPECT_TRUE(intro.lbl1->text().contains("Vielen Dank an\nalle Testerinnen und Tester\nund an unsere Familien\n"));
+    EXPECT_LE(intro.lbl1->heightForWidth(intro.lbl1->width()), intro.lbl1->height());
+}
+
+TEST_F(KorrekturTest, ADemoFileThatCannotBeCopiedOnTheFirstStartIsNamed)
+{
+    const QByteArray demo = CpZeilen({"001#house#Haus#0#0#"});
+    SchreibeBytes(ordner.datei("Demo.dva"), demo);
+    ASSERT_TRUE(QDir(ordner.pfad()).mkdir("Demo.dvb")); // a folder: cannot be copied
+    SchreibeBytes(ordner.datei("Demo.dvc"), {});
+
+    ASSERT_TRUE(modmkdir::VerzeichnisAnlegen());
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.contains(QDir::toNativeSeparators(ordner.datei("Demo.dvb"))))
+        << meldungen[0].text.toStdString();
+    EXPECT_EQ(meldungen[0].titel, "Dateifehler");
+    // The others moved; the one that failed stays where it was.
+    EXPECT_EQ(LiesBytes(ordner.datei("Vokabeln/Demo.dva")), demo);
+    EXPECT_TRUE(QFile::exists(ordner.datei("Vokabeln/Demo.dvc")));
+    EXPECT_FALSE(QFile::exists(ordner.datei("Demo.dva")));
+    EXPECT_TRUE(QFileInfo(ordner.datei("Demo.dvb")).isDir());
+}

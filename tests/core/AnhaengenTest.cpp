@@ -118,8 +118,6 @@ TEST(Anhaengen, StageSavesKeepEveryListsPermissions)
 
         ASSERT_TRUE(Stufe1Sichern(dva, {1, 1}).Fehlerfrei()) << std::oct << rechte;
         ASSERT_TRUE(Stufe2Sichern(dir.filePath("E.dvb"), {2}).Fehlerfrei()) << std::oct << rechte;
-        EXPECT_EQ(LiesBytes(dir.filePath("E.dva")), CpZeilen({"001#a#b#2#0#", "002#c#d#4#0#"}));
-        EXPECT_EQ(LiesBytes(dir.filePath("E.dvb")), CpZeilen({"001#a#b#2#0#", "002#c#d#4#0#"}));
         EXPECT_EQ(LiesBytes(dir.filePath("E.dvc")), CpZeilen({"002#c#d#4#0#", "001#a#b#4#0#"}));
         for (const char* name : {"E.dva", "E.dvb", "E.dvc"}) {
             struct stat st {};

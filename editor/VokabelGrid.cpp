@@ -43,6 +43,9 @@ VokabelGrid::VokabelGrid(QWidget* parent) : QTableWidget(parent)
     // The meaning column reaches under the vertical scroll bar; no sideways scrolling.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // A click must not scroll: the meaning column reaches under the scroll bar, and the
+    // view would shift it sideways a moment later, which hides the edit box again.
+    setAutoScroll(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);

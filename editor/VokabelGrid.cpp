@@ -65,6 +65,8 @@ void VokabelGrid::Fuellen(const std::vector<GridZeile>& zeilen)
     fest_.clear();
     const int n = std::max<int>(1, int(zeilen.size()));
     setRowCount(n);
+    nummer_.assign(size_t(n), QString());
+    zaehler_.assign(size_t(n), QString());
     for (int i = 0; i < int(zeilen.size()); ++i) {
         const GridZeile& z = zeilen[size_t(i)];
         if (z.Roh) {
@@ -77,10 +79,10 @@ void VokabelGrid::Fuellen(const std::vector<GridZeile>& zeilen)
             setSpan(i, 1, 1, 2);
             continue;
         }
-        setItem(i, 0, Zelle(z.Nummer));
+        nummer_[size_t(i)] = z.Nummer;
         setItem(i, 1, Zelle(z.Vokabel));
         setItem(i, 2, Zelle(z.Bedeutung));
-        setItem(i, 3, Zelle(z.Zaehler));
+        zaehler_[size_t(i)] = z.Zaehler;
     }
     setUpdatesEnabled(true);
 }
@@ -104,8 +106,21 @@ std::vector<GridZeile> VokabelGrid::Zeilen() const
     return zeilen;
 }
 
+QString& VokabelGrid::verdeckteZelle(int row, int col)
+{
+    if (nummer_.size() < size_t(rowCount())) {
+        nummer_.resize(size_t(rowCount()));
+        zaehler_.resize(size_t(rowCount()));
+    }
+    return (col == 0 ? nummer_ : zaehler_)[size_t(row - 1)];
+}
+
 QString VokabelGrid::TextMatrix(int row, int col) const
 {
+    if (verdeckt(col)) {
+        const auto& spalte = col == 0 ? nummer_ : zaehler_;
+        return row >= 1 && size_t(row) <= spalte.size() ? spalte[size_t(row - 1)] : QString();
+    }
     const QTableWidgetItem* zelle = row >= 1 ? item(row - 1, col) : nullptr;
     return zelle ? zelle->text() : QString();
 }
@@ -114,7 +129,9 @@ void VokabelGrid::SetTextMatrix(int row, int col, const QString& text)
 {
     if (row < 1 || row >= Rows() || IstFest(row))
         return;
-    if (QTableWidgetItem* zelle = item(row - 1, col))
+    if (verdeckt(col))
+        verdeckteZelle(row, col) = text;
+    else if (QTableWidgetItem* zelle = item(row - 1, col))
         zelle->setText(text);
     else
         setItem(row - 1, col, Zelle(text));

@@ -46,7 +46,14 @@ signals:
     void gescrollt();
 
 private:
+    bool verdeckt(int col) const { return col == 0 || col == 3; }
+    QString& verdeckteZelle(int row, int col);
+
     QHash<int, QString> fest_; // kept lines by grid row
+    // The hidden number and counter columns (width 0) hold no table items: half as many
+    // items to build makes a long list open twice as fast. Index = grid row - 1.
+    std::vector<QString> nummer_;
+    std::vector<QString> zaehler_;
 };
 
 } // namespace lerno

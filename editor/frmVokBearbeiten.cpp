@@ -111,8 +111,8 @@ void frmVokBearbeiten::GrdVok_Click(int row, int col)
     }
     txtVokabel->show();
     txtVokabel->raise();
-    zeile_ = qint16(row);
-    spalte_ = qint16(col);
+    zeile_ = row;
+    spalte_ = col;
     txtVokabel->setText(GrdVok->TextMatrix(row, col));
     const QRect grid = GrdVok->geometry();
     int breite = GrdVok->ColWidth(col) - GrdVok->GridLineWidth();

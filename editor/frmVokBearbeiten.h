@@ -51,8 +51,9 @@ private:
     void frageZeigen(bool zeigen);
 
     static inline bool Hoverok = false;
-    qint16 zeile_ = 0;
-    qint16 spalte_ = 0;
+    // The cell the box lies over. Not 16-bit: a long list has more rows than that.
+    int zeile_ = 0;
+    int spalte_ = 0;
 };
 
 } // namespace lerno

@@ -8,6 +8,7 @@
 #include "app/frmIntro.h"
 #include "app/modBackground.h"
 #include "app/modmkdir.h"
+#include "editor/modBearbeiten.h"
 #include "entry/frmVokEingabe.h"
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
@@ -51,6 +52,7 @@ frmStart::frmStart()
     connect(lblUeben2, &LabelButton::clicked, this, [this] { lblUeben_Click(2); });
     connect(lblUeben3, &LabelButton::clicked, this, [this] { lblUeben_Click(3); });
     connect(lblLoeschen, &LabelButton::clicked, this, &frmStart::lblLoeschen_Click);
+    connect(lblBearbeiten, &LabelButton::clicked, this, &frmStart::lblBearbeiten_Click);
     connect(lblEnde, &LabelButton::clicked, this, &frmStart::lblEnde_Click);
 
     menueAnlegen();
@@ -194,6 +196,13 @@ void frmStart::lblLoeschen_Click()
 {
     moddelfile::ListeLoeschen(this);
     Module1::SoundAbspielen(2);
+    Form_Activate();
+}
+
+void frmStart::lblBearbeiten_Click()
+{
+    // Plays its own sound after the editor closes.
+    modBearbeiten::BearbeitenStarten(this);
     Form_Activate();
 }
 

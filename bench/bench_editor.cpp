@@ -1,0 +1,74 @@
+// The editor on long lists: opening the window (reading the list and filling the grid
+// in one go) and saving (reading the grid, writing the scratch files, three replaces).
+#include "BenchListe.h"
+#include "app/Meldungen.h"
+#include "app/Module1.h"
+#include "editor/VokabelGrid.h"
+#include "editor/frmVokBearbeiten.h"
+#include "editor/modBearbeiten.h"
+#include "lists/Programmordner.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace lerno;
+using namespace benchliste;
+
+namespace {
+
+// A program folder with the list in its Vokabeln folder, where the scratch files go.
+struct Ordner {
+    explicit Ordner(int n)
+    {
+        QDir(dir.path()).mkpath("Vokabeln");
+        SetzeProgrammordner(dir.path());
+        modBearbeiten::BearbeitenDatei = dir.filePath("Vokabeln/x.dva");
+        Schreibe(modBearbeiten::BearbeitenDatei, Liste(n));
+    }
+    ~Ordner() { SetzeProgrammordner(QString()); }
+    QTemporaryDir dir;
+};
+
+void BM_EditorOeffnen(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    Ordner ordner(n);
+    for (auto _ : state) {
+        frmVokBearbeiten w;
+        if (w.GrdVok->Rows() != n + 1)
+            state.SkipWithError("rows missing");
+    }
+    state.counters["lines"] = n;
+}
+BENCHMARK(BM_EditorOeffnen)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_EditorSpeichern(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    Ordner ordner(n);
+    frmVokBearbeiten w;
+    for (auto _ : state) {
+        if (!modBearbeiten::ListeSpeichern(w))
+            state.SkipWithError("save refused");
+    }
+    state.counters["lines"] = n;
+}
+BENCHMARK(BM_EditorSpeichern)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Silent and never blocking: no sound, no message box.
+    Module1::SetzeSoundBeobachter([](int) {});
+    SetzeMeldungsBeobachter([](const QString&, const QString&) {});
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The editor's grid: a table that speaks in rows 1..n below one fixed, empty header
+// row and four columns (number, word, meaning, counters), in pixels. Lines of the file
+// that cannot be split are shown greyed across word and meaning and are not editable.
+#include "editor/Editorliste.h"
+
+#include <QHash>
+#include <QTableWidget>
+#include <vector>
+
+namespace lerno {
+
+class VokabelGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit VokabelGrid(QWidget* parent = nullptr);
+
+    // Row count including the fixed header row, as the window sees it.
+    int Rows() const { return rowCount() + 1; }
+
+    // Fills the grid in one go: the row count is set once. No rows give one empty row.
+    void Fuellen(const std::vector<GridZeile>& zeilen);
+    // Every data row, in grid order; a kept line comes back as it was loaded.
+    std::vector<GridZeile> Zeilen() const;
+
+    QString TextMatrix(int row, int col) const;
+    void SetTextMatrix(int row, int col, const QString& text);
+    bool IstFest(int row) const { return fest_.contains(row); }
+
+    int ColWidth(int col) const { return columnWidth(col); }
+    void SetColWidth(int col, int breite) { setColumnWidth(col, breite); }
+    int RowHeight(int row) const;
+    // Top of a row measured from the top of the grid's client area, inside its frame
+    // (scrolling included).
+    int RowPos(int row) const;
+    int GridLineWidth() const { return 1; }
+
+    // The last row and column clicked or made current.
+    int Row() const { return currentRow() + 1; }
+    int Col() const { return currentColumn(); }
+
+signals:
+    // A click on a data cell, in grid rows (from 1) and columns.
+    void zelleGeklickt(int row, int col);
+    // The visible part moved.
+    void gescrollt();
+
+private:
+    bool verdeckt(int col) const { return col == 0 || col == 3; }
+    QString& verdeckteZelle(int row, int col);
+
+    QHash<int, QString> fest_; // kept lines by grid row
+    // The hidden number and counter columns (width 0) hold no table items: half as many
+    // items to build makes a long list open twice as fast. Index = grid row - 1.
+    std::vector<QString> nummer_;
+    std::vector<QString> zaehler_;
+};
+
+} // namespace lerno

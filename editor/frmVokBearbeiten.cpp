@@ -1,0 +1,202 @@
+#include "editor/frmVokBearbeiten.h"
+
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/modBackground.h"
+#include "editor/VokabelGrid.h"
+#include "editor/modBearbeiten.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lerno {
+
+namespace {
+constexpr int Breite = 11025;
+constexpr int Hoehe = 7410;
+} // namespace
+
+frmVokBearbeiten::frmVokBearbeiten(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Vokabeln Bearbeiten"));
+    setWindowIcon(Fenstersymbol());
+    resize(Px(Breite), Px(Hoehe));
+    setMinimumSize(Px(Breite), Px(Hoehe));
+    setMouseTracking(true);
+
+    imgBackground = new PictureControl(this);
+    connect(imgBackground, &PictureControl::mausBewegt, this, &frmVokBearbeiten::imgBackground_MouseMove);
+
+    GrdVok = new VokabelGrid(this);
+    GrdVok->setGeometry(TwRect(1800, 600, 7005, 4460));
+    connect(GrdVok, &VokabelGrid::zelleGeklickt, this, &frmVokBearbeiten::GrdVok_Click);
+    connect(GrdVok, &VokabelGrid::gescrollt, this, &frmVokBearbeiten::GrdVok_Scroll);
+
+    txtVokabel = new QLineEdit(this);
+    txtVokabel->setFont(TimesNewRoman(12, true));
+    txtVokabel->setGeometry(TwRect(360, 1440, 735, 375));
+    txtVokabel->hide();
+    connect(txtVokabel, &QLineEdit::textChanged, this, &frmVokBearbeiten::txtVokabel_Change);
+
+    lblFrage = GelbeBeschriftung(QStringLiteral("Sollen deine Vokabeln so gespeichert werden ???"),
+                                 this, MsSansSerif(12, true));
+    lblFrage->setGeometry(TwRect(3360, 5040, 3855, 720));
+    lblFrage->setAlignment(Qt::AlignCenter);
+    lblFrage->setWordWrap(true);
+
+    LblJa = new LabelButton(QStringLiteral("Ja"), this, 6120, 5880, 675, 300);
+    lblNein = new LabelButton(QStringLiteral("Nein"), this, 3750, 5880, 855, 300);
+    lblok = new LabelButton(QStringLiteral("ok"), this, 8160, 6480, 1395, 300);
+    lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 1080, 6480, 1425, 300);
+    connect(LblJa, &LabelButton::clicked, this, &frmVokBearbeiten::LblJa_Click);
+    connect(lblNein, &LabelButton::clicked, this, &frmVokBearbeiten::lblNein_Click);
+    connect(lblok, &LabelButton::clicked, this, &frmVokBearbeiten::lblok_Click);
+    connect(lblCancle, &LabelButton::clicked, this, &frmVokBearbeiten::lblCancle_Click);
+    for (LabelButton* l : {LblJa, lblNein, lblok, lblCancle})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    // Beyond the designed area and never the default: Enter in the edit box must not
+    // close the window. Hidden too, so an enlarged window does not reveal them.
+    cmdok = KnopfAusserhalb(QStringLiteral("ok"), this, 11640, 720, false);
+    connect(cmdok, &QPushButton::clicked, this, &frmVokBearbeiten::cmdok_Click);
+    cmdCancle = KnopfAusserhalb(QStringLiteral("Abbrecchen"), this, 11760, 120, false);
+    cmdok->hide();
+    cmdCancle->hide();
+
+    Form_Load();
+}
+
+void frmVokBearbeiten::Form_Load()
+{
+    imgBackground->laden(modBackground::Hintergrund1Pfad);
+    frageZeigen(false);
+    imgBackground->setGeometry(0, 0, width(), height());
+    imgBackground->lower();
+    modBearbeiten::ListeLaden(*this);
+}
+
+void frmVokBearbeiten::Form_Resize()
+{
+    // A pending question is withdrawn; nothing but the picture follows the size.
+    frageZeigen(false);
+    imgBackground->setGeometry(0, 0, width(), height());
+    imgBackground->lower();
+}
+
+void frmVokBearbeiten::resizeEvent(QResizeEvent* e)
+{
+    QDialog::resizeEvent(e);
+    Form_Resize();
+}
+
+void frmVokBearbeiten::frageZeigen(bool zeigen)
+{
+    lblFrage->setVisible(zeigen);
+    LblJa->setVisible(zeigen);
+    lblNein->setVisible(zeigen);
+}
+
+void frmVokBearbeiten::GrdVok_Click(int row, int col)
+{
+    // A line kept as it was loaded cannot be edited into a broken record.
+    if (GrdVok->IstFest(row) || (col != 1 && col != 2)) {
+        txtVokabel->hide();
+        return;
+    }
+    txtVokabel->show();
+    txtVokabel->raise();
+    zeile_ = row;
+    spalte_ = col;
+    txtVokabel->setText(GrdVok->TextMatrix(row, col));
+    const QRect grid = GrdVok->geometry();
+    int breite = GrdVok->ColWidth(col) - GrdVok->GridLineWidth();
+    const int oben = grid.top() + GrdVok->RowPos(row) + Px(50);
+    int links = grid.left() + Px(50);
+    if (col != 1) {
+        links = grid.left() + GrdVok->ColWidth(col) + Px(50);
+        breite -= Px(300); // clear of the vertical scroll bar
+    }
+    txtVokabel->setGeometry(links, oben, breite, GrdVok->RowHeight(row));
+    txtVokabel->setFocus();
+}
+
+void frmVokBearbeiten::GrdVok_Scroll()
+{
+    txtVokabel->hide();
+}
+
+void frmVokBearbeiten::txtVokabel_Change(const QString& text)
+{
+    GrdVok->SetTextMatrix(zeile_, spalte_, text);
+}
+
+void frmVokBearbeiten::lblok_Click()
+{
+    frageZeigen(true);
+}
+
+void frmVokBearbeiten::LblJa_Click()
+{
+    // A refused cell keeps the window open with everything typed; a file error has
+    // been reported and the window closes as after a save.
+    if (!modBearbeiten::ListeSpeichern(*this)) {
+        frageZeigen(false);
+        return;
+    }
+    cmdok->click();
+}
+
+void frmVokBearbeiten::lblNein_Click()
+{
+    frageZeigen(false);
+}
+
+void frmVokBearbeiten::lblCancle_Click()
+{
+    reject();
+}
+
+void frmVokBearbeiten::cmdok_Click()
+{
+    accept();
+}
+
+void frmVokBearbeiten::keyPressEvent(QKeyEvent* e)
+{
+    // Escape only leaves the cell: a stray key must not throw away the edits.
+    if (e->key() == Qt::Key_Escape) {
+        txtVokabel->hide();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void frmVokBearbeiten::mouseMoveEvent(QMouseEvent* e)
+{
+    QDialog::mouseMoveEvent(e);
+    imgBackground_MouseMove();
+}
+
+void frmVokBearbeiten::imgBackground_MouseMove()
+{
+    Hoverok = true;
+    lblok->zuruecksetzenWennFett(12, false);
+    lblCancle->zuruecksetzenWennFett(12, false);
+    // "Ja" and "Nein" go back to 12 pt but stay bold.
+    lblNein->zuruecksetzenWennFett(12, true);
+    LblJa->zuruecksetzenWennFett(12, true);
+}
+
+void frmVokBearbeiten::labelMausBewegt(LabelButton* l)
+{
+    HoverLabel(l, Hoverok, false, 14);
+}
+
+} // namespace lerno

@@ -1,0 +1,189 @@
+// The editor window: the edit box over the clicked cell, keystrokes straight into the
+// grid, scrolling, the save question, and the way in from the chooser.
+#include "app/LabelButton.h"
+#include "app/frmStart.h"
+#include "common/UiHilfen.h"
+#include "editor/VokabelGrid.h"
+#include "editor/frmVokBearbeiten.h"
+#include "editor/modBearbeiten.h"
+#include "lists/dlgFilewahl.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+const QByteArray Demo = CpZeilen({"001#house#Haus#3#0#", "002#street#Straße#0#0#", "003#key#Schlüssel#4#0#"});
+
+class EditorFenster : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Vokabeln"));
+        QDir::setCurrent(ordner.datei("Vokabeln"));
+        modBearbeiten::BearbeitenDatei = ordner.datei("Vokabeln/Englisch.dva");
+        Anlegen(Demo);
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+    void Anlegen(const QByteArray& dva)
+    {
+        SchreibeBytes(Datei('a'), dva);
+        SchreibeBytes(Datei('b'), CpZeilen({"001#house#Haus#3#0#"}));
+        SchreibeBytes(Datei('c'), {});
+    }
+    QString Datei(char b) const { return modBearbeiten::BearbeitenDatei.chopped(1) + b; }
+    QByteArray Alle() const { return LiesBytes(Datei('a')) + "|" + LiesBytes(Datei('b')) + "|" + LiesBytes(Datei('c')); }
+    // Forty rows: more than the grid shows, so it has a vertical scroll bar.
+    void Lang()
+    {
+        QByteArray lang;
+        for (int i = 1; i <= 40; ++i)
+            lang += QString("%1#w%1#m%1#0#0#\r\n").arg(i, 3, 10, QChar('0')).toLatin1();
+        Anlegen(lang);
+    }
+    // A data cell (grid row from 1), in window coordinates, and a click on it.
+    static QRect Zelle(frmVokBearbeiten& w, int row, int col)
+    {
+        const QRect r = w.GrdVok->visualRect(w.GrdVok->model()->index(row - 1, col));
+        return QRect(w.GrdVok->viewport()->mapTo(&w, r.topLeft()), r.size());
+    }
+    static void Klicken(frmVokBearbeiten& w, int row, int col)
+    {
+        const QRect r = w.GrdVok->visualRect(w.GrdVok->model()->index(row - 1, col));
+        QTest::mouseClick(w.GrdVok->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    static bool Frage(frmVokBearbeiten& w) { return w.lblFrage->isVisible() && w.LblJa->isVisible() && w.lblNein->isVisible(); }
+};
+
+TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
+{
+    Lang();
+    frmVokBearbeiten w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // 7005 twips / 2 = 3502 (a half to the even neighbour) = 233 pixels.
+    EXPECT_EQ(QList<int>({w.GrdVok->ColWidth(0), w.GrdVok->ColWidth(1), w.GrdVok->ColWidth(2), w.GrdVok->ColWidth(3)}),
+              QList<int>({0, 233, 233, 0}));
+    for (int col : {1, 2}) {
+        SCOPED_TRACE(col);
+        Klicken(w, 2, col);
+        ASSERT_TRUE(w.txtVokabel->isVisible());
+        EXPECT_EQ(w.txtVokabel->text(), w.GrdVok->TextMatrix(2, col));
+        // The cell's rectangle stops short of the grid lines; the box takes the row's height
+        // and the column's width less the line, over the meaning 300 twips (20 px) less.
+        const QRect zelle = Zelle(w, 2, col);
+        EXPECT_EQ(w.txtVokabel->geometry(),
+                  QRect(zelle.topLeft(), QSize(zelle.width() - (col == 2 ? 20 : 0), zelle.height() + 1)));
+        EXPECT_EQ(w.focusWidget(), w.txtVokabel);
+    }
+    // The meaning column reaches under the scroll bar: the click must not shift the grid
+    // sideways a moment later, which would take the box away again.
+    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    EXPECT_TRUE(w.txtVokabel->isVisible());
+}
+
+TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
+{
+    Lang();
+    frmVokBearbeiten w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Klicken(w, 2, 2);
+    QTest::keyClick(w.txtVokabel, Qt::Key_X);
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 2), "m002x");
+    QTest::sendKeyEvent(QTest::Click, w.txtVokabel, Qt::Key_unknown, QString::fromUtf8("ä"), Qt::NoModifier);
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 2), QString::fromUtf8("m002xä"));
+    EXPECT_EQ(w.focusWidget(), w.txtVokabel); // the box still has the keyboard
+
+    w.GrdVok->verticalScrollBar()->setValue(5);
+    EXPECT_FALSE(w.txtVokabel->isVisible());
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 2), QString::fromUtf8("m002xä"));
+    Klicken(w, 10, 1);
+    EXPECT_EQ(w.txtVokabel->pos(), Zelle(w, 10, 1).topLeft());
+    EXPECT_EQ(w.txtVokabel->text(), "w010");
+}
+
+TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
+{
+    frmVokBearbeiten w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Klicken(w, 2, 1);
+    QTest::keyClicks(w.txtVokabel, "#");
+    Klick(w.lblok);
+    EXPECT_TRUE(Frage(w));
+    Klick(w.lblNein);
+    EXPECT_FALSE(w.lblFrage->isVisible() || w.LblJa->isVisible() || w.lblNein->isVisible());
+
+    Klick(w.lblok);
+    const QSize groesser = w.size() + QSize(40, 30);
+    w.resize(groesser);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.size() == groesser; }, 2000));
+    EXPECT_FALSE(w.lblFrage->isVisible() || w.LblJa->isVisible() || w.lblNein->isVisible());
+    Klick(w.lblok);
+    EXPECT_TRUE(Frage(w));
+
+    // "Ja" with a "#" in a cell: refused, nothing written, the window stays as it was.
+    Klick(w.LblJa);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0].text, "Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen (Zeile 2). "
+                                 "Es wurde nichts gespeichert.");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 1), "street#");
+    EXPECT_EQ(Alle(), Demo + "|" + CpZeilen({"001#house#Haus#3#0#"}) + "|");
+}
+
+TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
+{
+    Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#0#0#"}));
+    frmVokBearbeiten w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}));
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 1), "kaputt#");
+    Klicken(w, 2, 1);
+    EXPECT_FALSE(w.txtVokabel->isVisible());
+}
+
+TEST_F(EditorFenster, CancelFromTheChooserLeavesTheFilesAndSoundsOnce)
+{
+    const QByteArray vorher = Alle();
+    size_t beimEditor = 0;
+    BeiModalVom<dlgFilewahl>([&](dlgFilewahl* d) {
+        EXPECT_EQ(d->windowTitle(), QString::fromUtf8("Welche Vokabeln möchtest du bearbeiten ?"));
+        d->cboFilename->setCurrentText("Englisch.dva");
+        BeiModalVom<frmVokBearbeiten>([&](frmVokBearbeiten* w) {
+            beimEditor = sounds.size();
+            Klicken(*w, 1, 1);
+            QTest::keyClick(w->txtVokabel, Qt::Key_S);
+            Klick(w->lblCancle);
+        });
+        Klick(d->lblok);
+    });
+    modBearbeiten::BearbeitenStarten(nullptr);
+    EXPECT_EQ(Alle(), vorher);
+    EXPECT_EQ(std::vector<int>(sounds.begin() + beimEditor, sounds.end()), std::vector<int>{2});
+
+    // A cancelled chooser: no editor and no sound of its own.
+    size_t beimWaehlen = 0;
+    BeiModalVom<dlgFilewahl>([&](dlgFilewahl* d) {
+        beimWaehlen = sounds.size();
+        Klick(d->lblCancle);
+    });
+    modBearbeiten::BearbeitenStarten(nullptr);
+    EXPECT_EQ(sounds.size(), beimWaehlen);
+}
+
+} // namespace

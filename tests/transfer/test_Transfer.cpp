@@ -1,5 +1,6 @@
 // The three menu items: where they sit, the import flow through the existing dialogs,
 // and the printed PDF of the demo list.
+#include "app/LabelButton.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/TextDatei.h"
@@ -41,7 +42,7 @@ void DateiWaehlen(const QString& pfad)
     BeiModalVom<QFileDialog>([pfad](QFileDialog* d) {
         EXPECT_TRUE(d->testOption(QFileDialog::DontUseNativeDialog));
         d->selectFile(pfad);
-        d->accept();
+        static_cast<QDialog*>(d)->accept(); // QFileDialog hides accept()
     });
 }
 
@@ -52,6 +53,15 @@ QString PdfText(const QString& pdf)
     if (!p.waitForFinished(20000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The page count from the footers, after checking that every page carries its number.
+int Seiten(const QString& text, const QString& titel)
+{
+    const int seiten = text.section(titel + QStringLiteral(" – Seite 1 von "), 1, 1).section(u'\n', 0, 0).toInt();
+    for (int s = 1; s <= seiten; ++s)
+        EXPECT_TRUE(text.contains(QStringLiteral("%1 – Seite %2 von %3").arg(titel).arg(s).arg(seiten))) << s;
+    return seiten;
 }
 
 } // namespace
@@ -154,7 +164,7 @@ TEST_F(TransferTest, DemoListPdfHoldsEveryPair)
         const QString zeile = text.section(p.Vokabel, 1, 1).section(u'\n', 0, 0);
         EXPECT_TRUE(zeile.contains(p.Bedeutung)) << p.Vokabel.toStdString() << " | " << p.Bedeutung.toStdString();
     }
-    EXPECT_TRUE(text.contains(QStringLiteral("Demo – Seite 1 von 1")));
+    EXPECT_GE(Seiten(text, QStringLiteral("Demo")), 1);
 }
 
 TEST_F(TransferTest, LongListsGetPagesAndLongWordsWrap)
@@ -168,7 +178,7 @@ TEST_F(TransferTest, LongListsGetPagesAndLongWordsWrap)
     const QString pdf = ordner.datei("lang.pdf");
     ASSERT_TRUE(PdfSchreiben(pdf, QStringLiteral("Lang"), paare));
     const QString text = PdfText(pdf);
-    EXPECT_TRUE(text.contains(QStringLiteral("Lang – Seite 3 von 3"))) << text.toStdString();
+    EXPECT_GT(Seiten(text, QStringLiteral("Lang")), 1);
     for (int i = 1; i <= 120; ++i)
         EXPECT_TRUE(text.contains(QStringLiteral("Bedeutung%1 äöüß").arg(i))) << i;
     // The long word is broken inside its column, so no line of it reaches the meaning column.

@@ -61,7 +61,10 @@ bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
     inhalt += neu;
     if (!DateiErsetzen(liste, inhalt))
         return false;
-    return ListeAnlegen(liste);
+    // The pairs are in. A stage list that cannot be created now is created by the
+    // entry screen or the practice loader when they need it, so it is no failure here.
+    ListeAnlegen(liste);
+    return true;
 }
 
 QString ImportZusammenfassung(const QString& listenname, qsizetype hinzugefuegt,

@@ -13,8 +13,8 @@ namespace lerno {
 QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare);
 
 // Appends the pairs to the list (created when missing) by writing old content and new
-// records to a scratch file and renaming it over the list; creates the .dvb and .dvc
-// siblings. False when anything fails: the list is then exactly as before.
+// records to a scratch file and renaming it over the list, then creates the .dvb and
+// .dvc siblings. False when the list cannot be read or replaced: it is then exactly as before.
 bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare);
 
 // The closing message: how many pairs went in, how many were skipped, the first ten

@@ -90,6 +90,12 @@ std::optional<QList<WortPaar>> PaareLesen(const QString& liste, QList<int>& unle
     return paare;
 }
 
+// "1 Vokabel", "2 Vokabeln"; the verb after it follows the number.
+QString Anzahl(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 Vokabel") : QStringLiteral("%1 Vokabeln").arg(n);
+}
+
 QString UnlesbarHinweis(const QList<int>& unlesbar)
 {
     if (unlesbar.isEmpty())
@@ -173,9 +179,9 @@ void VokabelnExportieren(QWidget* parent)
         return;
     }
     MeldungZeigen(parent,
-                  QStringLiteral("%1 Vokabeln aus „%2“ stehen jetzt in „%3“.")
-                          .arg(e.paare)
-                          .arg(name, QFileInfo(ziel).fileName())
+                  QStringLiteral("%1 aus „%2“ %3 jetzt in „%4“.")
+                          .arg(Anzahl(e.paare), name, e.paare == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                               QFileInfo(ziel).fileName())
                       + UnlesbarHinweis(e.unlesbar),
                   TitelExport);
 }
@@ -203,9 +209,10 @@ void VokabelnDrucken(QWidget* parent)
         return;
     }
     MeldungZeigen(parent,
-                  QStringLiteral("Die %1 Vokabeln aus „%2“ stehen zum Drucken in „%3“.")
-                          .arg(paare->size())
-                          .arg(name, QFileInfo(ziel).fileName())
+                  QStringLiteral("%1 aus „%2“ %3 zum Drucken in „%4“.")
+                          .arg(Anzahl(paare->size()), name,
+                               paare->size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                               QFileInfo(ziel).fileName())
                       + UnlesbarHinweis(unlesbar),
                   TitelDruck);
 }

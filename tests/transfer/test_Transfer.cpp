@@ -140,7 +140,7 @@ TEST_F(TransferTest, ExportWritesTheChosenListAsCsv)
     EXPECT_EQ(LiesBytes(ordner.datei("aus.csv")),
               QByteArray("\xEF\xBB\xBFVokabel;Bedeutung;Fehler\r\ngr\xC3\xBCn;green;2\r\n"));
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].text, QStringLiteral("1 Vokabeln aus „Englisch“ stehen jetzt in „aus.csv“."));
+    EXPECT_EQ(meldungen[0].text, QStringLiteral("1 Vokabel aus „Englisch“ steht jetzt in „aus.csv“."));
 }
 
 // pdftotext must find every pair of the demo list in its PDF.

@@ -106,8 +106,6 @@ TEST(ImportZusammenfassung, CountsAndFirstTenSkipped)
               QStringLiteral("1 Vokabel wurde in „Tiere“ aufgenommen.\n1 Vokabel wurde übersprungen:\n"
                              "Eintrag 4: Eintrag ist leer\n\nDie Liste hat jetzt 501 Vokabeln. Beim Üben "
                              "werden Fehler nur für die ersten 500 gezählt."));
-    EXPECT_EQ(ImportZusammenfassung(QStringLiteral("E"), 2, ImportInhalt{}),
-              QStringLiteral("2 Vokabeln wurden in „E“ aufgenommen.\nNichts wurde übersprungen."));
 }
 
 TEST(ExportBauen, FilesByteForByte)

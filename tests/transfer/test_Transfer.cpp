@@ -125,24 +125,6 @@ TEST_F(TransferTest, CancelOrNothingToImportCreatesNoList)
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), vorher);
 }
 
-TEST_F(TransferTest, ExportWritesTheChosenListAsCsv)
-{
-    frmStart start;
-    SchreibeBytes(ordner.datei("Vokabeln/Englisch.dva"), CpZeilen({"001#grün#green#2#0#"}));
-    QDir::setCurrent(ordner.datei("Vokabeln"));
-    BeiModalVom<dlgFilewahl>([](dlgFilewahl* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Welche Vokabeln möchtest du exportieren ?"));
-        d->cboFilename->setCurrentText(QStringLiteral("Englisch.dva"));
-        Klick(d->lblok);
-    });
-    DateiWaehlen(ordner.datei("aus.csv"));
-    start.mnuExport->trigger();
-    EXPECT_EQ(LiesBytes(ordner.datei("aus.csv")),
-              QByteArray("\xEF\xBB\xBFVokabel;Bedeutung;Fehler\r\ngr\xC3\xBCn;green;2\r\n"));
-    ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_EQ(meldungen[0].text, QStringLiteral("1 Vokabel aus „Englisch“ steht jetzt in „aus.csv“."));
-}
-
 // pdftotext must find every pair of the demo list in its PDF.
 TEST_F(TransferTest, DemoListPdfHoldsEveryPair)
 {

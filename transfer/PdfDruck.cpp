@@ -1,6 +1,8 @@
 #include "transfer/PdfDruck.h"
 
-#include <QFileInfo>
+#include "lists/DateiErsetzen.h"
+
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -27,7 +29,19 @@ QFont Schrift(double punkt, bool fett = false)
 
 bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare)
 {
-    QPdfWriter writer(pfad);
+    // Rendered in memory and then put in place whole: a PDF of the same name that is
+    // already there stays intact if anything fails.
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    if (!PdfZeichnen(puffer, titel, paare))
+        return false;
+    puffer.close();
+    return DateiErsetzen(pfad, puffer.data());
+}
+
+bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare)
+{
+    QPdfWriter writer(&ziel);
     writer.setResolution(Dpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));

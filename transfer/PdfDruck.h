@@ -7,9 +7,14 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 namespace lerno {
 
 // False when the file cannot be written. Needs a QGuiApplication (fonts).
 bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare);
+
+// The PDF itself, into any open device.
+bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare);
 
 } // namespace lerno

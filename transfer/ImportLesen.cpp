@@ -48,7 +48,7 @@ bool IstLeer(const QByteArray& zeile)
 
 // libcsv callbacks collect the fields of one record and hand it over at its end.
 struct CsvSammler {
-    Kodierung kodierung;
+    Kodierung kodierung = Kodierung::Utf8;
     QList<QString> felder;
     bool offen = false;    // a record has begun and not yet ended
     int anfang = 0;        // line on which the open record began
@@ -172,7 +172,8 @@ std::optional<QString> PaarFehler(const QString& vokabel, const QString& bedeutu
 
 ImportInhalt CsvLesen(const QByteArray& bytes)
 {
-    CsvSammler sammler{KodierungErkennen(bytes)};
+    CsvSammler sammler;
+    sammler.kodierung = KodierungErkennen(bytes);
     const qsizetype start = sammler.kodierung == Kodierung::Utf8MitBom ? Bom.size() : 0;
 
     csv_parser p;
@@ -225,7 +226,8 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
                     xml.skipCurrentElement();
                     continue;
                 }
-                KvtmlSprache s{xml.attributes().value(QLatin1String("id")).toString()};
+                KvtmlSprache s;
+                s.id = xml.attributes().value(QLatin1String("id")).toString();
                 while (xml.readNextStartElement()) {
                     const bool locale = xml.name() == QLatin1String("locale");
                     const bool name = xml.name() == QLatin1String("name");
@@ -323,6 +325,13 @@ std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehle
     if (!f.open(QIODevice::ReadOnly)) {
         if (fehler)
             *fehler = QStringLiteral("Die Datei „%1“ lässt sich nicht öffnen.").arg(QFileInfo(pfad).fileName());
+        return std::nullopt;
+    }
+    // Far beyond any word list (a million pairs fit in 64 MB): most likely a wrong file,
+    // which must not be read into memory whole.
+    if (f.size() > 64 * 1024 * 1024) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei „%1“ ist zu groß für eine Vokabelliste.").arg(QFileInfo(pfad).fileName());
         return std::nullopt;
     }
     const QByteArray bytes = f.readAll();

@@ -13,6 +13,7 @@
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
+#include "transfer/modtransfer.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -75,6 +76,9 @@ void frmStart::menueAnlegen()
     mnuDelFiles = mnuDatei->addAction(QStringLiteral("Vokabeln &löschen"));
     mnuVokBearn = mnuDatei->addAction(QStringLiteral("Vokabeln &bearbeiten"));
     mnuVokTest = mnuDatei->addAction(QStringLiteral("Vokabel &Test"));
+    mnuImport = mnuDatei->addAction(QStringLiteral("Vokabeln &importieren …"));
+    mnuExport = mnuDatei->addAction(QStringLiteral("Vokabeln e&xportieren …"));
+    mnuDrucken = mnuDatei->addAction(QStringLiteral("Vokabeln &drucken …"));
     mnuEnde = mnuDatei->addAction(QStringLiteral("&Programm beenden"));
     mnuOptionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     mnuSound = mnuOptionen->addMenu(QStringLiteral("&Sound"));
@@ -96,6 +100,13 @@ void frmStart::menueAnlegen()
     connect(mnuSoundan, &QAction::triggered, this, &frmStart::mnuSoundan_Click);
     connect(mnuSoundaus, &QAction::triggered, this, &frmStart::mnuSoundaus_Click);
     connect(mnuIntro, &QAction::triggered, this, &frmStart::mnuIntro_Click);
+    // Lists in and out: no label of their own, each returns to the start screen.
+    const std::pair<QAction*, void (*)(QWidget*)> transfer[] = {
+        {mnuImport, &modtransfer::VokabelnImportieren},
+        {mnuExport, &modtransfer::VokabelnExportieren},
+        {mnuDrucken, &modtransfer::VokabelnDrucken}};
+    for (auto [aktion, ablauf] : transfer)
+        connect(aktion, &QAction::triggered, this, [this, ablauf] { ablauf(this); Form_Activate(); });
 }
 
 void frmStart::Form_Load()

@@ -51,6 +51,9 @@ public:
     QAction* mnuDelFiles = nullptr;
     QAction* mnuVokBearn = nullptr;
     QAction* mnuVokTest = nullptr;
+    QAction* mnuImport = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuDrucken = nullptr;
     QAction* mnuEnde = nullptr;
     QMenu* mnuOptionen = nullptr;
     QMenu* mnuSound = nullptr;

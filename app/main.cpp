@@ -3,11 +3,17 @@
 #include "app/frmStart.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lerno"));
+    // Qt's own dialogs speak German too; the catalogue is mapped, not parsed, so this is cheap.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
     lerno::SchriftenEinrichten();
     lerno::frmStart start;
     if (!start.bereit())

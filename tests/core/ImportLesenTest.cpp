@@ -1,0 +1,186 @@
+// Reading spreadsheet files and KVTML documents: exact pairs, exact skips, nothing changed.
+#include "transfer/ImportLesen.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace lerno;
+
+// Readable failure output for the text lists compared below.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// "line|word|meaning" per pair, "line|reason" per skip: one readable list to compare.
+QStringList Befund(const ImportInhalt& in)
+{
+    QStringList out;
+    for (const ImportPaar& p : in.paare)
+        out << QStringLiteral("%1|%2|%3").arg(p.stelle).arg(p.Vokabel, p.Bedeutung);
+    for (const Ausgelassen& a : in.ausgelassen)
+        out << QStringLiteral("%1|%2").arg(a.stelle).arg(a.grund);
+    return out;
+}
+
+QStringList L(std::initializer_list<const char*> utf8)
+{
+    QStringList out;
+    for (const char* s : utf8)
+        out << QString::fromUtf8(s);
+    return out;
+}
+
+struct CsvFall {
+    const char* name;
+    QByteArray datei;
+    QStringList erwartet;
+};
+
+} // namespace
+
+TEST(CsvLesen, FilesByteForByte)
+{
+    const CsvFall faelle[] = {
+        {"semicolon with BOM and header, as German spreadsheets save it",
+         "\xEF\xBB\xBFVokabel;Bedeutung\r\nthe house;das Haus\r\ngreen;gr\xC3\xBCn\r\n",
+         L({"2|the house|das Haus", "3|green|grün"})},
+        {"comma with quoted separators and doubled quotes",
+         "\"to go, went\",gehen\n\"say \"\"hi\"\"\",\"sag \"\"hallo\"\"\"\nplain,einfach",
+         L({"1|to go, went|gehen", "2|say \"hi\"|sag \"hallo\"", "3|plain|einfach"})},
+        {"tab-separated, blanks kept as they stand",
+         "the mouse\tdie Maus\r\n house \t Haus\r\n",
+         L({"1|the mouse|die Maus", "2| house | Haus"})},
+        {"Windows-1252 text",
+         "gr\xFCn;gr\xFCn\r\n\x80uro;Euro\r\nStra\xDF" "e;street\r\n",
+         L({"1|grün|grün", "2|€uro|Euro", "3|Straße|street"})},
+        {"English;Deutsch header, extra columns ignored",
+         "English;Deutsch;Seite\r\ncat;Katze;12\r\n",
+         L({"2|cat|Katze"})},
+        {"a header-looking row after the first is a pair",
+         "dog;Hund\r\nWort;Bedeutung\r\n",
+         L({"1|dog|Hund", "2|Wort|Bedeutung"})},
+        {"skipped lines with their reasons, empty lines still counted",
+         "a#b;c\r\n;leer\r\nx;\r\n\r\n;;\r\n\"two\r\nlines\";zwei\r\nok;gut\r\nfa\tlsch;x\r\n"
+         "\xD0\xBA\xD0\xBE\xD1\x82;Katze\r\nsmile;\xF0\x9F\x98\x80\r\nsingle\r\n",
+         L({"8|ok|gut", "1|enthält das Zeichen „#“", "2|Vokabel ist leer", "3|Bedeutung ist leer",
+            "6|enthält einen Zeilenumbruch", "9|enthält ein Steuerzeichen",
+            "10|das Zeichen „к“ kann Lerno nicht speichern",
+            "11|das Zeichen „😀“ kann Lerno nicht speichern", "12|Bedeutung ist leer"})},
+        {"a quote inside an unquoted field is kept",
+         "5\" disk;5-Zoll-Diskette\n",
+         L({"1|5\" disk|5-Zoll-Diskette"})},
+        {"semicolon wins over a comma inside the text", "\r\nto go, went;gehen, ging\n",
+         L({"2|to go, went|gehen, ging"})},
+        {"separators inside quotes do not count", "\"x;y\",z\n", L({"1|x;y|z"})},
+        {"empty file", "", {}},
+    };
+    for (const CsvFall& f : faelle)
+        EXPECT_EQ(Befund(CsvLesen(f.datei)), f.erwartet) << f.name;
+}
+
+namespace {
+
+QByteArray Kvtml(const char* identifiers, const char* entries)
+{
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
+                      "<kvtml version=\"2.0\"><information><title>T</title></information>"
+                      "<identifiers>")
+        + identifiers + "</identifiers><entries>" + entries + "</entries></kvtml>";
+}
+
+const char* DeEn = "<identifier id=\"0\"><name>Deutsch</name><locale>de</locale></identifier>"
+                   "<identifier id=\"1\"><name>Englisch</name><locale>en</locale></identifier>";
+const char* FrEs = "<identifier id=\"0\"><locale>fr</locale></identifier>"
+                   "<identifier id=\"1\"><locale>es</locale></identifier>";
+
+} // namespace
+
+TEST(KvtmlLesen, DocumentsByteForByte)
+{
+    const CsvFall faelle[] = {
+        {"German identifier first: it gives the meaning",
+         Kvtml(DeEn, "<entry id=\"0\"><translation id=\"0\"><text>Haus</text></translation>"
+                     "<translation id=\"1\"><text>house</text><comment>c</comment></translation></entry>"
+                     "<entry id=\"1\"><translation id=\"1\"><text>mouse</text></translation>"
+                     "<translation id=\"0\"><text>Maus</text></translation></entry>"),
+         L({"1|house|Haus", "2|mouse|Maus"})},
+        {"German found by locale de_AT, third language ignored",
+         Kvtml("<identifier id=\"0\"><locale>fr</locale></identifier>"
+               "<identifier id=\"1\"><locale>de_AT</locale></identifier>"
+               "<identifier id=\"2\"><locale>en</locale></identifier>",
+               "<entry id=\"0\"><translation id=\"2\"><text>cat</text></translation>"
+               "<translation id=\"1\"><text>Katze</text></translation>"
+               "<translation id=\"0\"><text>chat</text></translation></entry>"),
+         L({"1|chat|Katze"})},
+        {"no German identifier: the first two",
+         Kvtml(FrEs, "<entry id=\"0\"><translation id=\"0\"><text>chien</text></translation>"
+                     "<translation id=\"1\"><text>perro</text></translation></entry>"),
+         L({"1|chien|perro"})},
+        {"nested conjugation texts are not the word; entities decoded",
+         Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text>to be &amp; stay</text>"
+                     "<conjugation><tense>present</tense><singular><firstperson><text>am</text>"
+                     "</firstperson></singular></conjugation></translation>"
+                     "<translation id=\"0\"><text>sein</text></translation></entry>"),
+         L({"1|to be & stay|sein"})},
+        {"entries that cannot be stored, by entry number",
+         Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text>cat</text></translation></entry>"
+                     "<entry id=\"1\"></entry>"
+                     "<entry id=\"2\"><translation id=\"1\"><text>C#</text></translation>"
+                     "<translation id=\"0\"><text>Cis</text></translation></entry>"
+                     "<entry id=\"3\"><translation id=\"1\"><text>ok</text></translation>"
+                     "<translation id=\"0\"><text>gut</text></translation></entry>"),
+         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|enthält das Zeichen „#“"})},
+    };
+    for (const CsvFall& f : faelle) {
+        QString fehler;
+        const auto inhalt = KvtmlLesen(f.datei, &fehler);
+        ASSERT_TRUE(inhalt) << f.name << ": " << fehler.toStdString();
+        EXPECT_TRUE(inhalt->eintraege);
+        EXPECT_EQ(Befund(*inhalt), f.erwartet) << f.name;
+    }
+}
+
+TEST(KvtmlLesen, RefusesWhatIsNoTwoLanguageDocument)
+{
+    const struct {
+        QByteArray datei;
+        const char* grund;
+    } faelle[] = {
+        {"Vokabel;Bedeutung\n", "Die Datei ist keine KVTML-Vokabeldatei."},
+        {"<kvtml version=\"1.0\"></kvtml>", "Lerno liest nur KVTML-Dateien der Version 2."},
+        {Kvtml(DeEn, "<entry id=\"0\"><translation id=\"0\"><text>Haus</text></translation>"),
+         "Die KVTML-Datei ist beschädigt"},
+        {Kvtml("<identifier id=\"0\"><locale>de</locale></identifier>", ""),
+         "Die Datei enthält nur eine Sprache."},
+    };
+    for (const auto& f : faelle) {
+        QString fehler;
+        EXPECT_FALSE(KvtmlLesen(f.datei, &fehler));
+        EXPECT_TRUE(fehler.startsWith(QString::fromUtf8(f.grund))) << fehler.toStdString();
+    }
+}
+
+// A real file from Debian's kdeedu-kvtml-data (installed by tools/setup.sh test).
+TEST(KvtmlLesen, RealFileFromDebian)
+{
+    const QString pfad = QStringLiteral("/usr/share/apps/kvtml/de/animals.kvtml");
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "kdeedu-kvtml-data is not installed: " << pfad.toStdString() << " missing";
+    const QByteArray bytes = f.readAll();
+
+    QString fehler;
+    const auto dok = KvtmlZerlegen(bytes, &fehler);
+    ASSERT_TRUE(dok) << fehler.toStdString();
+    ASSERT_EQ(dok->sprachen.size(), 1);
+    EXPECT_TRUE(dok->sprachen[0].deutsch);
+    EXPECT_EQ(dok->eintraege.size(), bytes.count("<entry "));
+    EXPECT_EQ(dok->eintraege.value(0).value(QStringLiteral("0")), QStringLiteral("Katze"));
+    for (const auto& e : dok->eintraege)
+        EXPECT_FALSE(e.value(QStringLiteral("0")).isEmpty());
+
+    // One language only: nothing to pair, and the pupil is told why.
+    EXPECT_FALSE(KvtmlLesen(bytes, &fehler));
+    EXPECT_TRUE(fehler.startsWith(QStringLiteral("Die Datei enthält nur eine Sprache.")));
+}

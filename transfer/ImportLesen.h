@@ -1,0 +1,66 @@
+#pragma once
+// Reading word pairs out of files other programs wrote: CSV/TSV from spreadsheets and
+// KVTML 2.0 vocabulary files. Nothing here touches a list; every pair that a list
+// could not hold unchanged is set aside with its reason instead.
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <optional>
+
+namespace lerno {
+
+// One pair as found in the file; stelle is the line (CSV) or entry (KVTML) number from 1.
+struct ImportPaar {
+    int stelle = 0;
+    QString Vokabel;
+    QString Bedeutung;
+};
+
+struct Ausgelassen {
+    int stelle = 0;
+    QString grund; // German, e.g. "enthält das Zeichen „#“"
+};
+
+struct ImportInhalt {
+    QList<ImportPaar> paare;
+    QList<Ausgelassen> ausgelassen;
+    bool eintraege = false; // numbered by KVTML entries rather than lines
+};
+
+enum class Kodierung { Utf8MitBom, Utf8, Windows1252 };
+
+// UTF-8 with BOM, else UTF-8 if the bytes are valid UTF-8, else Windows-1252.
+Kodierung KodierungErkennen(const QByteArray& bytes);
+
+// Tab, semicolon or comma: the first of these found outside quotes in the first
+// non-empty line, in that order of preference; comma when none is there.
+char TrennzeichenErkennen(const QByteArray& bytes);
+
+// Why a pair cannot go into a list unchanged, or nullopt when it can.
+std::optional<QString> PaarFehler(const QString& vokabel, const QString& bedeutung);
+
+// CSV/TSV (RFC 4180 quoting) into pairs: columns one and two, a header row skipped.
+ImportInhalt CsvLesen(const QByteArray& bytes);
+
+// The parts of a KVTML 2.0 document Lerno uses: its languages in file order and,
+// per entry, the text of each translation by identifier.
+struct KvtmlSprache {
+    QString id;
+    bool deutsch = false; // locale "de…" or name "Deutsch"/"German"
+};
+struct KvtmlDokument {
+    QList<KvtmlSprache> sprachen;
+    QList<QMap<QString, QString>> eintraege;
+};
+std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* fehler = nullptr);
+
+// KVTML 2.0: the German identifier gives the meaning, the first other one the word.
+// nullopt with a German reason when the file is not a readable KVTML document.
+std::optional<ImportInhalt> KvtmlLesen(const QByteArray& bytes, QString* fehler = nullptr);
+
+// Reads the file and picks the reader by its ending (".kvtml", else CSV/TSV).
+// nullopt with a German reason when the file cannot be read.
+std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehler = nullptr);
+
+} // namespace lerno

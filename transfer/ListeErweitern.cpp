@@ -1,0 +1,94 @@
+#include "transfer/ListeErweitern.h"
+
+#include "entry/VokabelSpeichern.h"
+#include "lists/DateiErsetzen.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+
+#include <QFile>
+
+namespace lerno {
+
+namespace {
+
+// The last line as the entry screen sees it (ZeilenLesen's last element): a final
+// CR LF ends the last line, it does not start an empty one.
+QString LetzteZeile(const QByteArray& bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    qsizetype ende = bytes.size();
+    if (bytes.endsWith('\n'))
+        --ende;
+    const qsizetype anfang = bytes.lastIndexOf('\n', ende - 1) + 1;
+    qsizetype laenge = ende - anfang;
+    if (laenge > 0 && bytes[anfang + laenge - 1] == '\r')
+        --laenge;
+    return AusCp1252(bytes.mid(anfang, laenge));
+}
+
+} // namespace
+
+QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare)
+{
+    QByteArray out;
+    out.reserve(paare.size() * 32);
+    QString letzte = letzteZeile;
+    for (const ImportPaar& p : paare) {
+        letzte = EintragSchreiben(NaechsteNummer(letzte), p.Vokabel, p.Bedeutung, 0);
+        out += NachCp1252(letzte).value_or(QByteArray());
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
+{
+    QByteArray inhalt;
+    QFile f(liste);
+    if (f.exists()) {
+        if (!f.open(QIODevice::ReadOnly))
+            return false;
+        inhalt = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            return false;
+        f.close();
+    }
+    const QByteArray neu = RecordsBauen(LetzteZeile(inhalt), paare);
+    // A last line without its line end (edited elsewhere) is ended first.
+    if (!inhalt.isEmpty() && !inhalt.endsWith('\n'))
+        inhalt += "\r\n";
+    inhalt += neu;
+    if (!DateiErsetzen(liste, inhalt))
+        return false;
+    // The pairs are in. A stage list that cannot be created now is created by the
+    // entry screen or the practice loader when they need it, so it is no failure here.
+    ListeAnlegen(liste);
+    return true;
+}
+
+QString ImportZusammenfassung(const QString& listenname, qsizetype hinzugefuegt,
+                              const ImportInhalt& inhalt, qsizetype listenlaenge)
+{
+    QString text = hinzugefuegt == 1
+        ? QStringLiteral("1 Vokabel wurde in „%1“ aufgenommen.").arg(listenname)
+        : QStringLiteral("%1 Vokabeln wurden in „%2“ aufgenommen.").arg(hinzugefuegt).arg(listenname);
+    const qsizetype n = inhalt.ausgelassen.size();
+    if (n == 0) {
+        text += QStringLiteral("\nNichts wurde übersprungen.");
+    } else {
+        text += n == 1 ? QStringLiteral("\n1 Vokabel wurde übersprungen:")
+                       : QStringLiteral("\n%1 Vokabeln wurden übersprungen:").arg(n);
+        const QString art = inhalt.eintraege ? QStringLiteral("Eintrag") : QStringLiteral("Zeile");
+        for (qsizetype i = 0; i < std::min<qsizetype>(n, 10); ++i)
+            text += QStringLiteral("\n%1 %2: %3").arg(art).arg(inhalt.ausgelassen[i].stelle).arg(inhalt.ausgelassen[i].grund);
+        if (n > 10)
+            text += QStringLiteral("\n… und %1 weitere.").arg(n - 10);
+    }
+    if (listenlaenge > 500)
+        text += QStringLiteral("\n\nDie Liste hat jetzt %1 Vokabeln. Beim Üben werden Fehler nur für "
+                               "die ersten 500 gezählt.").arg(listenlaenge);
+    return text;
+}
+
+} // namespace lerno

@@ -1,0 +1,25 @@
+#pragma once
+// Puts imported pairs into a list as if each had been typed on the entry screen:
+// numbered by the next-number rule, "#0#0#" behind them, all in one crash-safe step.
+#include "transfer/ImportLesen.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace lerno {
+
+// The record lines for the pairs, each with CR LF, numbered on from the list's last line.
+// The pairs must pass PaarFehler.
+QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare);
+
+// Appends the pairs to the list (created when missing) by writing old content and new
+// records to a scratch file and renaming it over the list, then creates the .dvb and
+// .dvc siblings. False when the list cannot be read or replaced: it is then exactly as before.
+bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare);
+
+// The closing message: how many pairs went in, how many were skipped, the first ten
+// skipped ones with line or entry number and reason.
+QString ImportZusammenfassung(const QString& listenname, qsizetype hinzugefuegt,
+                              const ImportInhalt& inhalt, qsizetype listenlaenge = 0);
+
+} // namespace lerno

@@ -1,0 +1,220 @@
+#include "transfer/modtransfer.h"
+
+#include "app/Meldungen.h"
+#include "app/frmStart.h"
+#include "lists/DateiErsetzen.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgWasTun.h"
+#include "transfer/Export.h"
+#include "transfer/ImportLesen.h"
+#include "transfer/ListeErweitern.h"
+#include "transfer/PdfDruck.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace lerno::modtransfer {
+
+namespace {
+
+const QString TitelImport = QStringLiteral("Vokabeln importieren");
+const QString TitelExport = QStringLiteral("Vokabeln exportieren");
+const QString TitelDruck = QStringLiteral("Vokabeln drucken");
+
+// The folder the last file dialog ended in; the user's home at first.
+QString& LetzterOrdner()
+{
+    static QString ordner = QDir::homePath();
+    return ordner;
+}
+
+// Qt's own dialog rather than a desktop one: the same look everywhere, in German
+// through Qt's translations, and fully usable with the keyboard.
+QString DateiDialog(QWidget* parent, const QString& titel, const QStringList& filter,
+                    const QString& vorschlag = {})
+{
+    QFileDialog dialog(parent, titel, LetzterOrdner());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filter);
+    if (vorschlag.isEmpty()) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QFileInfo(vorschlag).suffix());
+        dialog.selectFile(vorschlag);
+        // The ending follows the chosen type when the name is typed without one.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+            const qsizetype stern = f.indexOf(QLatin1String("*."));
+            if (stern >= 0)
+                dialog.setDefaultSuffix(f.mid(stern + 2).section(QLatin1Char(')'), 0, 0).section(u' ', 0, 0));
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString datei = dialog.selectedFiles().constFirst();
+    LetzterOrdner() = QFileInfo(datei).absolutePath();
+    return datei;
+}
+
+// The existing list the pupil picks in the chooser, or empty on cancel.
+QString ListeWaehlen(QWidget* parent, const QString& frage)
+{
+    // The chooser reads both on creation: set them first.
+    dlgWasTun::Wahl = 2;
+    frmStart::FileNr = 1;
+    frmStart::Neu = false;
+    dlgFilewahl chooser(parent);
+    chooser.setWindowTitle(frage);
+    chooser.exec();
+    return frmStart::Filename;
+}
+
+// The list's pairs, in order; lines that are no record are counted in unlesbar.
+std::optional<QList<WortPaar>> PaareLesen(const QString& liste, QList<int>& unlesbar)
+{
+    const auto zeilen = ZeilenLesen(liste);
+    if (!zeilen)
+        return std::nullopt;
+    QList<WortPaar> paare;
+    for (qsizetype i = 0; i < zeilen->size(); ++i) {
+        if (const auto paar = EintragLesen(zeilen->at(i)))
+            paare.append(*paar);
+        else
+            unlesbar.append(static_cast<int>(i + 1));
+    }
+    return paare;
+}
+
+// "1 Vokabel", "2 Vokabeln"; the verb after it follows the number.
+QString Anzahl(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 Vokabel") : QStringLiteral("%1 Vokabeln").arg(n);
+}
+
+QString UnlesbarHinweis(const QList<int>& unlesbar)
+{
+    if (unlesbar.isEmpty())
+        return {};
+    QStringList nummern;
+    for (qsizetype i = 0; i < std::min<qsizetype>(unlesbar.size(), 10); ++i)
+        nummern.append(QString::number(unlesbar[i]));
+    if (unlesbar.size() > 10)
+        nummern.append(QStringLiteral("…"));
+    return QStringLiteral("\n%1 Zeile(n) der Liste sind keine Vokabeln und fehlen darin (Zeile %2).")
+        .arg(unlesbar.size())
+        .arg(nummern.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+void VokabelnImportieren(QWidget* parent)
+{
+    const QString quelle = DateiDialog(
+        parent, TitelImport,
+        {QStringLiteral("Vokabellisten (*.csv *.tsv *.txt *.kvtml)"), QStringLiteral("Alle Dateien (*)")});
+    if (quelle.isEmpty())
+        return;
+    QString fehler;
+    const auto inhalt = ImportDateiLesen(quelle, &fehler);
+    if (!inhalt) {
+        MeldungZeigen(parent, fehler, TitelImport);
+        return;
+    }
+    if (inhalt->paare.isEmpty()) {
+        // Nothing to store: no list is asked for, none is created.
+        MeldungZeigen(parent,
+                      QStringLiteral("In „%1“ steht keine Vokabel, die Lerno aufnehmen kann.\n")
+                              .arg(QFileInfo(quelle).fileName())
+                          + ImportZusammenfassung({}, 0, *inhalt).section(u'\n', 1),
+                      TitelImport);
+        return;
+    }
+
+    // New list or an existing one, with the same dialogs and name checks as the entry screen.
+    frmStart::FileNr = 1;
+    {
+        dlgWasTun wasTun(parent);
+        wasTun.exec();
+    }
+    const QString liste = frmStart::Filename;
+    if (liste.isEmpty())
+        return;
+    if (!PaareAnhaengen(liste, inhalt->paare)) {
+        DateifehlerMelden(parent);
+        return;
+    }
+    MeldungZeigen(parent,
+                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), inhalt->paare.size(),
+                                        *inhalt, ZeilenZaehlen(liste).value_or(0)),
+                  TitelImport);
+}
+
+void VokabelnExportieren(QWidget* parent)
+{
+    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?"));
+    if (liste.isEmpty())
+        return;
+    const auto zeilen = ZeilenLesen(liste);
+    if (!zeilen) {
+        DateifehlerMelden(parent);
+        return;
+    }
+    const QString name = QFileInfo(liste).completeBaseName();
+    const QString ziel = DateiDialog(
+        parent, TitelExport,
+        {QStringLiteral("CSV für Tabellenprogramme (*.csv)"), QStringLiteral("Tabulatorgetrennter Text (*.tsv)")},
+        name + QStringLiteral(".csv"));
+    if (ziel.isEmpty())
+        return;
+    const ExportInhalt e = ExportBauen(*zeilen, TrennerFuer(ziel));
+    if (!DateiErsetzen(ziel, e.bytes)) {
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
+                      TitelExport);
+        return;
+    }
+    MeldungZeigen(parent,
+                  QStringLiteral("%1 aus „%2“ %3 jetzt in „%4“.")
+                          .arg(Anzahl(e.paare), name, e.paare == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                               QFileInfo(ziel).fileName())
+                      + UnlesbarHinweis(e.unlesbar),
+                  TitelExport);
+}
+
+void VokabelnDrucken(QWidget* parent)
+{
+    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?"));
+    if (liste.isEmpty())
+        return;
+    QList<int> unlesbar;
+    const auto paare = PaareLesen(liste, unlesbar);
+    if (!paare) {
+        DateifehlerMelden(parent);
+        return;
+    }
+    const QString name = QFileInfo(liste).completeBaseName();
+    const QString ziel = DateiDialog(parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
+                                     name + QStringLiteral(".pdf"));
+    if (ziel.isEmpty())
+        return;
+    if (!PdfSchreiben(ziel, name, *paare)) {
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
+                      TitelDruck);
+        return;
+    }
+    MeldungZeigen(parent,
+                  QStringLiteral("%1 aus „%2“ %3 zum Drucken in „%4“.")
+                          .arg(Anzahl(paare->size()), name,
+                               paare->size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                               QFileInfo(ziel).fileName())
+                      + UnlesbarHinweis(unlesbar),
+                  TitelDruck);
+}
+
+} // namespace lerno::modtransfer

@@ -12,6 +12,7 @@
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
+#include "vocabtest/modVokTest.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -50,6 +51,7 @@ frmStart::frmStart()
     connect(lblUeben2, &LabelButton::clicked, this, [this] { lblUeben_Click(2); });
     connect(lblUeben3, &LabelButton::clicked, this, [this] { lblUeben_Click(3); });
     connect(lblLoeschen, &LabelButton::clicked, this, &frmStart::lblLoeschen_Click);
+    connect(lblTest, &LabelButton::clicked, this, &frmStart::lblTest_Click);
     connect(lblEnde, &LabelButton::clicked, this, &frmStart::lblEnde_Click);
 
     menueAnlegen();
@@ -192,6 +194,13 @@ void frmStart::lblUeben_Click(qint16 stufe)
 void frmStart::lblLoeschen_Click()
 {
     moddelfile::ListeLoeschen(this);
+    Module1::SoundAbspielen(2);
+    Form_Activate();
+}
+
+void frmStart::lblTest_Click()
+{
+    modVokTest::TestStarten(this);
     Module1::SoundAbspielen(2);
     Form_Activate();
 }

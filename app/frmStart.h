@@ -84,6 +84,7 @@ private:
     void EingabeZeigen();
     void lblUeben_Click(qint16 stufe);
     void lblLoeschen_Click();
+    void lblTest_Click();
     void lblEnde_Click();
     void mnuIntro_Click();
     void mnuSoundan_Click();

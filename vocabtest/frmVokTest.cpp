@@ -55,7 +55,12 @@ frmVokTest::frmVokTest(QWidget* parent)
 
         txtEingabe[i] = new QLineEdit(this);
         txtEingabe[i]->setFont(TimesNewRoman(12, true));
-        txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285));
+        // One pixel more above and below than designed, and a thin frame: otherwise the
+        // descenders of the 12 pt text are cut off.
+        txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285).adjusted(0, -1, 0, 1));
+        txtEingabe[i]->setStyleSheet(QStringLiteral(
+            "QLineEdit { border: 1px solid #5a6470; border-radius: 2px; padding: 0px 2px;"
+            " background: white; color: black; } QLineEdit:focus { border: 1px solid #2a7fd4; }"));
         // Enter moves on like Tab and never grades: only "ok" does.
         connect(txtEingabe[i], &QLineEdit::returnPressed, this, [this, i] { naechsteZeile(i); });
         if (i > 0)

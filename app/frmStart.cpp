@@ -14,6 +14,7 @@
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
 #include "transfer/modtransfer.h"
+#include "vocabtest/modVokTest.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -54,6 +55,7 @@ frmStart::frmStart()
     connect(lblUeben3, &LabelButton::clicked, this, [this] { lblUeben_Click(3); });
     connect(lblLoeschen, &LabelButton::clicked, this, &frmStart::lblLoeschen_Click);
     connect(lblBearbeiten, &LabelButton::clicked, this, &frmStart::lblBearbeiten_Click);
+    connect(lblTest, &LabelButton::clicked, this, &frmStart::lblTest_Click);
     connect(lblEnde, &LabelButton::clicked, this, &frmStart::lblEnde_Click);
 
     menueAnlegen();
@@ -214,6 +216,13 @@ void frmStart::lblBearbeiten_Click()
 {
     // Plays its own sound after the editor closes.
     modBearbeiten::BearbeitenStarten(this);
+    Form_Activate();
+}
+
+void frmStart::lblTest_Click()
+{
+    modVokTest::TestStarten(this);
+    Module1::SoundAbspielen(2);
     Form_Activate();
 }
 

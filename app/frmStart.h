@@ -88,6 +88,7 @@ private:
     void lblUeben_Click(qint16 stufe);
     void lblLoeschen_Click();
     void lblBearbeiten_Click();
+    void lblTest_Click();
     void lblEnde_Click();
     void mnuIntro_Click();
     void mnuSoundan_Click();

@@ -19,6 +19,7 @@ pakete+=(libcsv-dev qt6-translations-l10n)
 if [ "$modus" = test ]; then
   pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool)
   pakete+=(kdeedu-kvtml-data poppler-utils)
+  pakete+=(imagemagick tesseract-ocr tesseract-ocr-deu)
 fi
 
 fehlend=()

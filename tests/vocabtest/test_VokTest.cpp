@@ -1,0 +1,226 @@
+// The test from the start screen: size check, direction, file errors, the test screen's
+// grading, keys and hover rules.
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/frmStart.h"
+#include "common/UiHilfen.h"
+#include "lists/Zufall.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgWasTun.h"
+#include "vocabtest/dlgTestfolge.h"
+#include "vocabtest/frmVokTest.h"
+#include "vocabtest/modVokTest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+constexpr int N = modVokTest::Testzeilen;
+
+// n records; line k holds the foreign word "wk" and the meaning "Wk".
+QByteArray Liste(int n)
+{
+    QByteArray b;
+    for (int k = 1; k <= n; ++k)
+        b += QString("%1#w%1#W%1#0#0#\r\n").arg(k).toLatin1();
+    return b;
+}
+
+class VokTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+        dlgTestfolge::Fremdsprache = false;
+        modVokTest::GezogeneZeilen.fill(0);
+        ZufallZuruecksetzen();
+        QDir::setCurrent(ordner.pfad());
+    }
+    void TearDown() override
+    {
+        *ende = true;
+        frmStart::Programmende = {};
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+
+    // Hands every new modal window of type T to `aktion` until the current start is over.
+    template <typename T>
+    void Immer(std::function<void(T*)> aktion)
+    {
+        auto fertig = ende;
+        auto gesehen = std::make_shared<QPointer<T>>();
+        auto pruefen = std::make_shared<std::function<void()>>();
+        *pruefen = [=] {
+            auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!*fertig && m && m->isVisible() && m != *gesehen)
+                aktion(*gesehen = m);
+            if (!*fertig)
+                QTimer::singleShot(10, *pruefen);
+        };
+        QTimer::singleShot(0, *pruefen);
+    }
+
+    // A test on Liste.dva, which the chooser takes; returns how many test screens came up.
+    int Starten(std::function<void(dlgTestfolge*)> folge, std::function<void(frmVokTest*)> test)
+    {
+        int gezeigt = 0;
+        Immer<dlgFilewahl>([](dlgFilewahl* w) { Klick(w->lblok); });
+        Immer<dlgTestfolge>(folge);
+        Immer<frmVokTest>([&](frmVokTest* w) { ++gezeigt; test(w); });
+        modVokTest::TestStarten(nullptr);
+        *ende = true;
+        ende = std::make_shared<bool>(false);
+        return gezeigt;
+    }
+
+    std::shared_ptr<bool> ende = std::make_shared<bool>(false);
+};
+
+TEST_F(VokTest, StartScreenLabelAndMenuAskForAListAndPlaySound2After)
+{
+    frmStart::Programmende = [] {};
+    frmStart start; // <program folder>/Vokabeln becomes the current folder
+    QString titel;
+    Immer<dlgFilewahl>([&](dlgFilewahl* w) { titel = w->windowTitle(); Klick(w->lblCancle); });
+    for (bool menue : {false, true}) {
+        frmStart::FileNr = 3;
+        frmStart::Neu = true;
+        sounds.clear();
+        menue ? start.mnuVokTest->trigger() : Klick(start.lblTest);
+        EXPECT_EQ(titel, "Aus welchen Vokabeln soll ein Test erstellt werden ?");
+        EXPECT_TRUE(frmStart::FileNr == 1 && !frmStart::Neu && dlgWasTun::Wahl == 2);
+        EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's, then the start screen's";
+    }
+}
+
+TEST_F(VokTest, ShortListsAreRefusedAndBadLinesReportedWithoutChangingTheFile)
+{
+    QByteArray kaputt = Liste(21); // of 21 lines 20 are drawn: one of the two bad ones always is
+    kaputt.replace("\n3#w3#W3#0#0#\r\n", "\n\r\n").replace("\n7#w7#W7#0#0#", "\n7#nur#zwei");
+    const struct { QByteArray liste; bool folge, test; std::vector<Meldung> meldungen; } faelle[] = {
+        {Liste(20), false, false, {{modVokTest::ZuWenigText, "zu wenig Vokabeln"}}},
+        {Liste(21), true, true, {}},
+        {kaputt, true, false, {{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}},
+    };
+    for (const auto& f : faelle) {
+        meldungen.clear();
+        SchreibeBytes(ordner.datei("Liste.dva"), f.liste);
+        bool folge = false;
+        const int tests = Starten([&](dlgTestfolge* w) { folge = true; Klick(w->LblDeutsch); },
+                                  [](frmVokTest* w) { Klick(w->lblcancler); });
+        EXPECT_EQ(modVokTest::TestZeilenzahl, f.liste.count('\n'));
+        EXPECT_EQ(folge, f.folge);
+        EXPECT_EQ(tests, f.test ? 1 : 0);
+        EXPECT_EQ(meldungen, f.meldungen);
+        EXPECT_EQ(LiesBytes(ordner.datei("Liste.dva")), f.liste);
+        EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"Liste.dva"});
+    }
+    EXPECT_EQ(modVokTest::ZuWenigText, "Die Datei sollte mindestens 20 Vokabeln beinhalten");
+}
+
+TEST_F(VokTest, DirectionsFillTheColumnsAndAFrameCloseKeepsThePrevious)
+{
+    SchreibeBytes(ordner.datei("Liste.dva"), Liste(30));
+    // How the direction dialog is left (0 frame, 1 German, 2 foreign), and the direction then.
+    const struct { int wahl; bool fremdsprache; } faelle[] = {{0, false}, {1, true}, {0, true}, {2, false}};
+    for (const auto& f : faelle) {
+        sounds.clear();
+        const int tests = Starten(
+            [&](dlgTestfolge* w) {
+                if (f.wahl == 0)
+                    w->close();
+                else
+                    Klick(f.wahl == 1 ? w->LblDeutsch : w->lblFremdsprache);
+            },
+            [&](frmVokTest* w) {
+                for (int i = 0; i < N; ++i) {
+                    const QString k = QString::number(modVokTest::GezogeneZeilen[i]);
+                    EXPECT_EQ(w->lblVokabel[i]->text(), (f.fremdsprache ? "W" : "w") + k);
+                    EXPECT_EQ(w->lblLoesung[i]->text(), (f.fremdsprache ? "w" : "W") + k);
+                    EXPECT_TRUE(w->txtEingabe[i]->text().isEmpty() && w->lblLoesung[i]->isHidden());
+                }
+                // Leaving before "ok" (Escape acts as "Abbrechen"): no grade, no sound.
+                w->txtEingabe[0]->setText(w->lblLoesung[0]->text());
+                if (f.wahl == 0)
+                    QTest::keyClick(w->txtEingabe[0], Qt::Key_Escape);
+                else
+                    Klick(w->lblcancler);
+                EXPECT_TRUE(w->lblNote->isHidden());
+            });
+        EXPECT_EQ(tests, 1);
+        EXPECT_EQ(dlgTestfolge::Fremdsprache, f.fremdsprache) << f.wahl;
+        EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's only";
+    }
+}
+
+class TestFensterTest : public VokTest {
+protected:
+    void SetUp() override
+    {
+        VokTest::SetUp();
+        for (int i = 0; i < N; ++i) // row i asks "wi" and expects "Wi"
+            ASSERT_TRUE(modVokTest::TestzeileFuellen(test, i, QString("%1#w%1#W%1#0#0#").arg(i)));
+        test.show();
+        QApplication::setActiveWindow(&test);
+    }
+    frmVokTest test;
+};
+
+TEST_F(TestFensterTest, TabAndEnterWalkTheRowsOnlyOkGradesAndMarksEachRow)
+{
+    // 15 right, then a case difference, a trailing blank and three empty boxes.
+    const QString antworten[] = {"w15", "W16 ", "", "", ""};
+    test.txtEingabe[0]->setFocus();
+    for (int i = 0; i < N; ++i) {
+        ASSERT_EQ(QApplication::focusWidget(), test.txtEingabe[i]);
+        QTest::keyClicks(test.txtEingabe[i], i < 15 ? QString("W%1").arg(i) : antworten[i - 15]);
+        QTest::keyClick(test.txtEingabe[i], i % 2 ? Qt::Key_Tab : Qt::Key_Return);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), test.txtEingabe[0]);
+    EXPECT_TRUE(test.lblok->isVisible() && test.lblNote->isHidden() && sounds.empty());
+
+    Klick(test.lblok);
+    for (int i = 0; i < N; ++i) {
+        EXPECT_EQ(test.imgok[i]->isVisible(), i < 15) << i;
+        EXPECT_EQ(test.imgBad[i]->isVisible(), i >= 15) << i;
+        EXPECT_EQ(test.lblLoesung[i]->isVisible(), i >= 15) << i;
+    }
+    EXPECT_EQ(test.txtEingabe[16]->text(), "W16 ") << "answers stay";
+    EXPECT_TRUE(test.lblok->isHidden() && test.lblMeldung->isHidden());
+    EXPECT_TRUE(test.lblFertig->isVisible() && test.lblcancler->isVisible());
+    EXPECT_EQ(test.lblNote->text(), "Du hast  15 Vokabeln richtig beantwortet,  5 Vokabeln waren "
+                                    "falsch. Das entspricht einer Schulnote von  2.9");
+    EXPECT_EQ(sounds, std::vector<int>{1});
+    Klick(test.lblFertig);
+    EXPECT_FALSE(test.isVisible());
+}
+
+TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)
+{
+    Klick(test.lblok);
+    dlgTestfolge folge;
+    EXPECT_TRUE(folge.LblDeutsch->istFett() && folge.lblFremdsprache->istFett()) << "designed bold";
+    const struct { LabelButton* l; QWidget* hintergrund; bool fettDanach; } faelle[] = {
+        {test.lblFertig, test.imgBackground, true}, {test.lblcancler, test.imgBackground, false},
+        {folge.LblDeutsch, folge.hintergrund, false}, {folge.lblFremdsprache, folge.hintergrund, false}};
+    for (const auto& f : faelle) {
+        MausUeber(f.hintergrund);
+        MausUeber(f.l);
+        EXPECT_TRUE(f.l->istFett() && f.l->punkt() == 14);
+        MausUeber(f.hintergrund);
+        EXPECT_EQ(f.l->punkt(), 12);
+        EXPECT_EQ(f.l->istFett(), f.fettDanach) << f.l->text().toStdString();
+    }
+    EXPECT_EQ(sounds, std::vector<int>{4}) << "the grade's only: no hover sound";
+}
+
+} // namespace

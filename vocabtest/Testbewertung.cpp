@@ -1,0 +1,39 @@
+#include "vocabtest/Testbewertung.h"
+
+#include <cmath>
+
+namespace lerno::modVokTest {
+
+QString NoteSchreiben(float note)
+{
+    // Whole tenths, written by hand: no locale can turn the point into a comma.
+    const int zehntel = static_cast<int>(std::lround(note * 10.0f));
+    const QString ganz = QString::number(zehntel / 10);
+    if (zehntel % 10 == 0)
+        return ganz;
+    return ganz + QLatin1Char('.') + QString::number(zehntel % 10);
+}
+
+QString Ergebnissatz(int richtig, int falsch, float note)
+{
+    return QStringLiteral("Du hast ") + QLatin1Char(' ') + QString::number(richtig)
+        + QStringLiteral(" Vokabeln richtig beantwortet, ") + QLatin1Char(' ') + QString::number(falsch)
+        + QStringLiteral(" Vokabeln waren falsch. Das entspricht einer Schulnote von ")
+        + QLatin1Char(' ') + NoteSchreiben(note);
+}
+
+Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
+                   const std::array<QString, Testzeilen>& loesungen)
+{
+    Bewertung b;
+    for (int i = 0; i < Testzeilen; ++i) {
+        b.Richtig[i] = antworten[i] == loesungen[i];
+        ++(b.Richtig[i] ? b.Richtige : b.Falsche);
+    }
+    b.Note = Notentabelle[b.Richtige].Note;
+    b.Sound = Notentabelle[b.Richtige].Sound;
+    b.Satz = Ergebnissatz(b.Richtige, b.Falsche, b.Note);
+    return b;
+}
+
+} // namespace lerno::modVokTest

@@ -1,0 +1,32 @@
+#pragma once
+// Drawing the twenty lines of a test and the state that lives for the whole run.
+#include "lists/Vokabeleintrag.h"
+#include "vocabtest/Testbewertung.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+
+namespace lerno::modVokTest {
+
+// The list of the current test and its line count (not limited to 16 bits).
+inline QString TestDatei;
+inline qsizetype TestZeilenzahl = 0;
+
+// Line numbers (from 1) drawn for rows 0..19. Never cleared: a new test draws against
+// the whole table of the previous one, which makes two tests in a row fully determined.
+inline std::array<int, Testzeilen> GezogeneZeilen{};
+
+// A list needs more lines than a test has rows.
+constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testzeilen; }
+
+// Draws a line number for row i that is in none of the twenty entries and stores it.
+// 0 when the list is too short for a draw to be sure to end (nothing is stored then).
+int ZeileZiehen(int i, qsizetype zeilenzahl);
+
+// Draws row i and reads its line anew from the list: the record line, or nullopt when
+// the file cannot be read.
+std::optional<QString> TestzeileZiehen(const QString& pfad, int i, qsizetype zeilenzahl);
+
+} // namespace lerno::modVokTest

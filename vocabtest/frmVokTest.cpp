@@ -1,0 +1,151 @@
+#include "vocabtest/frmVokTest.h"
+
+#include "app/LabelButton.h"
+#include "app/PictureControl.h"
+#include "app/Schriften.h"
+#include "app/Symbole.h"
+#include "app/Twips.h"
+#include "app/modBackground.h"
+#include "vocabtest/Testmarken.h"
+#include "vocabtest/modVokTest.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace lerno {
+
+namespace {
+
+constexpr int Breite = 11730;
+constexpr int Hoehe = 9375;
+
+QLabel* Marke(QWidget* parent, const QPixmap& bild, int oben)
+{
+    auto* m = new QLabel(parent);
+    m->setPixmap(bild);
+    // The mark is a little taller than its row's text: centred on the answer box.
+    m->setGeometry(Px(7320), Px(oben) + (Px(285) - MarkeHoehe) / 2, MarkeBreite, MarkeHoehe);
+    m->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m->hide();
+    return m;
+}
+
+} // namespace
+
+frmVokTest::frmVokTest(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Vokabeltest"));
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(Breite), Px(Hoehe));
+    setMouseTracking(true);
+
+    imgBackground = new PictureControl(this);
+    imgBackground->setGeometry(TwRect(0, 0, 11775, Hoehe));
+    connect(imgBackground, &PictureControl::mausBewegt, this, &frmVokTest::imgBackground_MouseMove);
+
+    const QPixmap richtig = RichtigMarke();
+    const QPixmap falsch = FalschMarke();
+    for (int i = 0; i < modVokTest::Testzeilen; ++i) {
+        const int oben = ZeilenOben(i);
+        lblVokabel[i] = GelbeBeschriftung(QString(), this, TimesNewRoman(12, true));
+        lblVokabel[i]->setGeometry(TwRect(480, oben, 3255, 255));
+
+        txtEingabe[i] = new QLineEdit(this);
+        txtEingabe[i]->setFont(TimesNewRoman(12, true));
+        // One pixel more above and below than designed, and a thin frame: otherwise the
+        // descenders of the 12 pt text are cut off.
+        txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285).adjusted(0, -1, 0, 1));
+        txtEingabe[i]->setStyleSheet(QStringLiteral(
+            "QLineEdit { border: 1px solid #5a6470; border-radius: 2px; padding: 0px 2px;"
+            " background: white; color: black; } QLineEdit:focus { border: 1px solid #2a7fd4; }"));
+        // Enter moves on like Tab and never grades: only "ok" does.
+        connect(txtEingabe[i], &QLineEdit::returnPressed, this, [this, i] { naechsteZeile(i); });
+        if (i > 0)
+            setTabOrder(txtEingabe[i - 1], txtEingabe[i]);
+
+        imgok[i] = Marke(this, richtig, oben);
+        imgBad[i] = Marke(this, falsch, oben);
+
+        lblLoesung[i] = new QLabel(QString::fromUtf8("Lösung"), this);
+        lblLoesung[i]->setFont(TimesNewRoman(12, true));
+        lblLoesung[i]->setGeometry(TwRect(7920, oben, 3255, 255));
+        lblLoesung[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette p = lblLoesung[i]->palette();
+        p.setColor(QPalette::WindowText, Qt::red);
+        lblLoesung[i]->setPalette(p);
+        lblLoesung[i]->hide();
+    }
+
+    lblMeldung = GelbeBeschriftung(
+        QString::fromUtf8("Fülle die Textfelder aus. Mit der Tab-Taste kannst du zum nächsten "
+                          "Eingabefeld springen.Klicke auf ok wenn du fertig bist"),
+        this, MsSansSerif(12, true));
+    lblMeldung->setAlignment(Qt::AlignCenter);
+    lblMeldung->setWordWrap(true);
+    lblMeldung->setGeometry(TwRect(8280, 1800, 2925, 1980));
+
+    lblNote = GelbeBeschriftung(QStringLiteral("Notenausgabe"), this, TimesNewRoman(15.75, true));
+    lblNote->setWordWrap(true);
+    // The sentence is longer than one designed line: it wraps into the room above the buttons.
+    lblNote->setGeometry(TwRect(990, 7800, 9345, 8880 - 7800));
+    lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblNote->hide();
+
+    lblok = new LabelButton(QStringLiteral("ok"), this, 8160, 8880, 555, 300);
+    lblFertig = new LabelButton(QStringLiteral("Fertig"), this, 8760, 8880, 885, 300);
+    lblFertig->hide();
+    lblcancler = new LabelButton(QStringLiteral("Abbrechen"), this, 2280, 8880, 1185, 300);
+    connect(lblok, &LabelButton::clicked, this, &frmVokTest::lblok_Click);
+    connect(lblFertig, &LabelButton::clicked, this, &frmVokTest::accept);
+    connect(lblcancler, &LabelButton::clicked, this, &frmVokTest::reject);
+    for (LabelButton* l : {lblok, lblFertig, lblcancler})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    Form_Load();
+}
+
+void frmVokTest::Form_Load()
+{
+    imgBackground->laden(modBackground::Hintergrund1Pfad);
+    imgBackground->lower();
+}
+
+void frmVokTest::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // Centred on the screen, not on the maximized start screen's frame.
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    txtEingabe[0]->setFocus();
+}
+
+void frmVokTest::naechsteZeile(int i)
+{
+    txtEingabe[(i + 1) % modVokTest::Testzeilen]->setFocus();
+}
+
+void frmVokTest::lblok_Click()
+{
+    modVokTest::TestAuswerten(*this);
+    lblMeldung->hide();
+    lblFertig->show();
+    lblok->hide();
+}
+
+void frmVokTest::imgBackground_MouseMove()
+{
+    Hoverok = true;
+    lblok->zuruecksetzenWennFett();
+    lblcancler->zuruecksetzenWennFett();
+    lblFertig->zuruecksetzenWennFett(12, true); // "Fertig" stays bold
+}
+
+void frmVokTest::labelMausBewegt(LabelButton* l)
+{
+    HoverLabel(l, Hoverok);
+}
+
+} // namespace lerno

@@ -1,0 +1,50 @@
+#pragma once
+// The test screen: twenty rows of word, answer box, mark and solution; after "ok" the
+// marks, the solutions of the wrong rows and the result sentence.
+#include "vocabtest/Testbewertung.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace lerno {
+
+class LabelButton;
+class PictureControl;
+
+class frmVokTest : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmVokTest(QWidget* parent = nullptr);
+
+    // Top of row i in twips.
+    static constexpr int ZeilenOben(int i) { return 480 + 360 * i; }
+
+    PictureControl* imgBackground = nullptr;
+    std::array<QLabel*, modVokTest::Testzeilen> lblVokabel{};
+    std::array<QLineEdit*, modVokTest::Testzeilen> txtEingabe{};
+    std::array<QLabel*, modVokTest::Testzeilen> imgok{};
+    std::array<QLabel*, modVokTest::Testzeilen> imgBad{};
+    std::array<QLabel*, modVokTest::Testzeilen> lblLoesung{};
+    QLabel* lblMeldung = nullptr;
+    QLabel* lblNote = nullptr;
+    LabelButton* lblok = nullptr;
+    LabelButton* lblFertig = nullptr;
+    LabelButton* lblcancler = nullptr;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Form_Load();
+    void lblok_Click();
+    void imgBackground_MouseMove();
+    void labelMausBewegt(LabelButton* l);
+    void naechsteZeile(int i);
+
+    static inline bool Hoverok = false;
+};
+
+} // namespace lerno

@@ -1,0 +1,32 @@
+#pragma once
+// The test of twenty words: choose a list, check its size, ask the direction, draw and
+// fill the rows, show the test screen; grading when the pupil clicks "ok".
+#include "vocabtest/Testziehung.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace lerno {
+class frmVokTest;
+}
+
+namespace lerno::modVokTest {
+
+inline const QString ZuWenigText = QStringLiteral("Die Datei sollte mindestens 20 Vokabeln beinhalten");
+inline const QString ZuWenigTitel = QStringLiteral("zu wenig Vokabeln");
+
+// From the start screen; returns when the test screen has closed or the test was refused.
+void TestStarten(QWidget* parent);
+
+// Draws and fills the twenty rows, then shows the test screen. A line that cannot be
+// read or taken apart gives the file-error report and no test.
+void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent);
+
+// Puts one record line into row i in the chosen direction; false when it cannot be split.
+bool TestzeileFuellen(frmVokTest& test, int i, const QString& zeile);
+
+// Marks every row, plays the grade's sound and shows the result sentence.
+void TestAuswerten(frmVokTest& test);
+
+} // namespace lerno::modVokTest

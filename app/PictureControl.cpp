@@ -1,9 +1,29 @@
 #include "app/PictureControl.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <future>
 
 namespace lerno {
+
+namespace {
+struct Vorauslese {
+    QString pfad;
+    std::future<QImage> bild;
+};
+Vorauslese& vorauslese()
+{
+    static Vorauslese v;
+    return v;
+}
+} // namespace
+
+void PictureControl::vorauslesen(const QString& pfad)
+{
+    vorauslese().pfad = pfad;
+    vorauslese().bild = std::async(std::launch::async, [pfad] { return QImage(pfad); });
+}
 
 PictureControl::PictureControl(QWidget* parent, Modus modus) : QWidget(parent), modus_(modus)
 {
@@ -15,7 +35,12 @@ PictureControl::PictureControl(QWidget* parent, Modus modus) : QWidget(parent), 
 bool PictureControl::laden(const QString& pfad)
 {
     QPixmap neu;
-    const bool ok = neu.load(pfad);
+    auto& v = vorauslese();
+    if (v.bild.valid() && v.pfad == pfad)
+        neu = QPixmap::fromImage(v.bild.get());
+    else
+        neu.load(pfad);
+    const bool ok = !neu.isNull();
     bild_ = ok ? neu : QPixmap();
     if (modus_ == Modus::Natuerlich && ok)
         resize(bild_.size());
@@ -43,6 +68,7 @@ void PictureControl::paintEvent(QPaintEvent*)
     } else {
         p.drawPixmap(0, 0, bild_);
     }
+    emit gezeichnet();
 }
 
 void PictureControl::mouseMoveEvent(QMouseEvent* e)

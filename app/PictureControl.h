@@ -14,7 +14,12 @@ public:
     explicit PictureControl(QWidget* parent, Modus modus = Modus::Gestreckt);
 
     // Loads a bitmap file; a missing or unreadable file leaves the control empty (plain colour).
+    // A picture read ahead from the same path is taken from there.
     bool laden(const QString& pfad);
+
+    // Starts decoding a picture on a worker thread, so a window can be built meanwhile;
+    // the next laden() of that path waits for it instead of reading the file again.
+    static void vorauslesen(const QString& pfad);
     const QPixmap& bild() const { return bild_; }
 
     // Natural-size background of a dialog: a control at (0,0) with the picture's size.
@@ -22,6 +27,7 @@ public:
 
 signals:
     void mausBewegt();
+    void gezeichnet();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,29 +1,11 @@
 #include "app/PictureControl.h"
 
-#include <QImage>
+#include "app/BmpLesen.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <future>
 
 namespace lerno {
-
-namespace {
-struct Vorauslese {
-    QString pfad;
-    std::future<QImage> bild;
-};
-Vorauslese& vorauslese()
-{
-    static Vorauslese v;
-    return v;
-}
-} // namespace
-
-void PictureControl::vorauslesen(const QString& pfad)
-{
-    vorauslese().pfad = pfad;
-    vorauslese().bild = std::async(std::launch::async, [pfad] { return QImage(pfad); });
-}
 
 PictureControl::PictureControl(QWidget* parent, Modus modus) : QWidget(parent), modus_(modus)
 {
@@ -34,14 +16,8 @@ PictureControl::PictureControl(QWidget* parent, Modus modus) : QWidget(parent), 
 
 bool PictureControl::laden(const QString& pfad)
 {
-    QPixmap neu;
-    auto& v = vorauslese();
-    if (v.bild.valid() && v.pfad == pfad)
-        neu = QPixmap::fromImage(v.bild.get());
-    else
-        neu.load(pfad);
-    const bool ok = !neu.isNull();
-    bild_ = ok ? neu : QPixmap();
+    bild_ = BmpLesen(pfad);
+    const bool ok = !bild_.isNull();
     if (modus_ == Modus::Natuerlich && ok)
         resize(bild_.size());
     update();
@@ -59,14 +35,14 @@ PictureControl* PictureControl::alsFensterbild(QWidget* fenster, const QString& 
 
 void PictureControl::paintEvent(QPaintEvent*)
 {
-    if (bild_.isNull())
-        return;
-    QPainter p(this);
-    if (modus_ == Modus::Gestreckt) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(rect(), bild_);
-    } else {
-        p.drawPixmap(0, 0, bild_);
+    if (!bild_.isNull()) {
+        QPainter p(this);
+        if (modus_ == Modus::Gestreckt) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(rect(), bild_);
+        } else {
+            p.drawImage(0, 0, bild_);
+        }
     }
     emit gezeichnet();
 }

@@ -2,7 +2,7 @@
 // A picture control: shows a bitmap stretched to its own size or at natural size from
 // the top-left corner. It lies behind all other controls and passes mouse moves on as
 // moves over the window background.
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace lerno {
@@ -14,19 +14,15 @@ public:
     explicit PictureControl(QWidget* parent, Modus modus = Modus::Gestreckt);
 
     // Loads a bitmap file; a missing or unreadable file leaves the control empty (plain colour).
-    // A picture read ahead from the same path is taken from there.
     bool laden(const QString& pfad);
-
-    // Starts decoding a picture on a worker thread, so a window can be built meanwhile;
-    // the next laden() of that path waits for it instead of reading the file again.
-    static void vorauslesen(const QString& pfad);
-    const QPixmap& bild() const { return bild_; }
+    const QImage& bild() const { return bild_; }
 
     // Natural-size background of a dialog: a control at (0,0) with the picture's size.
     static PictureControl* alsFensterbild(QWidget* fenster, const QString& pfad);
 
 signals:
     void mausBewegt();
+    // After each paint; the start screen waits for the first before it prepares audio.
     void gezeichnet();
 
 protected:
@@ -35,7 +31,7 @@ protected:
 
 private:
     Modus modus_;
-    QPixmap bild_;
+    QImage bild_;
 };
 
 } // namespace lerno

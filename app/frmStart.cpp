@@ -9,7 +9,6 @@
 #include "app/modBackground.h"
 #include "app/modmkdir.h"
 #include "entry/frmVokEingabe.h"
-#include "lists/Programmordner.h"
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
@@ -24,8 +23,6 @@ namespace lerno {
 
 frmStart::frmStart()
 {
-    // The picture is decoded on a worker thread while the window is built.
-    PictureControl::vorauslesen(Programmordner() + QStringLiteral("/Hintergrund2.bmp"));
     setWindowTitle(QStringLiteral("Lerno language"));
     setWindowIcon(Fenstersymbol());
     auto* flaeche = new QWidget(this);

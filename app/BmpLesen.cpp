@@ -3,12 +3,34 @@
 #include <QFile>
 #include <QtEndian>
 #include <optional>
+#include <sys/mman.h>
 
 namespace lerno {
 
 namespace {
 
 constexpr qsizetype KopfLaenge = 54; // file header 14 + BITMAPINFOHEADER 40
+
+// Pixel memory mapped and faulted in by one call: touching a fresh picture page by
+// page costs more than reading the file on a virtual machine.
+QImage LeeresBild(int breite, int hoehe, qsizetype schritt)
+{
+    struct Abbildung {
+        void* start;
+        size_t bytes;
+    };
+    const size_t bytes = size_t(schritt) * size_t(hoehe);
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (p == MAP_FAILED)
+        return QImage(breite, hoehe, QImage::Format_BGR888);
+    const auto freigeben = [](void* info) {
+        auto* a = static_cast<Abbildung*>(info);
+        munmap(a->start, a->bytes);
+        delete a;
+    };
+    return QImage(static_cast<uchar*>(p), breite, hoehe, schritt, QImage::Format_BGR888, freigeben,
+                  new Abbildung{p, bytes});
+}
 
 // Nothing when the file is not a plain 24-bit bitmap; a null image when it is one but
 // its pixels are cut short (shown as plain colour rather than half a picture).
@@ -33,7 +55,7 @@ std::optional<QImage> Direkt(QFile& datei)
     if (datei.size() < qint64(datenAb) + schritt * zeilen || !datei.seek(datenAb))
         return QImage();
 
-    QImage bild(breite, zeilen, QImage::Format_BGR888); // BMP stores blue, green, red
+    QImage bild = LeeresBild(breite, zeilen, schritt); // BMP stores blue, green, red
     if (bild.isNull())
         return QImage();
     const qint64 fuellung = schritt - zeilenBytes;

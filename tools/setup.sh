@@ -18,7 +18,7 @@ build=${LERNO_BUILD:-$quelle/build}
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation2)
 if [ "$modus" = test ]; then
   pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool)
-  pakete+=(desktop-file-utils)
+  pakete+=(desktop-file-utils pulseaudio pulseaudio-utils)
 fi
 
 fehlend=()

@@ -1,16 +1,14 @@
 #include "app/Module1.h"
 
+#include "app/Klangspieler.h"
 #include "app/WavPruefung.h"
 #include "app/frmStart.h"
 #include "lists/Programmordner.h"
 
 #include <QCoreApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
-#include <array>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QTimer>
 
 namespace lerno::Module1 {
 
@@ -22,16 +20,37 @@ SoundBeobachter& beobachter()
     return b;
 }
 
-// Owned by the application object: they must go before the backend's own statics do.
-struct Effekte {
-    std::array<QPointer<QSoundEffect>, 6> effekt;
-    QPointer<QSoundEffect> zuletzt;
+struct Zustand {
+    KlangspielerFabrik fabrik;
+    Klangspieler* spieler = nullptr; // never deleted here: the application object owns it
+    bool geladen = false;
+    bool vorgemerkt = false;
+    int wartend = 0; // asked for before the effects were there
 };
 
-Effekte& effekte()
+Zustand& zustand()
 {
-    static Effekte e;
-    return e;
+    static Zustand z;
+    return z;
+}
+
+// Beside the executable once installed; in the build tree tests and benchmarks run
+// from other folders and find it where the build put it.
+Klangspieler* PluginSpieler()
+{
+    QStringList orte{QCoreApplication::applicationDirPath() + QStringLiteral("/lerno_klang.so")};
+#ifdef LERNO_KLANG_BAUPFAD
+    orte << QStringLiteral(LERNO_KLANG_BAUPFAD);
+#endif
+    for (const QString& ort : orte) {
+        if (!QFileInfo::exists(ort))
+            continue;
+        QLibrary bibliothek(ort); // stays loaded: the player's code lives in it
+        auto erzeugen = reinterpret_cast<KlangspielerErzeugenFn>(bibliothek.resolve(KlangspielerEinstieg));
+        if (erzeugen)
+            return erzeugen(QCoreApplication::instance());
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -47,21 +66,47 @@ QString SoundDatei(int nummer)
 
 void SetzeSoundBeobachter(SoundBeobachter b) { beobachter() = std::move(b); }
 
+void SetzeKlangspielerFabrik(KlangspielerFabrik fabrik)
+{
+    zustand() = Zustand{};
+    zustand().fabrik = std::move(fabrik);
+}
+
 void SoundsLaden()
 {
     if (beobachter())
         return;
-    auto& e = effekte();
+    auto& z = zustand();
+    if (!z.spieler)
+        z.spieler = z.fabrik ? z.fabrik() : PluginSpieler();
+    z.geladen = true;
+    if (!z.spieler) {
+        z.wartend = 0; // no audio at all: the request is skipped
+        return;
+    }
     for (int n = 1; n <= 6; ++n) {
         const QString pfad = Programmordner() + "/" + SoundDatei(n);
-        delete e.effekt[n - 1];
-        if (!IstAbspielbaresWavDatei(pfad))
-            continue; // silent rather than a backend that never finishes loading
-        auto* s = new QSoundEffect(QCoreApplication::instance());
-        s->setSource(QUrl::fromLocalFile(pfad));
-        s->setVolume(0.8f);
-        e.effekt[n - 1] = s;
+        // Silent rather than a backend that never finishes loading.
+        if (IstAbspielbaresWavDatei(pfad))
+            z.spieler->laden(n, pfad);
     }
+    if (z.wartend) {
+        z.spieler->spielen(z.wartend);
+        z.wartend = 0;
+    }
+}
+
+void SoundsVorbereiten()
+{
+    auto& z = zustand();
+    if (z.geladen || z.vorgemerkt)
+        return;
+    z.vorgemerkt = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        zustand().vorgemerkt = false;
+        if (!zustand().geladen)
+            SoundsLaden();
+    });
 }
 
 void SoundAbspielen(int nummer)
@@ -76,29 +121,33 @@ void SoundAbspielen(int nummer)
         beobachter()(nummer);
         return;
     }
-    auto& e = effekte();
-    QSoundEffect* s = e.effekt[nummer - 1];
-    if (e.zuletzt && e.zuletzt != s)
-        e.zuletzt->stop();
-    if (!s)
+    auto& z = zustand();
+    if (!z.geladen) {
+        // Never wait for the audio side: the latest request plays once it is there.
+        z.wartend = nummer;
+        SoundsVorbereiten();
         return;
-    s->stop();
-    s->play();
-    e.zuletzt = s;
+    }
+    if (z.spieler)
+        z.spieler->spielen(nummer);
 }
 
 bool SpieltNoch()
 {
-    const QSoundEffect* z = effekte().zuletzt;
-    return z && z->isPlaying();
+    const auto& z = zustand();
+    if (!z.geladen)
+        return z.wartend != 0;
+    return z.spieler && z.spieler->spieltNoch();
 }
 
 int Nachklang(int nummer)
 {
     if (!frmStart::Soundok || nummer < 1 || nummer > 6 || beobachter())
         return 0;
-    // Without a device an effect may claim to play for ever; nobody hears it.
-    if (!effekte().effekt[nummer - 1] || QMediaDevices::audioOutputs().isEmpty())
+    // Not loaded yet, or no device: nobody hears it (and without a device an effect
+    // may claim to play for ever).
+    const auto& z = zustand();
+    if (!z.geladen || !z.spieler || !z.spieler->hoerbar(nummer))
         return 0;
     return WavDateiDauerMs(Programmordner() + "/" + SoundDatei(nummer));
 }

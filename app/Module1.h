@@ -1,8 +1,13 @@
 #pragma once
-// The sound effects. All six are loaded once; a new effect stops the one still playing.
-// A missing or broken file, or no audio device, is silent and never reported.
+// The sound effects. All six are loaded once, after the start screen is painted; a new
+// effect stops the one still playing. A missing or broken file, a missing audio plugin
+// or no audio device is silent and never reported.
 #include <QString>
 #include <functional>
+
+namespace lerno {
+class Klangspieler;
+}
 
 namespace lerno::Module1 {
 
@@ -13,8 +18,13 @@ QString SoundDatei(int nummer);
 // by two test grades) plays sound 4; other numbers play nothing.
 void SoundAbspielen(int nummer);
 
-// Loads the six effects from the program folder; called once at start-up.
+// Loads the audio plugin and the six effects from the program folder, now. A request
+// that came in before is played once its effect is decoded.
 void SoundsLaden();
+
+// Loads them in a later turn of the event loop (once); returns at once. The start
+// screen calls this after its first paint; a request before that schedules it too.
+void SoundsVorbereiten();
 
 // True while an effect is still sounding.
 bool SpieltNoch();
@@ -27,5 +37,10 @@ int Nachklang(int nummer);
 // audio device (the real effects are then never loaded).
 using SoundBeobachter = std::function<void(int nummer)>;
 void SetzeSoundBeobachter(SoundBeobachter beobachter);
+
+// Test seam: where SoundsLaden gets its player from (default: the lerno_klang plugin).
+// Resetting it also forgets the loaded player.
+using KlangspielerFabrik = std::function<Klangspieler*()>;
+void SetzeKlangspielerFabrik(KlangspielerFabrik fabrik);
 
 } // namespace lerno::Module1

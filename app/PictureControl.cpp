@@ -1,5 +1,7 @@
 #include "app/PictureControl.h"
 
+#include "app/BmpLesen.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,9 +16,8 @@ PictureControl::PictureControl(QWidget* parent, Modus modus) : QWidget(parent), 
 
 bool PictureControl::laden(const QString& pfad)
 {
-    QPixmap neu;
-    const bool ok = neu.load(pfad);
-    bild_ = ok ? neu : QPixmap();
+    bild_ = BmpLesen(pfad);
+    const bool ok = !bild_.isNull();
     if (modus_ == Modus::Natuerlich && ok)
         resize(bild_.size());
     update();
@@ -34,15 +35,16 @@ PictureControl* PictureControl::alsFensterbild(QWidget* fenster, const QString& 
 
 void PictureControl::paintEvent(QPaintEvent*)
 {
-    if (bild_.isNull())
-        return;
-    QPainter p(this);
-    if (modus_ == Modus::Gestreckt) {
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(rect(), bild_);
-    } else {
-        p.drawPixmap(0, 0, bild_);
+    if (!bild_.isNull()) {
+        QPainter p(this);
+        if (modus_ == Modus::Gestreckt) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(rect(), bild_);
+        } else {
+            p.drawImage(0, 0, bild_);
+        }
     }
+    emit gezeichnet();
 }
 
 void PictureControl::mouseMoveEvent(QMouseEvent* e)

@@ -2,7 +2,7 @@
 // A picture control: shows a bitmap stretched to its own size or at natural size from
 // the top-left corner. It lies behind all other controls and passes mouse moves on as
 // moves over the window background.
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace lerno {
@@ -15,13 +15,15 @@ public:
 
     // Loads a bitmap file; a missing or unreadable file leaves the control empty (plain colour).
     bool laden(const QString& pfad);
-    const QPixmap& bild() const { return bild_; }
+    const QImage& bild() const { return bild_; }
 
     // Natural-size background of a dialog: a control at (0,0) with the picture's size.
     static PictureControl* alsFensterbild(QWidget* fenster, const QString& pfad);
 
 signals:
     void mausBewegt();
+    // After each paint; the start screen waits for the first before it prepares audio.
+    void gezeichnet();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -29,7 +31,7 @@ protected:
 
 private:
     Modus modus_;
-    QPixmap bild_;
+    QImage bild_;
 };
 
 } // namespace lerno

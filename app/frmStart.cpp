@@ -37,6 +37,9 @@ frmStart::frmStart()
 
     ImgBackground = new PictureControl(flaeche);
     connect(ImgBackground, &PictureControl::mausBewegt, this, &frmStart::LabelsZuruecksetzen);
+    // Audio is prepared only once the window is on screen: it never delays the first paint.
+    connect(ImgBackground, &PictureControl::gezeichnet, this, &Module1::SoundsVorbereiten,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     lblEingabe = new LabelButton(QStringLiteral("Vokabeln eingeben"), flaeche, 360, 840, 3165, 300);
     lblUeben1 = new LabelButton(QStringLiteral("Vokabeln üben 1"), flaeche, 960, 1920, 2775, 300);
@@ -116,7 +119,6 @@ void frmStart::Form_Load()
     modBackground::HintergrundPfade();
     ImgBackground->laden(modBackground::Hintergrund2Pfad);
     mnuSoundan_Click();
-    Module1::SoundsLaden();
     bereit_ = modmkdir::VerzeichnisAnlegen(this);
     HilfetexteSetzen();
     Form_Resize();

@@ -1,6 +1,9 @@
-// Start-up cost of the start screen against an empty QMainWindow: from process start to
-// the first paint of the window, and the peak resident memory at that moment.
-// The benchmark re-runs itself as a child process for every measurement.
+// Start-up cost of the start screen against an empty QMainWindow with a menu (a
+// separate program linked to Qt Widgets only): from process start to the first paint
+// of the window, and the peak resident memory at that moment. Every measurement is a
+// fresh child process; the side-by-side benchmark alternates the two, so both see the
+// same machine load, and reports the medians and their ratio.
+#include "ErsterPaint.h"
 #include "app/Schriften.h"
 #include "app/frmStart.h"
 #include "lists/Programmordner.h"
@@ -8,62 +11,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <cstdio>
-#include <unistd.h>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
-double JetztMs()
-{
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
+using erster_paint::JetztMs;
 
-long SpitzenRssKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& z : f.readAll().split('\n'))
-        if (z.startsWith("VmHWM:"))
-            return z.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-// Prints "<time of first paint> <peak RSS kB>" and leaves at once.
-class ErsterPaint : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint) {
-            std::printf("%.3f %ld\n", JetztMs(), SpitzenRssKb());
-            std::fflush(stdout);
-            _exit(0);
-        }
-        return false;
-    }
-};
-
-int Kind(int argc, char** argv, const QString& art, const QString& programmordner)
+int Kind(int argc, char** argv, const QString& programmordner)
 {
     QApplication app(argc, argv);
-    ErsterPaint filter;
-    if (art == QLatin1String("leer")) {
-        QMainWindow w;
-        w.installEventFilter(&filter);
-        w.showMaximized();
-        return app.exec();
-    }
+    erster_paint::Melder melder;
     lerno::SchriftenEinrichten();
     lerno::SetzeProgrammordner(programmordner);
     lerno::frmStart start;
-    start.centralWidget()->installEventFilter(&filter);
+    start.centralWidget()->installEventFilter(&melder);
     start.showMaximized();
     return app.exec();
 }
@@ -77,47 +44,114 @@ QString ProgrammordnerKopie(QTemporaryDir& dir)
     return dir.path();
 }
 
-void Start(benchmark::State& state, const char* art, const char* plattform)
+struct Messung {
+    double ms;
+    long rssKb;
+};
+
+// One child from fork to its first paint; nothing when it did not paint.
+std::optional<Messung> Messen(bool lerno, const char* plattform, const QString& pfad)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(plattform));
+    p.setProcessEnvironment(env);
+    const double t0 = JetztMs();
+    if (lerno)
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--kind"), pfad});
+    else
+        p.start(QStringLiteral(LERNO_LEERES_FENSTER), {});
+    p.waitForFinished(30000);
+    const QList<QByteArray> teile = p.readAllStandardOutput().trimmed().split(' ');
+    QDir(pfad + QStringLiteral("/Vokabeln")).removeRecursively();
+    if (teile.size() != 2)
+        return std::nullopt;
+    return Messung{teile[0].toDouble() - t0, teile[1].toLong()};
+}
+
+bool OhneAnzeige(benchmark::State& state, const char* plattform)
 {
     if (QString::fromLatin1(plattform) == QLatin1String("xcb") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         state.SkipWithError("no DISPLAY for xcb");
-        return;
+        return true;
     }
+    return false;
+}
+
+void Start(benchmark::State& state, bool lerno, const char* plattform)
+{
+    if (OhneAnzeige(state, plattform))
+        return;
     QTemporaryDir ordner;
     const QString pfad = ProgrammordnerKopie(ordner);
     long rss = 0;
     for (auto _ : state) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(plattform));
-        p.setProcessEnvironment(env);
-        const double t0 = JetztMs();
-        p.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--kind"), QString::fromLatin1(art), pfad});
-        p.waitForFinished(30000);
-        const QList<QByteArray> teile = p.readAllStandardOutput().trimmed().split(' ');
-        if (teile.size() != 2) {
+        const auto m = Messen(lerno, plattform, pfad);
+        if (!m) {
             state.SkipWithError("child did not paint");
             return;
         }
-        state.SetIterationTime((teile[0].toDouble() - t0) / 1000.0);
-        rss = teile[1].toLong();
-        QDir(pfad + QStringLiteral("/Vokabeln")).removeRecursively();
+        state.SetIterationTime(m->ms / 1000.0);
+        rss = m->rssKb;
     }
     state.counters["peak_rss_kB"] = static_cast<double>(rss);
 }
 
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
+}
+
+// Each iteration starts both, in turn; the iteration time is the start screen's.
+void Nebeneinander(benchmark::State& state, const char* plattform)
+{
+    if (OhneAnzeige(state, plattform))
+        return;
+    QTemporaryDir ordner;
+    const QString pfad = ProgrammordnerKopie(ordner);
+    std::vector<double> lernoMs, leerMs, lernoRss, leerRss;
+    bool lernoZuerst = true;
+    for (auto _ : state) {
+        std::optional<Messung> l, e;
+        if (lernoZuerst) {
+            l = Messen(true, plattform, pfad);
+            e = Messen(false, plattform, pfad);
+        } else {
+            e = Messen(false, plattform, pfad);
+            l = Messen(true, plattform, pfad);
+        }
+        lernoZuerst = !lernoZuerst;
+        if (!l || !e) {
+            state.SkipWithError("child did not paint");
+            return;
+        }
+        state.SetIterationTime(l->ms / 1000.0);
+        lernoMs.push_back(l->ms);
+        leerMs.push_back(e->ms);
+        lernoRss.push_back(l->rssKb / 1024.0);
+        leerRss.push_back(e->rssKb / 1024.0);
+    }
+    state.counters["lerno_ms"] = Median(lernoMs);
+    state.counters["leer_ms"] = Median(leerMs);
+    state.counters["ratio"] = Median(lernoMs) / Median(leerMs);
+    state.counters["lerno_MB"] = Median(lernoRss);
+    state.counters["leer_MB"] = Median(leerRss);
+}
+
 } // namespace
 
-BENCHMARK_CAPTURE(Start, frmStart_offscreen, "lerno", "offscreen")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK_CAPTURE(Start, leeresFenster_offscreen, "leer", "offscreen")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK_CAPTURE(Start, frmStart_xcb, "lerno", "xcb")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK_CAPTURE(Start, leeresFenster_xcb, "leer", "xcb")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(Start, frmStart_offscreen, true, "offscreen")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(Start, leeresFenster_offscreen, false, "offscreen")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(Start, frmStart_xcb, true, "xcb")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(Start, leeresFenster_xcb, false, "xcb")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(Nebeneinander, xcb, "xcb")->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(16);
 
 int main(int argc, char** argv)
 {
-    if (argc >= 4 && QByteArray(argv[1]) == "--kind")
-        return Kind(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc >= 3 && QByteArray(argv[1]) == "--kind")
+        return Kind(argc, argv, QString::fromLocal8Bit(argv[2]));
     QCoreApplication app(argc, argv); // for applicationFilePath()
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 // lerno_assets <outdir>: writes the six sound effects and the two background
-// pictures of the program folder. Everything is synthesised here, with a fixed
+// pictures of the program folder, and the desktop icons (symbole/lerno-<size>.png,
+// the window icon's drawing). Everything is synthesised here, with a fixed
 // seed, so every build produces the same bytes.
 
 #include <QByteArray>
@@ -12,6 +13,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
+
+#include "app/SymbolBild.h"
 
 #include <algorithm>
 #include <cmath>
@@ -457,5 +460,14 @@ int main(int argc, char** argv)
     }
     ok = savePicture(dir.filePath(QStringLiteral("Hintergrund1.bmp")), hintergrund1()) && ok;
     ok = savePicture(dir.filePath(QStringLiteral("Hintergrund2.bmp")), hintergrund2()) && ok;
+    // hicolor sizes for the desktop entry.
+    ok = QDir().mkpath(dir.filePath(QStringLiteral("symbole"))) && ok;
+    for (int groesse : {16, 32, 48, 64, 128, 256}) {
+        const QString pfad = dir.filePath(QStringLiteral("symbole/lerno-%1.png").arg(groesse));
+        if (!lerno::SymbolBild(groesse).save(pfad, "PNG")) {
+            std::fprintf(stderr, "lerno_assets: cannot write %s\n", qPrintable(pfad));
+            ok = false;
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets Lerno up on Debian 12: installs missing packages, builds, then either starts
 # Lerno from its program folder or runs the whole test suite.
-#   bash tools/setup.sh start   -> install into ~/Lerno (or $LERNO_HOME) and start it
+#   bash tools/setup.sh start   -> install into ~/Lerno (or $LERNO_HOME), add the menu entry
+#                                  (tools/desktop_eintrag.sh) and start it
 #   bash tools/setup.sh test    -> build and run all tests with ctest
 set -euo pipefail
 
@@ -20,6 +21,7 @@ if [ "$modus" = test ]; then
   pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool)
   pakete+=(kdeedu-kvtml-data poppler-utils)
   pakete+=(imagemagick tesseract-ocr tesseract-ocr-deu)
+  pakete+=(desktop-file-utils pulseaudio pulseaudio-utils)
 fi
 
 fehlend=()
@@ -48,6 +50,9 @@ if [ "$modus" = start ]; then
   cmake --install "$build" --prefix "$ziel" --component assets >/dev/null
   # The demo list only goes in before the first start; afterwards it lives in Vokabeln.
   [ -d "$ziel/Vokabeln" ] || cmake --install "$build" --prefix "$ziel" --component demo >/dev/null
+  ziel=$(cd "$ziel" && pwd)
+  echo "Programmordner: $ziel"
+  bash "$quelle/tools/desktop_eintrag.sh" "$ziel"
 
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Lerno ist in $ziel installiert, kann aber ohne grafische Oberfläche (DISPLAY) nicht starten." >&2

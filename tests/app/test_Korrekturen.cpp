@@ -16,8 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include "app/Klangspieler.h"
 #include <QPushButton>
 #include <QTest>
 #include <QtEndian>
@@ -155,30 +154,55 @@ TEST_F(KorrekturTest, HiddenPushButtonsStayOutOfSightInAMaximizedWindow)
 
 TEST_F(KorrekturTest, QuittingWaitsOnlyForAFanfareSomeoneCanHear)
 {
-    // The real effects, not the recording seam.
+    // A player that can be told whether a device is there and whether it still plays.
+    struct Spieler : Klangspieler {
+        bool geraet = false, spielt = false;
+        void laden(int, const QString&) override {}
+        void spielen(int) override {}
+        bool spieltNoch() const override { return spielt; }
+        bool hoerbar(int) const override { return geraet; }
+    } spieler;
     Module1::SetzeSoundBeobachter({});
+    Module1::SetzeKlangspielerFabrik([&]() -> Klangspieler* { return &spieler; });
     for (int n = 1; n <= 6; ++n)
         SchreibeBytes(ordner.datei(Module1::SoundDatei(n)), Wav(1, 8, 22050)); // 1 s each
     Module1::SoundsLaden();
-    const bool geraet = !QMediaDevices::audioOutputs().isEmpty();
 
     frmStart start;
     int enden = 0;
     frmStart::Programmende = [&] { ++enden; };
-    for (const bool soundok : {false, true}) {
-        frmStart::Soundok = soundok;
-        Module1::SoundAbspielen(2); // an effect that may still claim to play
+    struct Fall {
+        bool soundok, geraet;
+    };
+    for (const Fall f : {Fall{false, true}, Fall{true, false}}) {
+        frmStart::Soundok = f.soundok;
+        spieler.geraet = f.geraet;
+        spieler.spielt = true; // an effect that claims to play
         enden = 0;
         Klick(start.lblEnde);
-        if (!soundok || !geraet) {
-            EXPECT_EQ(Module1::Nachklang(6), 0) << soundok;
-            EXPECT_EQ(enden, 1) << "ends before the click returns, sound " << soundok;
-        } else {
-            EXPECT_EQ(Module1::Nachklang(6), 1000);
-            EXPECT_EQ(enden, 0) << "waits for the fanfare";
-            EXPECT_TRUE(QTest::qWaitFor([&] { return enden == 1; }, 1500));
-        }
+        EXPECT_EQ(Module1::Nachklang(6), 0) << f.soundok << f.geraet;
+        EXPECT_EQ(enden, 1) << "ends before the click returns: " << f.soundok << f.geraet;
     }
+
+    // Heard: ends once the fanfare stops, well before its length.
+    frmStart::Soundok = true;
+    spieler.geraet = true;
+    spieler.spielt = true;
+    enden = 0;
+    EXPECT_EQ(Module1::Nachklang(6), 1000);
+    Klick(start.lblEnde);
+    EXPECT_EQ(enden, 0) << "waits for the fanfare";
+    QTest::qWait(100);
+    EXPECT_EQ(enden, 0) << "still playing";
+    spieler.spielt = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enden == 1; }, 500));
+
+    // Never heard to stop: ends after its length.
+    spieler.spielt = true;
+    enden = 0;
+    Klick(start.lblEnde);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return enden == 1; }, 1500));
+    Module1::SetzeKlangspielerFabrik({});
 }
 
 TEST(WavDauer, PlayingTimeFollowsTheHeader)

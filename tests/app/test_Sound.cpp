@@ -1,9 +1,13 @@
 // Sound requests and the WAV check that keeps broken files away from the audio backend.
+#include "app/Klangspieler.h"
+#include "app/LabelButton.h"
 #include "app/Module1.h"
+#include "app/PictureControl.h"
 #include "app/WavPruefung.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 
+#include <QTest>
 #include <QtEndian>
 
 using namespace lerno;
@@ -78,6 +82,83 @@ TEST(SoundOhneGeraet, BrokenFilesStaySilentAndDoNotHang)
     for (int n = 1; n <= 6; ++n)
         Module1::SoundAbspielen(n);
     EXPECT_FALSE(Module1::SpieltNoch());
+}
+
+// The audio side is prepared late; a request never waits for it.
+class SpaetesLaden : public UiTest {
+protected:
+    struct Spieler : Klangspieler {
+        std::vector<int> geladen, gespielt;
+        void laden(int n, const QString&) override { geladen.push_back(n); }
+        void spielen(int n) override { gespielt.push_back(n); }
+        bool spieltNoch() const override { return false; }
+        bool hoerbar(int) const override { return false; }
+    };
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        Module1::SetzeSoundBeobachter({}); // the player itself is the recorder here
+        Module1::SetzeKlangspielerFabrik([this]() -> Klangspieler* {
+            ++erzeugt;
+            return mitSpieler ? &spieler : nullptr;
+        });
+        for (int n = 1; n <= 6; ++n)
+            SchreibeBytes(ordner.datei(Module1::SoundDatei(n)), Wav(1, 1, 16, 400));
+        frmStart::Soundok = true;
+    }
+    void TearDown() override
+    {
+        QCoreApplication::processEvents(); // nothing scheduled may outlive the fixture
+        Module1::SetzeKlangspielerFabrik({});
+        UiTest::TearDown();
+    }
+    Spieler spieler;
+    bool mitSpieler = true;
+    int erzeugt = 0;
+};
+
+TEST_F(SpaetesLaden, ARequestBeforeLoadingPlaysOnceLoadedWithoutWaiting)
+{
+    Module1::SoundAbspielen(5);
+    Module1::SoundAbspielen(2); // the latest request is the one that plays
+    EXPECT_EQ(erzeugt, 0) << "the request loaded the audio side itself";
+    EXPECT_TRUE(Module1::SpieltNoch()) << "a pending request counts as sounding";
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(erzeugt, 1);
+    EXPECT_EQ(spieler.geladen, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(spieler.gespielt, std::vector<int>{2});
+
+    Module1::SoundAbspielen(3);
+    Module1::SoundsVorbereiten(); // loads once per run
+    QCoreApplication::processEvents();
+    EXPECT_EQ(spieler.gespielt, (std::vector<int>{2, 3}));
+    EXPECT_EQ(erzeugt, 1);
+}
+
+TEST_F(SpaetesLaden, WithoutAnAudioPluginARequestIsSkipped)
+{
+    mitSpieler = false;
+    Module1::SoundAbspielen(2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(erzeugt, 1);
+    EXPECT_FALSE(Module1::SpieltNoch());
+    Module1::SoundAbspielen(6); // and later ones return at once as well
+    EXPECT_FALSE(Module1::SpieltNoch());
+}
+
+TEST_F(SpaetesLaden, TheStartScreenPreparesAudioOnlyAfterItsFirstPaint)
+{
+    frmStart start;
+    EXPECT_EQ(erzeugt, 0) << "audio loaded while the window was built";
+    start.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return erzeugt == 1; }, 5000));
+    EXPECT_EQ(erzeugt, 1);
+
+    // The first hover then plays at once.
+    MausUeber(start.ImgBackground);
+    MausUeber(start.lblEingabe);
+    EXPECT_EQ(spieler.gespielt, std::vector<int>{2});
 }
 
 } // namespace

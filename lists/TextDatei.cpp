@@ -185,9 +185,15 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
     // lands in the file in pieces.
     if (f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
         // A last line without its line end (edited elsewhere) is ended first, so the
-        // new record does not run into it.
-        if (!daten.isEmpty() && f.size() > 0 && f.seek(f.size() - 1) && f.read(1) != "\n")
-            daten.prepend("\r\n");
+        // new record does not run into it. A lone CR only needs its LF: a second CR
+        // would become part of that line.
+        if (!daten.isEmpty() && f.size() > 0 && f.seek(f.size() - 1)) {
+            const QByteArray letztes = f.read(1);
+            if (letztes == "\r")
+                daten.prepend("\n");
+            else if (letztes != "\n")
+                daten.prepend("\r\n");
+        }
     } else if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         return false;
     }

@@ -52,7 +52,7 @@ if [ "$teil" != fuzz ]; then
   cmake --build "$asan_build" -j"$jobs"
   zeit "Sanitizer-Build:" "$start"
   start=$SECONDS
-  ctest --test-dir "$asan_build" --output-on-failure --timeout 600 -j"$jobs"
+  LERNO_E2E_ZEITFAKTOR=3 ctest --test-dir "$asan_build" --output-on-failure --timeout 600 -j"$jobs"
   zeit "Sanitizer-Tests:" "$start"
 fi
 

@@ -13,8 +13,8 @@ TEST(Listenname, LengthLimitCountsTheFileNameBytes)
         {QString(251, u'a') + ".txt", true},           // the extension is replaced
         {QString(83, QChar(0x2020)), true},            // 83 x 3 + 4 = 253
         {QString(84, QChar(0x2020)), false},           // 256
-        {QString(126, QChar(0xE4)), true},             // ä takes two bytes: 252 + 4
-        {QString(126, QChar(0xE4)) + u'a', false},
+        {QString(125, QChar(0xE4)) + u'a', true},      // ä takes two bytes: 251 + 4
+        {QString(126, QChar(0xE4)), false},            // 256
     };
     for (const auto& f : faelle) {
         const auto fehler = ListennameFehler(f.name);

@@ -6,6 +6,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace lerno;
@@ -13,16 +14,18 @@ using namespace fuzzhilfen;
 
 namespace {
 
-constexpr qsizetype Puffer = 64 * 1024;
+// The read buffer of the line-by-line readers (shrunk in the fuzz build).
+constexpr qsizetype Puffer = LERNO_LESEPUFFER;
 
-// Places the fuzzed bytes so that they start up to 2 KiB before a buffer boundary,
-// behind one long line that is ended or runs on into them.
+// Places the fuzzed bytes just before a buffer boundary, behind one long line that is
+// ended or runs on into them.
 QByteArray Vorspann(FuzzedDataProvider& daten)
 {
     const int art = daten.ConsumeIntegralInRange(0, 3);
     if (art == 0)
         return QByteArray();
-    const qsizetype laenge = Puffer - daten.ConsumeIntegralInRange(0, 2048);
+    const qsizetype luecke = daten.ConsumeIntegralInRange<qsizetype>(0, std::min<qsizetype>(Puffer - 1, 2048));
+    const qsizetype laenge = Puffer - luecke;
     QByteArray v(laenge, 'w');
     if (art == 1 && laenge >= 2)
         v.replace(laenge - 2, 2, "\r\n");

@@ -47,7 +47,7 @@ zeit() { printf '%s %ds\n' "$1" "$((SECONDS - $2))"; }
 
 if [ "$teil" != fuzz ]; then
   start=$SECONDS
-  cmake -S "$quelle" -B "$asan_build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+  cmake -S "$quelle" -B "$asan_build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" \
     -DLERNO_SANITIZE=ON -DLERNO_BUILD_TESTS=ON -DLERNO_BUILD_BENCH=OFF >/dev/null
   cmake --build "$asan_build" -j"$jobs"
   zeit "Sanitizer-Build:" "$start"
@@ -63,7 +63,7 @@ fi
 
 if [ "$teil" != sanitizer ]; then
   start=$SECONDS
-  CXX=clang++-14 cmake -S "$quelle" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+  CXX=clang++-14 cmake -S "$quelle" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1" \
     -DLERNO_SANITIZE=ON -DLERNO_BUILD_FUZZ=ON -DLERNO_BUILD_TESTS=OFF -DLERNO_BUILD_BENCH=OFF >/dev/null
   ziele=()
   for f in "$quelle"/fuzz/fuzz_*.cpp; do ziele+=("$(basename "$f" .cpp)"); done

@@ -10,9 +10,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The fuzz build shrinks the read buffer, so that small inputs cross many of its boundaries.
+#ifndef LERNO_LESEPUFFER
+#define LERNO_LESEPUFFER (64 * 1024)
+#endif
+
 namespace lerno {
 
 namespace {
+
+constexpr qint64 LesePuffer = LERNO_LESEPUFFER;
 
 // Windows-1252 0x80..0x9F. The five bytes the code page leaves undefined map to the
 // C1 control with the same value, so every byte survives a read/write round trip.
@@ -180,7 +187,7 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
     qsizetype zeile = 1;
     QByteArray gesucht;
     bool abgeschlossen = false; // the wanted line's own line end was seen
-    char puffer[64 * 1024];
+    char puffer[LesePuffer];
     while (!abgeschlossen) {
         const qint64 n = f.read(puffer, sizeof puffer);
         if (n < 0)
@@ -219,7 +226,7 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
         return std::nullopt;
     qsizetype zahl = 0;
     char letztes = '\n';
-    char puffer[64 * 1024];
+    char puffer[LesePuffer];
     for (;;) {
         const qint64 n = f.read(puffer, sizeof puffer);
         if (n < 0)

@@ -42,7 +42,8 @@ QString NaechsteNummer(const QString& letzteZeile)
             break;
         wert = wert * 10 + (c.unicode() - u'0');
     }
-    return QString::number(wert + 1).rightJustified(3, u'0');
+    // A hand-edited last line can hold 999 there; the number field stays three digits.
+    return QString::number(wert >= 999 ? 1 : wert + 1).rightJustified(3, u'0');
 }
 
 QString EintragSchluessel(const QString& zeile)

@@ -32,11 +32,9 @@ public:
     QString muster() const { return muster_; }
     QString ordner() const { return ordner_; }
 
-    // A new name gets the extension ".dva": Englisch -> Englisch.dva,
-    // Englisch.txt -> Englisch.dva, a.b.c -> a.dva; Englisch.dva stays.
+    // The rules of lists/Listenname.h.
     static QString MitEndungDva(const QString& name);
 
-    // Why a typed new name cannot be a list name, or nullopt when it can.
     static std::optional<QString> NamensFehler(const QString& name);
 
     // The names in the folder matching the pattern exactly, sorted as a user expects.

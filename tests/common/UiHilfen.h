@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -61,56 +62,80 @@ inline void Klick(QWidget* w)
     QApplication::sendEvent(w, &los);
 }
 
+namespace detail {
+
+// One wait for a modal window. Nothing in it refers back to itself: each poll is a
+// timer holding the only reference, so the last poll frees it.
+struct ModalWarten {
+    std::function<bool()> versuch; // true once the window was found and handled
+    std::function<void()> zeitUm;
+    QElapsedTimer uhr;
+    int maxMs = 5000;
+};
+
+inline void Abfragen(const std::shared_ptr<ModalWarten>& w)
+{
+    if (w->versuch())
+        return;
+    if (w->uhr.elapsed() > w->maxMs) {
+        w->zeitUm();
+        return;
+    }
+    QTimer::singleShot(10, [w] { Abfragen(w); });
+}
+
+inline void Warten(std::function<bool()> versuch, std::function<void()> zeitUm, int maxMs)
+{
+    auto w = std::make_shared<ModalWarten>();
+    w->versuch = std::move(versuch);
+    w->zeitUm = std::move(zeitUm);
+    w->maxMs = maxMs;
+    w->uhr.start();
+    QTimer::singleShot(0, [w] { Abfragen(w); });
+}
+
+} // namespace detail
+
 // Runs `aktion` on the next modal window once it is up (a nested exec() is about to
 // block the test). Several calls queue up: each handles the next new modal window.
 inline void BeiModal(std::function<void(QWidget*)> aktion, int maxMs = 5000)
 {
-    auto* uhr = new QElapsedTimer;
-    uhr->start();
     // Tracked, not compared by address: a new window may reuse a closed one's memory.
     QPointer<QWidget> vorher = QApplication::activeModalWidget();
-    auto pruefen = std::make_shared<std::function<void()>>();
-    *pruefen = [=] {
-        QWidget* m = QApplication::activeModalWidget();
-        if (m && m != vorher && m->isVisible()) {
-            delete uhr;
+    detail::Warten(
+        [aktion, vorher] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || m == vorher || !m->isVisible())
+                return false;
             aktion(m);
-            return;
-        }
-        if (uhr->elapsed() > maxMs) {
-            delete uhr;
+            return true;
+        },
+        [] {
             ADD_FAILURE() << "no modal window appeared";
-            if (m)
+            if (QWidget* m = QApplication::activeModalWidget())
                 m->close();
-            return;
-        }
-        QTimer::singleShot(10, *pruefen);
-    };
-    QTimer::singleShot(0, *pruefen);
+        },
+        maxMs);
 }
 
 // Like BeiModal, but waits for a visible modal window of type T and hands it over typed.
 template <typename T>
 void BeiModalVom(std::function<void(T*)> aktion, int maxMs = 5000)
 {
-    auto uhr = std::make_shared<QElapsedTimer>();
-    uhr->start();
-    auto pruefen = std::make_shared<std::function<void()>>();
-    *pruefen = [=] {
-        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (m && m->isVisible()) {
+    detail::Warten(
+        [aktion] {
+            auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!m || !m->isVisible())
+                return false;
             aktion(m);
-            return;
-        }
-        if (uhr->elapsed() > maxMs) {
+            return true;
+        },
+        [] {
             ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
             if (QWidget* a = QApplication::activeModalWidget())
                 a->close();
-            return;
-        }
-        QTimer::singleShot(10, *pruefen);
-    };
-    QTimer::singleShot(0, *pruefen);
+        },
+        maxMs);
 }
 
 template <typename T>

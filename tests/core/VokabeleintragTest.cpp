@@ -18,6 +18,8 @@ TEST(Vokabeleintrag, NaechsteNummerReadsCharactersTwoToFour)
         {"x12", "013"},                    // shorter line: what is there is read
         {"5", "001"},
         {"1a9#", "001"},                   // stops at the first non-digit
+        {"x998#", "999"},                  // a hand-edited number: the highest there is
+        {"9999#a#b#0#0#", "001"},          // found by fuzzing: "1000" would break the number field
     };
     for (const auto& f : faelle)
         EXPECT_EQ(NaechsteNummer(QString::fromUtf8(f.letzte)), QString::fromUtf8(f.erwartet))

@@ -51,8 +51,10 @@ tasten() { xdotool key --delay 60 "$@"; sleep 0.3; }
 tippen() { xdotool type --delay 40 -- "$1"; sleep 0.2; }
 
 # Succeeds when lerno has ended within the given number of seconds, with exit code 0.
+# A sanitizer build ends more slowly (the leak check runs at exit): LERNO_E2E_ZEITFAKTOR
+# stretches the limit there.
 beendet_innerhalb() {
-  local sek=$1 i rc
+  local sek=$(($1 * ${LERNO_E2E_ZEITFAKTOR:-1})) i rc
   for ((i = 0; i < sek * 20; i++)); do
     if ! kill -0 "$LERNO_PID" 2>/dev/null; then
       rc=0

@@ -35,24 +35,17 @@ int testLauf = 0;
 void NachDerWahl(std::function<void(QWidget*)> aktion)
 {
     const int lauf = testLauf;
-    auto uhr = std::make_shared<QElapsedTimer>();
-    uhr->start();
-    auto pruefen = std::make_shared<std::function<void()>>();
-    *pruefen = [=] {
-        if (lauf != testLauf)
-            return;
-        QWidget* m = QApplication::activeModalWidget();
-        if (m && m->isVisible() && !qobject_cast<dlgFilewahl*>(m)) {
+    testhilfen::detail::Warten(
+        [=] {
+            if (lauf != testLauf)
+                return true;
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || !m->isVisible() || qobject_cast<dlgFilewahl*>(m))
+                return false;
             aktion(m);
-            return;
-        }
-        if (uhr->elapsed() > 5000) {
-            ADD_FAILURE() << "no window after the chooser";
-            return;
-        }
-        QTimer::singleShot(10, *pruefen);
-    };
-    QTimer::singleShot(0, *pruefen);
+            return true;
+        },
+        [] { ADD_FAILURE() << "no window after the chooser"; }, 5000);
 }
 
 class UebenStartenTest : public UiTest {

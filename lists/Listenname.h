@@ -1,0 +1,19 @@
+#pragma once
+// Checking and completing the name a pupil types for a new list. Plain strings, no
+// widget, so the chooser and the fuzz target share one rule.
+#include <QString>
+#include <optional>
+
+namespace lerno {
+
+// A new name gets the extension ".dva": Englisch -> Englisch.dva,
+// Englisch.txt -> Englisch.dva, a.b.c -> a.dva; Englisch.dva stays.
+QString ListennameMitEndung(const QString& name);
+
+// The longest file name the folder takes, in bytes of the file system's encoding.
+inline constexpr qsizetype MaxDateinameBytes = 255;
+
+// Why a typed new name cannot be a list name (a German message), or nullopt when it can.
+std::optional<QString> ListennameFehler(const QString& name);
+
+} // namespace lerno

@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         QStringList nachB, nachC;
         for (qsizetype i = 0; i < alt.size(); ++i) {
             const QString soll = Aktualisiert(alt[i], Fehler(fehlerzahl, i));
-            const bool aktualisiert = IstWohlgeformt(alt[i]) || neu[i] != alt[i];
+            const bool aktualisiert = HatZaehlerRahmen(alt[i]) || neu[i] != alt[i];
             FUZZ_PRUEFEN(neu[i] == (aktualisiert ? soll : alt[i]));
             if (!aktualisiert)
                 continue;
@@ -159,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QStringList alt = Dekodiert(ErwarteteZeilen(dvb));
         QStringList nachC;
         for (qsizetype i = 0; i < alt.size(); ++i) {
-            if (!IstWohlgeformt(alt[i]))
+            if (!HatZaehlerRahmen(alt[i]))
                 continue;
             const QString soll = Aktualisiert(alt[i], Fehler(fehlerzahl, i));
             if (FehlerstandLesen(soll) >= 4)

@@ -1,6 +1,7 @@
 // The editor on long lists: opening the window (reading the list and filling the grid
 // in one go) and saving (reading the grid, writing the scratch files, three replaces).
 #include "BenchListe.h"
+#include "FensterBench.h"
 #include "app/Meldungen.h"
 #include "app/Module1.h"
 #include "editor/VokabelGrid.h"
@@ -59,16 +60,4 @@ BENCHMARK(BM_EditorSpeichern)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Silent and never blocking: no sound, no message box.
-    Module1::SetzeSoundBeobachter([](int) {});
-    SetzeMeldungsBeobachter([](const QString&, const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return benchliste::FensterBenchmarks(argc, argv); }

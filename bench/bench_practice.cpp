@@ -1,6 +1,7 @@
 // One pick of the practice window (count the lines, draw one, read up to it, show it)
 // on lists far beyond the usual size. The window is built once per size.
 #include "BenchListe.h"
+#include "FensterBench.h"
 #include "app/Meldungen.h"
 #include "app/Module1.h"
 #include "app/frmStart.h"
@@ -48,16 +49,4 @@ BENCHMARK(BM_FrageWaehlen)->Arg(500)->Arg(10000)->Arg(100000)->Unit(benchmark::k
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // Silent and never blocking: no sound, no message box.
-    Module1::SetzeSoundBeobachter([](int) {});
-    SetzeMeldungsBeobachter([](const QString&, const QString&) {});
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return benchliste::FensterBenchmarks(argc, argv); }

@@ -22,20 +22,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 # The sanitizer build uses g++ (its runtime comes with it); the fuzz targets need clang.
 pakete=()
 [ "$teil" = sanitizer ] || pakete+=(clang-14 libclang-rt-14-dev)
-fehlend=()
-for p in "${pakete[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$p")
-done
-if [ ${#fehlend[@]} -gt 0 ]; then
-  echo "Installiere: ${fehlend[*]}"
-  als_root=()
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Bitte als root ausführen oder sudo installieren." >&2; exit 1; }
-    als_root=(sudo)
-  fi
-  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
-fi
+source "$quelle/tools/pakete.sh"
+pakete_installieren "${pakete[@]}"
 
 # Leaks are checked; only system libraries are suppressed. Any undefined behaviour
 # aborts the test that caused it.

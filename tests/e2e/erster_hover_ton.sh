@@ -7,6 +7,11 @@ export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 SERVER_PID="" AUFNAHME_PID=""
 ton_aufraeumen() {
+  local rc=$?
+  if [ "$rc" -ne 0 ] && [ -f "$ARBEIT/server.log" ]; then
+    echo "--- Tonserver (Exit $rc) ---" >&2
+    tail -n 20 "$ARBEIT/server.log" >&2
+  fi
   [ -z "$AUFNAHME_PID" ] || kill "$AUFNAHME_PID" 2>/dev/null || true
   [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
   aufraeumen
@@ -31,7 +36,9 @@ xdotool mousemove --window "$wid" 700 500
 xdotool mousemove --window "$wid" 130 92
 
 # Loudest sample (16-bit) in a byte range of the recording.
-spitze() { tail -c +"$(($1 + 1))" "$ARBEIT/ton.raw" | head -c "$2" | od -An -v -td2 -w2 |
+# od reads the range itself: a head cutting off a tail that the recording keeps feeding
+# would end the script through SIGPIPE and pipefail.
+spitze() { od -An -v -td2 -w2 -j "$(($1 & ~1))" -N "$2" "$ARBEIT/ton.raw" |
   awk 'BEGIN { m = 0 } { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m }'; }
 # Under load the sound server may lag behind: wait for the hover sound, at most 8 s.
 laut=0

@@ -207,7 +207,7 @@ TEST_F(UebenFensterTest, ARightAnswerShowsBravoAndPlaysSoundThree)
     EXPECT_EQ(sounds, (std::vector<int>{5, 3}));
     EXPECT_EQ(w.Fehlerzahl()[zeile - 1], 0);
     EXPECT_TRUE(w.txtBedeutung->text().isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(!w.lblRichtig->isVisible(), 2500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.lblRichtig->isVisible(); }, 2500));
 }
 
 TEST_F(UebenFensterTest, AnswersDifferingInCaseOrATrailingBlankAreWrong)
@@ -256,7 +256,7 @@ TEST_F(UebenFensterTest, TheSolutionStaysAFullIntervalAfterAWrongAnswer)
     frmVokUeben w;
     w.show();
     // Answer just before the running interval ends: the overlays must not vanish with it.
-    QTRY_VERIFY_WITH_TIMEOUT(w.Timerueben.remainingTime() < 300, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.Timerueben.remainingTime() < 300; }, 2000));
     const QString frage = w.txtVokabel->text();
     const QString soll = w.Sollantwort();
     Falsch(w);
@@ -273,7 +273,7 @@ TEST_F(UebenFensterTest, TheSolutionStaysAFullIntervalAfterAWrongAnswer)
     EXPECT_TRUE(w.TxtVok2->isVisible());
     EXPECT_TRUE(w.TxtLoesung->isVisible());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!w.TxtLoesung->isVisible(), 2500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.TxtLoesung->isVisible(); }, 2500));
     EXPECT_FALSE(w.TxtVok2->isVisible());
     EXPECT_FALSE(w.lblFalsch->isVisible());
     EXPECT_TRUE(w.Timerueben.isActive()) << "the timer keeps running for the next answer";

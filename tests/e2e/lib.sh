@@ -29,7 +29,21 @@ installieren() {
   done
 }
 
+# xdotool types a character missing from the keymap by remapping a spare key and
+# reverting it at once; under load Qt reads the map after the revert and the umlaut is
+# lost. Bound once for the whole run (the server runs with -noreset), they never move.
+umlaute_binden() {
+  command -v xmodmap >/dev/null || return 0
+  xmodmap -pke | grep -q adiaeresis && return 0
+  local frei
+  frei=($(xmodmap -pke | awk 'NF == 3 { print $2 }' | tail -n 4))
+  [ ${#frei[@]} -eq 4 ] || return 0
+  xmodmap -e "keycode ${frei[0]} = adiaeresis Adiaeresis" -e "keycode ${frei[1]} = odiaeresis Odiaeresis" \
+    -e "keycode ${frei[2]} = udiaeresis Udiaeresis" -e "keycode ${frei[3]} = ssharp"
+}
+
 starten() {
+  umlaute_binden
   (cd "$PROG" && exec ./lerno) >"$ARBEIT/lerno.log" 2>&1 &
   LERNO_PID=$!
 }

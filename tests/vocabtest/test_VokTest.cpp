@@ -58,15 +58,23 @@ protected:
     {
         auto fertig = ende;
         auto gesehen = std::make_shared<QPointer<T>>();
-        auto pruefen = std::make_shared<std::function<void()>>();
-        *pruefen = [=] {
+        // A timer owned by the application, not a callback that holds itself: nothing
+        // is left behind when the test ends.
+        auto* uhr = new QTimer(qApp);
+        QObject::connect(uhr, &QTimer::timeout, uhr, [=] {
+            if (*fertig) {
+                uhr->stop();
+                uhr->deleteLater();
+                return;
+            }
             auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!*fertig && m && m->isVisible() && m != *gesehen)
+            if (m && m->isVisible() && m != *gesehen) {
+                uhr->stop(); // the action may open nested windows of its own
                 aktion(*gesehen = m);
-            if (!*fertig)
-                QTimer::singleShot(10, *pruefen);
-        };
-        QTimer::singleShot(0, *pruefen);
+                uhr->start(10);
+            }
+        });
+        uhr->start(10);
     }
 
     // A test on Liste.dva, which the chooser takes; returns how many test screens came up.

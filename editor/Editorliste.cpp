@@ -16,24 +16,13 @@ namespace {
 const QString Ersatznummer = QStringLiteral("001#");
 const QString Ersatzzaehler = QStringLiteral("#1#0#");
 
-// The first character of text that a list file cannot hold (a whole surrogate pair).
-QString FremdesZeichen(const QString& text)
-{
-    for (char32_t c : text.toUcs4()) {
-        const QString zeichen = QString::fromUcs4(&c, 1);
-        if (!IstCp1252(zeichen))
-            return zeichen;
-    }
-    return {};
-}
-
 EingabeFehler FeldPruefen(const QString& feld, QString& zeichen)
 {
     if (feld.contains(u'#'))
         return EingabeFehler::Raute;
     if (feld.contains(u'\r') || feld.contains(u'\n'))
         return EingabeFehler::Zeilenumbruch;
-    zeichen = FremdesZeichen(feld);
+    zeichen = ErstesFremdesZeichen(feld);
     return zeichen.isEmpty() ? EingabeFehler::Keiner : EingabeFehler::KeinCp1252;
 }
 

@@ -24,17 +24,6 @@ namespace {
 constexpr int Breite = 10140;
 constexpr int Hoehe = 6630;
 
-// The first character of text that a list file cannot hold, for the message.
-QString ErstesFremdesZeichen(const QString& text)
-{
-    for (char32_t c : text.toUcs4()) {
-        const QString zeichen = QString::fromUcs4(&c, 1);
-        if (!IstCp1252(zeichen))
-            return zeichen;
-    }
-    return {};
-}
-
 } // namespace
 
 QString frmVokEingabe::FuellMeldung()

@@ -118,6 +118,16 @@ bool IstCp1252(const QString& text)
     return true;
 }
 
+QString ErstesFremdesZeichen(const QString& text)
+{
+    for (char32_t c : text.toUcs4()) {
+        const QString zeichen = QString::fromUcs4(&c, 1);
+        if (!IstCp1252(zeichen))
+            return zeichen;
+    }
+    return {};
+}
+
 std::optional<QByteArray> BytesLesen(const QString& pfad)
 {
     QFile f(pfad);

@@ -157,15 +157,9 @@ std::optional<QString> PaarFehler(const QString& vokabel, const QString& bedeutu
             if (c.category() == QChar::Other_Control)
                 return QStringLiteral("enthält ein Steuerzeichen");
         }
-        if (!IstCp1252(*text)) {
-            for (qsizetype i = 0; i < text->size(); ++i) {
-                const qsizetype n = text->at(i).isHighSurrogate() && i + 1 < text->size() ? 2 : 1;
-                const QString zeichen = text->mid(i, n);
-                if (!IstCp1252(zeichen))
-                    return QStringLiteral("das Zeichen „%1“ kann Lerno nicht speichern").arg(zeichen);
-                i += n - 1;
-            }
-        }
+        const QString zeichen = ErstesFremdesZeichen(*text);
+        if (!zeichen.isEmpty())
+            return QStringLiteral("das Zeichen „%1“ kann Lerno nicht speichern").arg(zeichen);
     }
     return std::nullopt;
 }

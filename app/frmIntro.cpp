@@ -1,11 +1,11 @@
 #include "app/frmIntro.h"
 
-#include "app/LabelButton.h"
-#include "app/Module1.h"
-#include "app/PictureControl.h"
-#include "app/Schriften.h"
-#include "app/Twips.h"
-#include "app/modBackground.h"
+#include "ui/LabelButton.h"
+#include "ui/Module1.h"
+#include "ui/PictureControl.h"
+#include "ui/Schriften.h"
+#include "ui/Twips.h"
+#include "ui/modBackground.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Lerno: the application starts by showing its start screen.
-#include "app/Schriften.h"
+#include "ui/Schriften.h"
 #include "app/frmStart.h"
 
 #include <QApplication>

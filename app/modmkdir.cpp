@@ -1,7 +1,7 @@
 #include "app/modmkdir.h"
 
-#include "app/Listenordner.h"
-#include "app/Meldungen.h"
+#include "lists/Listenordner.h"
+#include "ui/Meldungen.h"
 #include "lists/Programmordner.h"
 
 #include <QDir>

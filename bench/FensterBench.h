@@ -1,7 +1,7 @@
 #pragma once
 // main() of the benchmarks that open windows: offscreen, silent, never blocking.
-#include "app/Meldungen.h"
-#include "app/Module1.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // in one go) and saving (reading the grid, writing the scratch files, three replaces).
 #include "BenchListe.h"
 #include "FensterBench.h"
-#include "app/Meldungen.h"
-#include "app/Module1.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
 #include "editor/modBearbeiten.h"

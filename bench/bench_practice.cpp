@@ -2,8 +2,8 @@
 // on lists far beyond the usual size. The window is built once per size.
 #include "BenchListe.h"
 #include "FensterBench.h"
-#include "app/Meldungen.h"
-#include "app/Module1.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
 #include "app/frmStart.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"

@@ -4,7 +4,7 @@
 // fresh child process; the side-by-side benchmark alternates the two, so both see the
 // same machine load, and reports the medians and their ratio.
 #include "ErsterPaint.h"
-#include "app/Schriften.h"
+#include "ui/Schriften.h"
 #include "app/frmStart.h"
 #include "lists/Programmordner.h"
 

@@ -1,7 +1,7 @@
 #include "editor/VokabelGrid.h"
 
-#include "app/Schriften.h"
-#include "app/Twips.h"
+#include "ui/Schriften.h"
+#include "ui/Twips.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 #include "editor/modBearbeiten.h"
 
-#include "app/Meldungen.h"
-#include "app/Module1.h"
-#include "app/Twips.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
+#include "ui/Twips.h"
 #include "app/frmStart.h"
 #include "editor/Editorliste.h"
 #include "editor/VokabelGrid.h"

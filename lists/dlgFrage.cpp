@@ -1,14 +1,14 @@
 #include "lists/dlgFrage.h"
 
-#include "app/LabelButton.h"
-#include "app/Meldungen.h"
-#include "app/Module1.h"
-#include "app/PictureControl.h"
-#include "app/Schriften.h"
-#include "app/Symbole.h"
-#include "app/Twips.h"
+#include "ui/LabelButton.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
+#include "ui/PictureControl.h"
+#include "ui/Schriften.h"
+#include "ui/Symbole.h"
+#include "ui/Twips.h"
 #include "app/frmStart.h"
-#include "app/modBackground.h"
+#include "ui/modBackground.h"
 #include "lists/Vokabeleintrag.h"
 
 #include <QLabel>

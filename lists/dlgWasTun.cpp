@@ -1,11 +1,11 @@
 #include "lists/dlgWasTun.h"
 
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
-#include "app/Symbole.h"
-#include "app/Twips.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
+#include "ui/Symbole.h"
+#include "ui/Twips.h"
 #include "app/frmStart.h"
-#include "app/modBackground.h"
+#include "ui/modBackground.h"
 #include "lists/dlgFilewahl.h"
 
 namespace lerno {

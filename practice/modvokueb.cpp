@@ -1,7 +1,7 @@
 #include "practice/modvokueb.h"
 
-#include "app/Meldungen.h"
-#include "app/frmMiniMeldung.h"
+#include "ui/Meldungen.h"
+#include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"

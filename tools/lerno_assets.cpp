@@ -14,7 +14,7 @@
 #include <QRadialGradient>
 #include <QString>
 
-#include "app/SymbolBild.h"
+#include "ui/SymbolBild.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "transfer/modtransfer.h"
 
-#include "app/Meldungen.h"
+#include "ui/Meldungen.h"
 #include "app/frmStart.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/TextDatei.h"

@@ -1,10 +1,10 @@
 #include "vocabtest/dlgTestfolge.h"
 
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
-#include "app/Symbole.h"
-#include "app/Twips.h"
-#include "app/modBackground.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
+#include "ui/Symbole.h"
+#include "ui/Twips.h"
+#include "ui/modBackground.h"
 
 namespace lerno {
 

@@ -1,11 +1,11 @@
 #include "vocabtest/frmVokTest.h"
 
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
-#include "app/Schriften.h"
-#include "app/Symbole.h"
-#include "app/Twips.h"
-#include "app/modBackground.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
+#include "ui/Schriften.h"
+#include "ui/Symbole.h"
+#include "ui/Twips.h"
+#include "ui/modBackground.h"
 #include "vocabtest/Testmarken.h"
 #include "vocabtest/modVokTest.h"
 

@@ -1,7 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
-#include "app/Meldungen.h"
-#include "app/Module1.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
 #include "app/frmStart.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"

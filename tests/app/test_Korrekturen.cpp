@@ -1,12 +1,12 @@
 // Small corrections across the windows: plain texts keep the mouse moves over them,
 // hidden push buttons stay out of sight, quitting does not wait for an unheard fanfare,
 // the credits thank the families.
-#include "app/LabelButton.h"
-#include "app/Module1.h"
-#include "app/PictureControl.h"
-#include "app/WavPruefung.h"
+#include "ui/LabelButton.h"
+#include "ui/Module1.h"
+#include "ui/PictureControl.h"
+#include "ui/WavPruefung.h"
 #include "app/frmIntro.h"
-#include "app/frmMiniMeldung.h"
+#include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
 #include "app/modmkdir.h"
 #include "common/UiHilfen.h"
@@ -16,7 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include "app/Klangspieler.h"
+#include "ui/Klangspieler.h"
 #include <QPushButton>
 #include <QTest>
 #include <QtEndian>

@@ -1,9 +1,9 @@
 // Sound requests and the WAV check that keeps broken files away from the audio backend.
-#include "app/Klangspieler.h"
-#include "app/LabelButton.h"
-#include "app/Module1.h"
-#include "app/PictureControl.h"
-#include "app/WavPruefung.h"
+#include "ui/Klangspieler.h"
+#include "ui/LabelButton.h"
+#include "ui/Module1.h"
+#include "ui/PictureControl.h"
+#include "ui/WavPruefung.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 

@@ -1,6 +1,6 @@
 // The intro window's ticker and closing rules.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"

@@ -1,6 +1,6 @@
 // The start screen: hover rule, menu, sound switch, first-start set-up of the list folder.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for window tests: recorded sounds and messages, mouse moves, modal windows.
-#include "app/Meldungen.h"
-#include "app/Module1.h"
+#include "ui/Meldungen.h"
+#include "ui/Module1.h"
 #include "common/TestHilfen.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Window tests need a QApplication; gtest_discover_tests runs this binary without the
 // test environment, so fall back to the offscreen platform here.
-#include "app/Schriften.h"
+#include "ui/Schriften.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

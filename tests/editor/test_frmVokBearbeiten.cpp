@@ -1,6 +1,6 @@
 // The editor window: the edit box over the clicked cell, keystrokes straight into the
 // grid, scrolling, the save question, and the way in from the chooser.
-#include "app/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "editor/VokabelGrid.h"

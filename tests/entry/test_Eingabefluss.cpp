@@ -1,5 +1,5 @@
 // From the start screen to the entry screen: question, chooser, entry, all in-process.
-#include "app/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"

@@ -1,7 +1,7 @@
 // The entry screen: each accepted pair is appended byte-exact; refusals keep or clear the
 // boxes as the pupil needs; message timer, ending and hover rule.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"

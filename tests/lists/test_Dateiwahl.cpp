@@ -1,5 +1,5 @@
 // Choosing a list: the chooser in both modes and the new-or-existing question before it.
-#include "app/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/dlgFilewahl.h"

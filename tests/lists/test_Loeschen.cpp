@@ -1,7 +1,7 @@
 // Deleting a whole list: chooser, confirmation, removal of every member; also from the
 // start screen.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/dlgFilewahl.h"

@@ -1,7 +1,7 @@
 // The practice window: picking, judging, overlays and their timer, hints, hover,
 // direction menu, and what "Ende" or a frame close leaves in the files.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/Vokabeleintrag.h"

@@ -1,7 +1,7 @@
 // Starting a practice: the chooser, the siblings it creates, the too-short message,
 // and the way in from the start screen.
-#include "app/LabelButton.h"
-#include "app/frmMiniMeldung.h"
+#include "ui/LabelButton.h"
+#include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/Vokabeleintrag.h"

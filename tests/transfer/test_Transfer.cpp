@@ -1,6 +1,6 @@
 // The three menu items: where they sit, the import flow through the existing dialogs,
 // and the printed PDF of the demo list.
-#include "app/LabelButton.h"
+#include "ui/LabelButton.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/TextDatei.h"

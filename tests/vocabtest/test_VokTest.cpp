@@ -1,7 +1,7 @@
 // The test from the start screen: size check, direction, file errors, the test screen's
 // grading, keys and hover rules.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lists/Zufall.h"

@@ -1,4 +1,4 @@
-#include "app/BmpLesen.h"
+#include "ui/BmpLesen.h"
 
 #include <QFile>
 #include <QtEndian>

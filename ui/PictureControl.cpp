@@ -1,6 +1,6 @@
-#include "app/PictureControl.h"
+#include "ui/PictureControl.h"
 
-#include "app/BmpLesen.h"
+#include "ui/BmpLesen.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "app/LabelButton.h"
+#include "ui/LabelButton.h"
 
-#include "app/Module1.h"
-#include "app/Schriften.h"
-#include "app/Twips.h"
+#include "ui/Module1.h"
+#include "ui/Schriften.h"
+#include "ui/Twips.h"
 
 #include <QMouseEvent>
 #include <QPushButton>

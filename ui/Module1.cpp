@@ -1,7 +1,7 @@
-#include "app/Module1.h"
+#include "ui/Module1.h"
 
-#include "app/Klangspieler.h"
-#include "app/WavPruefung.h"
+#include "ui/Klangspieler.h"
+#include "ui/WavPruefung.h"
 #include "app/frmStart.h"
 #include "lists/Programmordner.h"
 

@@ -1,6 +1,6 @@
-#include "app/Symbole.h"
+#include "ui/Symbole.h"
 
-#include "app/SymbolBild.h"
+#include "ui/SymbolBild.h"
 
 #include <QPixmap>
 

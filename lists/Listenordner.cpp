@@ -1,4 +1,4 @@
-#include "app/Listenordner.h"
+#include "lists/Listenordner.h"
 
 #include "lists/modfiles.h"
 

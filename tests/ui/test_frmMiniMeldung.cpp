@@ -1,7 +1,7 @@
 // The small message window.
-#include "app/LabelButton.h"
-#include "app/PictureControl.h"
-#include "app/frmMiniMeldung.h"
+#include "ui/LabelButton.h"
+#include "ui/PictureControl.h"
+#include "ui/frmMiniMeldung.h"
 #include "common/UiHilfen.h"
 
 #include <QLabel>

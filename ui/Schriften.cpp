@@ -1,4 +1,4 @@
-#include "app/Schriften.h"
+#include "ui/Schriften.h"
 
 #include <QLabel>
 

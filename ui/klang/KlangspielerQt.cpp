@@ -1,5 +1,5 @@
 // The sound effects played through QSoundEffect; built as the plugin lerno_klang.
-#include "app/Klangspieler.h"
+#include "ui/Klangspieler.h"
 
 #include <QAudioDevice>
 #include <QMediaDevices>

@@ -1,4 +1,4 @@
-#include "app/SymbolBild.h"
+#include "ui/SymbolBild.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "app/Meldungen.h"
+#include "ui/Meldungen.h"
 
 #include "lists/modfiles.h"
 

@@ -1,6 +1,6 @@
 // The background reader: the generator's 24-bit bitmaps take the direct path and give
 // exactly the pixels Qt's own reader gives; everything else is Qt's reader's business.
-#include "app/BmpLesen.h"
+#include "ui/BmpLesen.h"
 #include "common/TestHilfen.h"
 
 #include <QtEndian>

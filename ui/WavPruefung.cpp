@@ -1,4 +1,4 @@
-#include "app/WavPruefung.h"
+#include "ui/WavPruefung.h"
 
 #include <QFile>
 #include <QtEndian>

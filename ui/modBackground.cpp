@@ -1,4 +1,4 @@
-#include "app/modBackground.h"
+#include "ui/modBackground.h"
 
 #include "lists/Programmordner.h"
 

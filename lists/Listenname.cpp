@@ -3,6 +3,7 @@
 #include "lists/TextDatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace lerno {
 
@@ -14,6 +15,11 @@ QString ListennameMitEndung(const QString& name)
     if (name.mid(punkt + 1) == QLatin1String("dva"))
         return name;
     return name.left(punkt + 1) + QStringLiteral("dva");
+}
+
+bool IstHilfsliste(const QString& pfad)
+{
+    return QFileInfo(pfad).completeBaseName().compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0;
 }
 
 std::optional<QString> ListennameFehler(const QString& name)

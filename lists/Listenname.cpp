@@ -37,7 +37,7 @@ std::optional<QString> ListennameFehler(const QString& name)
     if (basis.isEmpty())
         return QStringLiteral("Vor dem Punkt muss ein Name stehen.");
     if (basis.compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Der Name \"afile\" ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
+        return QStringLiteral("Der Name „afile“ ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
     // The folder refuses longer file names; "€" and "†" take three bytes each there.
     if (QFile::encodeName(ListennameMitEndung(name)).size() > MaxDateinameBytes)
         return QStringLiteral("Der Name ist zu lang. Bitte wähle einen kürzeren Namen.");

@@ -145,7 +145,7 @@ TEST(Reste, AfileIsTheScratchListInAnyCase)
 TEST(Reste, AfileIsRefusedAsANewNameWithAGermanMessage)
 {
     const QString meldung =
-        QString::fromUtf8("Der Name \"afile\" ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
+        QString::fromUtf8("Der Name „afile“ ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
     const struct { const char* zeile; const char* name; bool abgelehnt; } faelle[] = {
         {"as typed", "afile", true},
         {"capitals", "AFILE", true},

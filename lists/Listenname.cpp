@@ -3,6 +3,7 @@
 #include "lists/TextDatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace lerno {
 
@@ -14,6 +15,11 @@ QString ListennameMitEndung(const QString& name)
     if (name.mid(punkt + 1) == QLatin1String("dva"))
         return name;
     return name.left(punkt + 1) + QStringLiteral("dva");
+}
+
+bool IstHilfsliste(const QString& pfad)
+{
+    return QFileInfo(pfad).completeBaseName().compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0;
 }
 
 std::optional<QString> ListennameFehler(const QString& name)
@@ -31,7 +37,7 @@ std::optional<QString> ListennameFehler(const QString& name)
     if (basis.isEmpty())
         return QStringLiteral("Vor dem Punkt muss ein Name stehen.");
     if (basis.compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("Der Name \"afile\" ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
+        return QStringLiteral("Der Name „afile“ ist für Lerno reserviert. Bitte wähle einen anderen Namen.");
     // The folder refuses longer file names; "€" and "†" take three bytes each there.
     if (QFile::encodeName(ListennameMitEndung(name)).size() > MaxDateinameBytes)
         return QStringLiteral("Der Name ist zu lang. Bitte wähle einen kürzeren Namen.");

@@ -13,6 +13,10 @@ QString ListennameMitEndung(const QString& name);
 // The longest file name the folder takes, in bytes of the file system's encoding.
 inline constexpr qsizetype MaxDateinameBytes = 255;
 
+// True for a member of the list "afile" (any case): the editor's scratch list, never a
+// pupil's list, so no chooser offers it and nothing is written into it.
+bool IstHilfsliste(const QString& pfad);
+
 // Why a typed new name cannot be a list name (a German message), or nullopt when it can.
 std::optional<QString> ListennameFehler(const QString& name);
 

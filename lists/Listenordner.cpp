@@ -1,5 +1,6 @@
 #include "lists/Listenordner.h"
 
+#include "lists/Reste.h"
 #include "lists/modfiles.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@ ListenordnerErgebnis ListenordnerEinrichten(const QString& programmordner)
     const QString ordner = programmordner + QStringLiteral("/Vokabeln");
     if (QDir::setCurrent(ordner)) {
         e.ordnerBereit = true;
+        // Before anything lists the folder: a killed save's leftovers are no lists.
+        ResteEntfernen(ordner);
         return e;
     }
     e.ersterStart = true;

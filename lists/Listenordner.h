@@ -12,7 +12,8 @@ struct ListenordnerErgebnis {
     QStringList nichtKopiert;        // demo sources that could not be copied (kept in place)
 };
 
-// Enters <programmordner>/Vokabeln; when that fails, creates it, enters it and moves the
+// Enters <programmordner>/Vokabeln and removes what an interrupted run left there (lists/Reste.h);
+// when that fails, creates it, enters it and moves the
 // demo triplet into it. A missing demo source is skipped; a source is deleted only once
 // its copy is in place.
 ListenordnerErgebnis ListenordnerEinrichten(const QString& programmordner);

@@ -75,7 +75,9 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
 QStringList dlgFilewahl::Dateiliste(const QString& ordner, const QString& muster)
 {
     QDir dir(ordner);
-    QStringList namen = dir.entryList({muster}, QDir::Files | QDir::CaseSensitive | QDir::Hidden);
+    // Hidden names are the replace routine's temporaries, "afile" the editor's scratch list.
+    QStringList namen = dir.entryList({muster}, QDir::Files | QDir::CaseSensitive);
+    namen.removeIf([](const QString& name) { return IstHilfsliste(name); });
     QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
     sortierung.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(namen.begin(), namen.end(),

@@ -2,6 +2,7 @@
 
 #include "entry/VokabelSpeichern.h"
 #include "lists/DateiErsetzen.h"
+#include "lists/Listenname.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 
@@ -44,6 +45,9 @@ QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paa
 
 bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
 {
+    // The editor's scratch list is removed at the next start: pairs there would be lost.
+    if (IstHilfsliste(liste))
+        return false;
     QByteArray inhalt;
     QFile f(liste);
     if (f.exists()) {

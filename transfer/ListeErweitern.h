@@ -14,7 +14,8 @@ QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paa
 
 // Appends the pairs to the list (created when missing) by writing old content and new
 // records to a scratch file and renaming it over the list, then creates the .dvb and
-// .dvc siblings. False when the list cannot be read or replaced: it is then exactly as before.
+// .dvc siblings. False when the list cannot be read or replaced, or is the
+// scratch list "afile": it is then exactly as before.
 bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare);
 
 // The closing message: how many pairs went in, how many were skipped, the first ten

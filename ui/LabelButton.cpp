@@ -14,6 +14,7 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top
     : QLabel(text, parent), entwurf_(TwRect(left, top, width, height))
 {
     setObjectName(text);
+    setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setAlignment(Qt::AlignCenter);

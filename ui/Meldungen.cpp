@@ -23,6 +23,8 @@ void MeldungZeigen(QWidget* parent, const QString& text, const QString& titel)
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, parent);
+    // Messages quote words and list names, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

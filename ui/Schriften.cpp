@@ -29,6 +29,8 @@ QFont TimesNewRoman(double punkt, bool fett)
 QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift)
 {
     auto* l = new QLabel(text, parent);
+    // These labels show words from lists and imports: "<b>fett</b>" must show as typed.
+    l->setTextFormat(Qt::PlainText);
     l->setFont(schrift);
     // Moves over the text stay with the label: only the window and its picture re-arm
     // the hover rule, so going from a text onto a label button neither grows nor sounds.

@@ -16,7 +16,7 @@ QFont TimesNewRoman(double punkt, bool fett = false);
 
 inline const QColor Gelb{255, 255, 0};
 
-// A yellow text on the window's picture; mouse moves over it count as moves over the
+// A yellow plain text on the window's picture; mouse moves over it count as moves over the
 // background.
 QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift);
 

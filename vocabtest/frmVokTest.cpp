@@ -70,6 +70,7 @@ frmVokTest::frmVokTest(QWidget* parent)
         imgBad[i] = Marke(this, falsch, oben);
 
         lblLoesung[i] = new QLabel(QString::fromUtf8("Lösung"), this);
+        lblLoesung[i]->setTextFormat(Qt::PlainText);
         lblLoesung[i]->setFont(TimesNewRoman(12, true));
         lblLoesung[i]->setGeometry(TwRect(7920, oben, 3255, 255));
         lblLoesung[i]->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,27 +1,29 @@
 #!/bin/bash
-# Kills stage-1 saves of a 100,000-line list with SIGKILL at random instants and checks
-# that .dva, .dvb and .dvc are each whole afterwards: the old or the new list, nothing torn.
-#   kill_test.sh <kill_driver> [kills]
+# Kills saves of a 100,000-line list with SIGKILL at random instants and checks that
+# .dva, .dvb and .dvc are each whole afterwards (the old or the new list, nothing torn) and
+# that the next start's folder set-up leaves no temporary in the list folder.
+#   kill_test.sh <kill_driver> <stufe1|editor|import> [kills]
 set -u
 treiber=$1
-kills=${2:-20}
+art=$2
+kills=${3:-20}
 saves=4
 
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 
-"$treiber" anlegen "$arbeit/start" || { echo "FEHLER: Liste nicht angelegt"; exit 1; }
-ms=$("$treiber" referenz "$arbeit/start" "$arbeit/ref" "$saves") || { echo "FEHLER: Referenz"; exit 1; }
-echo "eine Sicherung dauert ${ms} ms; $saves Sicherungen je Lauf"
+"$treiber" "$art" anlegen "$arbeit/start" || { echo "FEHLER: Liste nicht angelegt"; exit 1; }
+ms=$("$treiber" "$art" referenz "$arbeit/start" "$arbeit/ref" "$saves") || { echo "FEHLER: Referenz"; exit 1; }
+echo "$art: eine Sicherung dauert ${ms} ms; $saves Sicherungen je Lauf"
 
-getoetet=0 geprueft=0 ganz=0 verloren=0 zerrissen=0 versuche=0 fehler=0
+getoetet=0 geprueft=0 ganz=0 verloren=0 zerrissen=0 versuche=0 fehler=0 reste_vorher=0 reste_nachher=0
 while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     versuche=$((versuche + 1))
     rm -rf "$arbeit/lauf"
     cp -r "$arbeit/start" "$arbeit/lauf"
     # A random instant anywhere in the first saves-1 saves (startup included).
     warte=$(( (RANDOM * 32768 + RANDOM) % (ms * (saves - 1) + 1) ))
-    "$treiber" sichern "$arbeit/lauf" "$saves" &
+    "$treiber" "$art" sichern "$arbeit/lauf" "$saves" &
     pid=$!
     sleep "$(printf '%d.%03d' $((warte / 1000)) $((warte % 1000)))"
     kill -9 "$pid" 2>/dev/null
@@ -32,16 +34,20 @@ while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
         continue
     fi
     getoetet=$((getoetet + 1))
-    ergebnis=$("$treiber" pruefen "$arbeit/lauf" "$arbeit/ref" "$saves")
+    ergebnis=$("$treiber" "$art" pruefen "$arbeit/lauf" "$arbeit/ref" "$saves")
     rc=$?
     echo "Kill $getoetet nach ${warte} ms: $ergebnis"
     geprueft=$((geprueft + 3))
     ganz=$((ganz + $(sed -n 's/^ganz=\([0-9]*\)\/3.*/\1/p' <<<"$ergebnis")))
     verloren=$((verloren + $(sed -n 's/.*verloren=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     zerrissen=$((zerrissen + $(sed -n 's/.*zerrissen=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
+    reste_vorher=$((reste_vorher + $(sed -n 's/.*reste_vorher=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
+    reste_nachher=$((reste_nachher + $(sed -n 's/.*reste_nachher=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     [ "$rc" -eq 0 ] || fehler=1
 done
 
-echo "Kills: $getoetet, Dateien geprüft: $geprueft, ganz: $ganz, Datensätze verloren: $verloren, zerrissen: $zerrissen"
+echo "$art: Kills: $getoetet, Dateien geprüft: $geprueft, ganz: $ganz, Datensätze verloren: $verloren, zerrissen: $zerrissen," \
+     "Reste vor dem Start: $reste_vorher, nach dem Start: $reste_nachher"
 [ "$getoetet" -eq "$kills" ] || { echo "FEHLER: nur $getoetet Kills"; exit 1; }
-[ "$fehler" -eq 0 ] && [ "$ganz" -eq "$geprueft" ] && [ "$verloren" -eq 0 ] && [ "$zerrissen" -eq 0 ]
+[ "$fehler" -eq 0 ] && [ "$ganz" -eq "$geprueft" ] && [ "$verloren" -eq 0 ] && [ "$zerrissen" -eq 0 ] \
+    && [ "$reste_nachher" -eq 0 ]

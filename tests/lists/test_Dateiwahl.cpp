@@ -128,6 +128,47 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     EXPECT_EQ(stufe3.cboFilename->count(), 0);
 }
 
+// Every chooser (practice, test, editor, deletion, import target, export, print) lists
+// through this one dialog: hidden files and the scratch list "afile" are never offered,
+// so nothing preselects them either.
+TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
+{
+    const struct { const char* zeile; const char* name; bool angeboten; } faelle[] = {
+        {"ordinary list", "Englisch.dva", true},
+        {"hidden list", ".Englisch.dva", false},
+        {"hidden, sorting first", ".aaa.dva", false},
+        {"editor scratch list", "afile.dva", false},
+        {"scratch list in capitals", "AFILE.dva", false},
+        {"scratch list mixed case", "Afile.dva", false},
+        {"longer name", "afile2.dva", true},
+        {"inside a name", "Schafile.dva", true},
+    };
+    for (const auto& f : faelle)
+        Leer(f.name);
+    QStringList erwartet;
+    for (const auto& f : faelle) {
+        const QStringList liste = dlgFilewahl::Dateiliste(ordner.pfad(), "*.dva");
+        EXPECT_EQ(liste.contains(QString::fromUtf8(f.name)), f.angeboten) << f.zeile;
+        if (f.angeboten)
+            erwartet << f.name;
+    }
+
+    dlgWasTun::Wahl = 2;
+    dlgFilewahl w;
+    const QStringList angeboten = Eintraege(w.cboFilename);
+    EXPECT_EQ(angeboten.size(), erwartet.size());
+    for (const QString& n : erwartet)
+        EXPECT_TRUE(angeboten.contains(n)) << n.toStdString();
+    EXPECT_EQ(w.cboFilename->currentText(), "afile2.dva") << "the first offered, not the scratch list";
+
+    // The stage lists of the scratch list are not offered either.
+    Leer("afile.dvb");
+    Leer(".Englisch.dvb");
+    frmStart::FileNr = 2;
+    dlgFilewahl stufe2;
+    EXPECT_EQ(stufe2.cboFilename->count(), 0);
+}
+
 TEST_F(DateiwahlTest, NothingToTakeGivesAnEmptyFilename)
 {
     {

@@ -62,10 +62,11 @@ TEST(CsvLesen, FilesByteForByte)
         {"skipped lines with their reasons, empty lines still counted",
          "a#b;c\r\n;leer\r\nx;\r\n\r\n;;\r\n\"two\r\nlines\";zwei\r\nok;gut\r\nfa\tlsch;x\r\n"
          "\xD0\xBA\xD0\xBE\xD1\x82;Katze\r\nsmile;\xF0\x9F\x98\x80\r\nsingle\r\n",
-         L({"8|ok|gut", "1|enthält das Zeichen „#“", "2|Vokabel ist leer", "3|Bedeutung ist leer",
-            "6|enthält einen Zeilenumbruch", "9|enthält ein Steuerzeichen",
-            "10|das Zeichen „к“ kann Lerno nicht speichern",
-            "11|das Zeichen „😀“ kann Lerno nicht speichern", "12|Bedeutung ist leer"})},
+         L({"8|ok|gut", "1|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen", "2|Vokabel ist leer", "3|Bedeutung ist leer",
+            "6|Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten",
+            "9|Vokabel und Bedeutung dürfen keinen Tabulator enthalten",
+            "10|Das Zeichen „к“ (U+043A) kann nicht gespeichert werden",
+            "11|Das Zeichen „😀“ (U+1F600) kann nicht gespeichert werden", "12|Bedeutung ist leer"})},
         {"a quote inside an unquoted field is kept",
          "5\" disk;5-Zoll-Diskette\n",
          L({"1|5\" disk|5-Zoll-Diskette"})},
@@ -130,7 +131,7 @@ TEST(KvtmlLesen, DocumentsByteForByte)
                      "<translation id=\"0\"><text>Cis</text></translation></entry>"
                      "<entry id=\"3\"><translation id=\"1\"><text>ok</text></translation>"
                      "<translation id=\"0\"><text>gut</text></translation></entry>"),
-         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|enthält das Zeichen „#“"})},
+         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"})},
     };
     for (const CsvFall& f : faelle) {
         QString fehler;

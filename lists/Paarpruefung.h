@@ -21,6 +21,7 @@ struct PaarUrteil {
     char32_t Zeichen = 0;     // the offending character (not for Leer)
     bool InBedeutung = false; // the fault is in the meaning, not the word
     bool ok() const { return Grund == PaarGrund::Keiner; }
+    friend bool operator==(const PaarUrteil&, const PaarUrteil&) = default;
 };
 
 // Empty word, then empty meaning; then the word, then the meaning, each for "#", line

@@ -247,7 +247,10 @@ Kodierung KodierungErkennen(const QByteArray& bytes)
     return utf8.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8;
 }
 
-char TrennzeichenErkennen(const QByteArray& bytes)
+namespace {
+
+// nullopt when a quote opened in the first line never closes.
+std::optional<char> TrennzeichenSuchen(const QByteArray& bytes, bool anfuehrungBeachten)
 {
     bool inAnfuehrung = false;
     bool feldAnfang = true; // a quote opens a quoted field only here
@@ -265,14 +268,27 @@ char TrennzeichenErkennen(const QByteArray& bytes)
             continue;
         }
         inhalt = true;
-        if (c == '"' && feldAnfang)
+        if (c == '"' && feldAnfang && anfuehrungBeachten)
             inAnfuehrung = true;
         tab = tab || c == '\t';
         semikolon = semikolon || c == ';';
         komma = komma || c == ',';
         feldAnfang = c == '\t' || c == ';' || c == ',';
     }
+    if (inAnfuehrung)
+        return std::nullopt;
     return tab ? '\t' : semikolon ? ';' : ',';
+}
+
+} // namespace
+
+char TrennzeichenErkennen(const QByteArray& bytes)
+{
+    // A first line whose quote never closes is reported as broken; the separator then
+    // comes from that line read as it stands.
+    if (const auto t = TrennzeichenSuchen(bytes, true))
+        return *t;
+    return *TrennzeichenSuchen(bytes, false);
 }
 
 ImportInhalt CsvLesen(const QByteArray& bytes)

@@ -1,0 +1,56 @@
+// The spreadsheet reader on any bytes: every pair it returns can be stored, and in a file
+// without quotes every line is a pair, a skip with its reason, blank, or the header.
+#include "FuzzHilfen.h"
+
+#include "lists/Paarpruefung.h"
+#include "lists/TextDatei.h"
+#include "transfer/ImportLesen.h"
+#include "transfer/ListeErweitern.h"
+
+#include <QSet>
+
+using namespace lerno;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    (void)IstTextdatei(bytes);
+    const ImportInhalt inhalt = CsvLesen(bytes);
+    const qsizetype zeilen = bytes.count('\n') + 1;
+
+    QSet<int> stellen;
+    int letzte = 0;
+    for (const ImportPaar& p : inhalt.paare) {
+        FUZZ_PRUEFEN(PaarPruefen(p.Vokabel, p.Bedeutung).ok());
+        FUZZ_PRUEFEN(UnsichtbaresEntfernen(p.Vokabel) == p.Vokabel);
+        FUZZ_PRUEFEN(UnsichtbaresEntfernen(p.Bedeutung) == p.Bedeutung);
+        FUZZ_PRUEFEN(p.stelle > letzte && p.stelle <= zeilen);
+        letzte = p.stelle;
+        stellen.insert(p.stelle);
+    }
+    for (const Ausgelassen& a : inhalt.ausgelassen) {
+        FUZZ_PRUEFEN(a.stelle >= 1 && a.stelle <= zeilen && !a.grund.isEmpty());
+        FUZZ_PRUEFEN(!stellen.contains(a.stelle));
+        stellen.insert(a.stelle);
+    }
+    // What was accepted always encodes: never an empty line in a list.
+    const auto records = AnhangBytes(QByteArray(), RecordsBauen(QString(), inhalt.paare));
+    FUZZ_PRUEFEN(records.has_value());
+    FUZZ_PRUEFEN(records->count("\r\n") == inhalt.paare.size());
+
+    if (!bytes.contains('"')) {
+        // Without quotes a record is one line: each line with content (after the first,
+        // which may be the header) is accounted for by its own number.
+        const QList<QByteArray> liste = fuzzhilfen::ErwarteteZeilen(bytes);
+        for (qsizetype i = 1; i < liste.size(); ++i) {
+            bool inhaltDa = false;
+            for (char c : liste[i])
+                inhaltDa = inhaltDa || !(c == ' ' || c == '\t' || c == ';' || c == ',' || c == '\r');
+            const QString text = KodierungErkennen(bytes) == Kodierung::Windows1252 ? AusCp1252(liste[i])
+                                                                                    : QString::fromUtf8(liste[i]);
+            if (inhaltDa && !text.trimmed().isEmpty())
+                FUZZ_PRUEFEN(stellen.contains(static_cast<int>(i + 1)) || liste[i].contains('\r'));
+        }
+    }
+    return 0;
+}

@@ -39,17 +39,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_PRUEFEN(records->count("\r\n") == inhalt.paare.size());
 
     if (!bytes.contains('"')) {
-        // Without quotes a record is one line: each line with content (after the first,
+        // Without quotes a record is one line: each line with content (but the first,
         // which may be the header) is accounted for by its own number.
         const QList<QByteArray> liste = fuzzhilfen::ErwarteteZeilen(bytes);
-        for (qsizetype i = 1; i < liste.size(); ++i) {
+        const bool cp1252 = KodierungErkennen(bytes) == Kodierung::Windows1252;
+        const QChar trenner = QLatin1Char(TrennzeichenErkennen(bytes));
+        bool kopf = true; // the first line with content may be the header
+        for (qsizetype i = 0; i < liste.size(); ++i) {
+            QByteArray zeile = liste[i];
+            if (i == 0 && zeile.startsWith("\xEF\xBB\xBF"))
+                zeile.remove(0, 3);
+            const QString text = cp1252 ? AusCp1252(zeile) : QString::fromUtf8(zeile);
             bool inhaltDa = false;
-            for (char c : liste[i])
-                inhaltDa = inhaltDa || !(c == ' ' || c == '\t' || c == ';' || c == ',' || c == '\r');
-            const QString text = KodierungErkennen(bytes) == Kodierung::Windows1252 ? AusCp1252(liste[i])
-                                                                                    : QString::fromUtf8(liste[i]);
-            if (inhaltDa && !text.trimmed().isEmpty())
-                FUZZ_PRUEFEN(stellen.contains(static_cast<int>(i + 1)) || liste[i].contains('\r'));
+            for (const QString& feld : text.split(trenner))
+                inhaltDa = inhaltDa || !feld.trimmed().isEmpty();
+            if (inhaltDa && !kopf)
+                FUZZ_PRUEFEN(stellen.contains(static_cast<int>(i + 1)));
+            kopf = kopf && !inhaltDa;
         }
     }
     return 0;

@@ -23,8 +23,9 @@ struct GridZeile {
 
 // The four columns of a line, or nullopt when they would not give the line back byte
 // for byte (fewer than three "#", shorter than nine characters, a "#" in the wrong
-// place, an irregular counter part) or when word or meaning is empty (saving would
-// drop the pair although nobody removed it).
+// place, an irregular counter part) or when the pair fails PaarPruefen (an empty word
+// or meaning would drop the pair although nobody removed it; a tab or a CR could never be
+// saved again).
 std::optional<GridZeile> GridZeileAus(const QString& zeile);
 
 struct GeladeneListe {

@@ -172,3 +172,17 @@ TEST_F(Paarpruefung, AFailedEncodingWritesNothingInsteadOfAnEmptyLine)
     EXPECT_FALSE(ZeilenAnhaengen(liste("B"), {QString(QChar(0xFEFF)) + "001#a#b#0#0#"}));
     EXPECT_EQ(LiesBytes(liste("B")), alt);
 }
+
+// Pairs that older versions let in (a tab, a CR, a C1 control inside a field) load as
+// kept lines: the untouched list saves byte for byte instead of being refused for good.
+TEST_F(Paarpruefung, EditorKeepsLoadedPairsTheCheckRefuses)
+{
+    const QByteArray alt = QByteArray("001#fa\tlsch#x#0#0#\r\n002#a\rb#c#2#0#\r\n003#a\x81#b#4#0#\r\n")
+                           + CpZeilen({"004#the house#das Haus#2#0#"});
+    SchreibeBytes(liste("B"), alt);
+    const GeladeneListe l = EditorListeLesen(liste("B"));
+    EXPECT_EQ(l.Unlesbar, 3);
+    EXPECT_EQ(EditorListeSchreiben(liste("B"), l.Zeilen).Stand, EditorSpeicherStand::Gespeichert);
+    EXPECT_EQ(LiesBytes(liste("B")), alt);
+    EXPECT_EQ(LiesBytes(ordner.datei("Vokabeln/B.dvb")), CpZeilen({"004#the house#das Haus#2#0#"}));
+}

@@ -16,16 +16,6 @@ namespace {
 const QString Ersatznummer = QStringLiteral("001#");
 const QString Ersatzzaehler = QStringLiteral("#1#0#");
 
-EingabeFehler FeldPruefen(const QString& feld, QString& zeichen)
-{
-    if (feld.contains(u'#'))
-        return EingabeFehler::Raute;
-    if (feld.contains(u'\r') || feld.contains(u'\n'))
-        return EingabeFehler::Zeilenumbruch;
-    zeichen = ErstesFremdesZeichen(feld);
-    return zeichen.isEmpty() ? EingabeFehler::Keiner : EingabeFehler::KeinCp1252;
-}
-
 bool IstZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
 
 } // namespace
@@ -48,7 +38,9 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
     z.Vokabel = zeile.mid(p1 + 1, p2 - p1 - 1);
     z.Bedeutung = zeile.mid(p2 + 1, p3 - p2 - 1);
     z.Zaehler = zeile.right(5);
-    if (z.Vokabel.isEmpty() || z.Bedeutung.isEmpty())
+    // A loaded pair the shared check refuses (a tab, a CR, an empty field) could not be
+    // saved again: it is kept whole instead of blocking every save.
+    if (!PaarPruefen(z.Vokabel, z.Bedeutung).ok())
         return std::nullopt;
     return z;
 }
@@ -92,12 +84,13 @@ EingabePruefung GridPruefen(const std::vector<GridZeile>& zeilen)
         const GridZeile& z = zeilen[i];
         if (z.Roh || z.Vokabel.isEmpty() || z.Bedeutung.isEmpty())
             continue; // written unchanged, or not at all
-        for (const QString* feld : {&z.Vokabel, &z.Bedeutung}) {
-            p.Fehler = FeldPruefen(*feld, p.Zeichen);
-            if (p.Fehler != EingabeFehler::Keiner) {
-                p.Zeile = qsizetype(i) + 1;
-                return p;
-            }
+        p.Urteil = PaarPruefen(z.Vokabel, z.Bedeutung);
+        if (!p.Urteil.ok()) {
+            p.Fehler = p.Urteil.Grund;
+            p.Zeile = qsizetype(i) + 1;
+            if (p.Fehler == EingabeFehler::KeinCp1252)
+                p.Zeichen = ZeichenText(p.Urteil.Zeichen);
+            return p;
         }
     }
     return p;
@@ -144,7 +137,16 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
         if (!satz)
             continue;
         // Checked above, and kept lines were decoded from the file: this always encodes.
-        const QByteArray zeile = NachCp1252(*satz).value_or(QByteArray()) + "\r\n";
+        // Should it not, nothing is written rather than an empty line in its place.
+        const auto bytes = NachCp1252(*satz);
+        if (!bytes) {
+            ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
+            ergebnis.Pruefung.Fehler = EingabeFehler::KeinCp1252;
+            ergebnis.Pruefung.Urteil = {PaarGrund::KeinCp1252, ErstesFremdesZeichen(*satz).value_or(0)};
+            ergebnis.Pruefung.Zeile = &z - zeilen.data() + 1;
+            return ergebnis;
+        }
+        const QByteArray zeile = *bytes + "\r\n";
         inhalt[0] += zeile;
         if (z.Roh)
             continue;

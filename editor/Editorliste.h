@@ -2,6 +2,8 @@
 // What the editor does with the files, without a widget: splitting a list into grid
 // rows, checking the rows, and writing them back as the main list with rebuilt stage
 // lists. The window only moves texts between these rows and its grid.
+#include "lists/Paarpruefung.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,8 +23,9 @@ struct GridZeile {
 
 // The four columns of a line, or nullopt when they would not give the line back byte
 // for byte (fewer than three "#", shorter than nine characters, a "#" in the wrong
-// place, an irregular counter part) or when word or meaning is empty (saving would
-// drop the pair although nobody removed it).
+// place, an irregular counter part) or when the pair fails PaarPruefen (an empty word
+// or meaning would drop the pair although nobody removed it; a tab or a CR could never be
+// saved again).
 std::optional<GridZeile> GridZeileAus(const QString& zeile);
 
 struct GeladeneListe {
@@ -38,16 +41,18 @@ GeladeneListe EditorListeLesen(const QString& dva);
 // A kept line is its own record.
 std::optional<QString> GridDatensatz(const GridZeile& zeile);
 
-enum class EingabeFehler { Keiner, Raute, Zeilenumbruch, KeinCp1252 };
+// The editor's refusals are the shared pair check's (Leer never occurs: an empty word
+// or meaning removes the pair).
+using EingabeFehler = PaarGrund;
 
 struct EingabePruefung {
     EingabeFehler Fehler = EingabeFehler::Keiner;
     qsizetype Zeile = 0; // grid row, from 1
     QString Zeichen;     // for KeinCp1252: the first character a list file cannot hold
+    PaarUrteil Urteil;   // the whole verdict, for PaarMeldung
 };
 
-// The first row that would be written but cannot be: a "#" or a line break in word or
-// meaning, or a character outside Windows-1252.
+// The first row that would be written but fails PaarPruefen.
 EingabePruefung GridPruefen(const std::vector<GridZeile>& zeilen);
 
 enum class EditorSpeicherStand { Gespeichert, Abgelehnt, Dateifehler };

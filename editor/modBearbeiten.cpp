@@ -18,21 +18,7 @@ const QString NichtGespeichert = QStringLiteral("Nicht gespeichert");
 
 QString Ablehnung(const EingabePruefung& p)
 {
-    QString grund;
-    switch (p.Fehler) {
-    case EingabeFehler::Raute:
-        grund = QStringLiteral("Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen");
-        break;
-    case EingabeFehler::Zeilenumbruch:
-        grund = QStringLiteral("Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten");
-        break;
-    case EingabeFehler::KeinCp1252:
-        grund = QStringLiteral("Das Zeichen \u201E%1\u201C kann nicht gespeichert werden").arg(p.Zeichen);
-        break;
-    case EingabeFehler::Keiner:
-        break;
-    }
-    return QStringLiteral("%1 (Zeile %2). Es wurde nichts gespeichert.").arg(grund).arg(p.Zeile);
+    return QStringLiteral("%1 (Zeile %2). Es wurde nichts gespeichert.").arg(PaarMeldung(p.Urteil)).arg(p.Zeile);
 }
 
 } // namespace

@@ -12,17 +12,24 @@ bool ListeAnlegen(const QString& liste)
 }
 
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung)
+                                  const QString& bedeutung, PaarUrteil* urteil)
 {
-    if (vokabel.isEmpty() || bedeutung.isEmpty())
+    const PaarUrteil u = PaarPruefen(vokabel, bedeutung);
+    if (urteil)
+        *urteil = u;
+    switch (u.Grund) {
+    case PaarGrund::Keiner:
+        break;
+    case PaarGrund::Leer:
         return SpeicherErgebnis::Leer;
-    for (const QString* text : {&vokabel, &bedeutung}) {
-        if (text->contains(u'#'))
-            return SpeicherErgebnis::EnthaeltRaute;
-        if (text->contains(u'\r') || text->contains(u'\n'))
-            return SpeicherErgebnis::Zeilenumbruch;
-        if (!IstCp1252(*text))
-            return SpeicherErgebnis::KeinCp1252;
+    case PaarGrund::Raute:
+        return SpeicherErgebnis::EnthaeltRaute;
+    case PaarGrund::Zeilenumbruch:
+        return SpeicherErgebnis::Zeilenumbruch;
+    case PaarGrund::Steuerzeichen:
+        return SpeicherErgebnis::Steuerzeichen;
+    case PaarGrund::KeinCp1252:
+        return SpeicherErgebnis::KeinCp1252;
     }
     const auto zeilen = ZeilenLesen(liste);
     if (!zeilen)

@@ -1,6 +1,8 @@
 #pragma once
 // What the entry screen does with the files, without a widget: creating a list with
 // its stage siblings, and appending one typed pair as the next numbered record.
+#include "lists/Paarpruefung.h"
+
 #include <QString>
 
 namespace lerno {
@@ -11,6 +13,7 @@ enum class SpeicherErgebnis {
     EnthaeltRaute, // a "#" would split the record into other fields
     KeinCp1252,    // a character the list file cannot hold
     Zeilenumbruch, // CR or LF would split the record into two lines
+    Steuerzeichen, // a tab or another control character
     Dateifehler,   // the list could not be read or appended to
 };
 
@@ -18,9 +21,10 @@ enum class SpeicherErgebnis {
 // are left alone. False at the first one that cannot be created.
 bool ListeAnlegen(const QString& liste);
 
-// Checks the pair, then appends NaechsteNummer#vokabel#bedeutung#0#0# + CR LF to the
-// list. Nothing is written unless the result is Gespeichert.
+// Checks the pair with PaarPruefen, then appends NaechsteNummer#vokabel#bedeutung#0#0#
+// + CR LF to the list. Nothing is written unless the result is Gespeichert; a refusal's
+// verdict goes to urteil for the message.
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung);
+                                  const QString& bedeutung, PaarUrteil* urteil = nullptr);
 
 } // namespace lerno

@@ -10,7 +10,7 @@
 #include "app/frmStart.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
-#include "lists/TextDatei.h"
+#include "lists/Paarpruefung.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -140,7 +140,8 @@ void frmVokEingabe::cmdok_Click()
 {
     const QString vokabel = txtVokabel->text();
     const QString bedeutung = txtBedeutung->text();
-    switch (VokabelSpeichern(liste_, vokabel, bedeutung)) {
+    PaarUrteil urteil;
+    switch (VokabelSpeichern(liste_, vokabel, bedeutung, &urteil)) {
     case SpeicherErgebnis::Gespeichert:
         break;
     case SpeicherErgebnis::Leer:
@@ -148,19 +149,11 @@ void frmVokEingabe::cmdok_Click()
         break;
     // The refusals keep the typed texts so the pupil can correct them.
     case SpeicherErgebnis::EnthaeltRaute:
-        meldungZeigen(QStringLiteral("Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen !!!"));
-        return;
     case SpeicherErgebnis::Zeilenumbruch:
-        meldungZeigen(QStringLiteral("Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten !!!"));
+    case SpeicherErgebnis::Steuerzeichen:
+    case SpeicherErgebnis::KeinCp1252:
+        meldungZeigen(PaarMeldung(urteil) + QStringLiteral(" !!!"));
         return;
-    case SpeicherErgebnis::KeinCp1252: {
-        QString zeichen = ErstesFremdesZeichen(vokabel);
-        if (zeichen.isEmpty())
-            zeichen = ErstesFremdesZeichen(bedeutung);
-        meldungZeigen(QStringLiteral("Das Zeichen \u201E%1\u201C kann nicht gespeichert werden !!!")
-                          .arg(zeichen));
-        return;
-    }
     case SpeicherErgebnis::Dateifehler:
         // Nothing was written; the pair stays in the boxes for another try.
         DateifehlerMelden(this);

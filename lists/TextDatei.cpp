@@ -118,14 +118,19 @@ bool IstCp1252(const QString& text)
     return true;
 }
 
-QString ErstesFremdesZeichen(const QString& text)
+std::optional<char32_t> ErstesFremdesZeichen(const QString& text)
 {
-    for (char32_t c : text.toUcs4()) {
-        const QString zeichen = QString::fromUcs4(&c, 1);
-        if (!IstCp1252(zeichen))
-            return zeichen;
+    // Per code unit against ByteVon, not through a conversion: QString::fromUcs4 drops
+    // U+FEFF, so a check built on it let a byte order mark pass and then fail to encode.
+    const char16_t* q = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (ByteVon(q[i]) >= 0)
+            continue;
+        if (QChar::isHighSurrogate(q[i]) && i + 1 < text.size() && QChar::isLowSurrogate(q[i + 1]))
+            return QChar::surrogateToUcs4(q[i], q[i + 1]);
+        return q[i];
     }
-    return {};
+    return std::nullopt;
 }
 
 std::optional<QByteArray> BytesLesen(const QString& pfad)
@@ -284,11 +289,15 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
     char c = 0;
     if (lesbar && alt > 0 && ::pread(fd, &c, 1, alt - 1) == 1)
         letztes = QByteArray(1, c);
-    const QByteArray daten = AnhangBytes(letztes, zeilen).value_or(QByteArray());
+    const auto daten = AnhangBytes(letztes, zeilen);
+    if (!daten) {
+        ::close(fd); // checked above; never an empty record in place of a line
+        return false;
+    }
 
     // One write call, so a record never lands in pieces; whatever a failing or short
     // write left is cut off again, so the list keeps its old content, whole.
-    bool ok = AllesSchreiben(fd, daten);
+    bool ok = AllesSchreiben(fd, *daten);
     if (!ok && ::ftruncate(fd, alt) != 0)
         ok = false;
     const bool zu = ::close(fd) == 0;

@@ -16,9 +16,10 @@ std::optional<QByteArray> NachCp1252(const QString& text);
 
 // True when every character of text has a Windows-1252 byte.
 bool IstCp1252(const QString& text);
-// The first character of text that a list file cannot hold (a whole surrogate pair), for
-// the message that refuses it; empty when the whole text fits.
-QString ErstesFremdesZeichen(const QString& text);
+// The code point of the first character of text that a list file cannot hold, checked
+// against the encoder's own table (a surrogate pair as one character, a lone surrogate
+// as itself); nullopt when the whole text fits.
+std::optional<char32_t> ErstesFremdesZeichen(const QString& text);
 
 // Reads all lines (CR LF, a lone LF, or a last line without line end).
 // nullopt when the file cannot be opened or read.

@@ -108,8 +108,14 @@ SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fe
 
     QByteArray inhalt;
     for (const QString& z : neueListe) {
-        // Every line came from AusCp1252, so it always encodes again.
-        inhalt += NachCp1252(z).value_or(QByteArray());
+        // Every line came from AusCp1252, so it always encodes again; should one not,
+        // the list keeps its old content rather than get an empty line.
+        const auto bytes = NachCp1252(z);
+        if (!bytes) {
+            ergebnis.ErsetzenFehlgeschlagen = true;
+            return ergebnis;
+        }
+        inhalt += *bytes;
         inhalt += "\r\n";
     }
 

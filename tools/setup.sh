@@ -16,7 +16,7 @@ quelle=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${LERNO_BUILD:-$quelle/build}
 
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation2)
-pakete+=(libcsv-dev qt6-translations-l10n)
+pakete+=(qt6-translations-l10n)
 if [ "$modus" = test ]; then
   pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-xserver-utils)
   pakete+=(kdeedu-kvtml-data poppler-utils)

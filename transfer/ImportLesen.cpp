@@ -1,5 +1,6 @@
 #include "transfer/ImportLesen.h"
 
+#include "lists/Paarpruefung.h"
 #include "lists/TextDatei.h"
 
 #include <QFile>
@@ -7,8 +8,6 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
-
-#include <csv.h>
 
 namespace lerno {
 
@@ -38,71 +37,206 @@ bool IstSpaltentitel(const QString& feld)
     return titel.contains(feld.trimmed().toLower());
 }
 
-bool IstLeer(const QByteArray& zeile)
-{
-    for (char c : zeile)
-        if (c != '\r' && c != '\n' && c != ' ' && c != '\t')
-            return false;
-    return true;
-}
+// Deeper than any vocabulary file nests the text of a translation; a file beyond it is
+// refused rather than read.
+constexpr int MaxTextTiefe = 64;
 
-// libcsv callbacks collect the fields of one record and hand it over at its end.
-struct CsvSammler {
-    Kodierung kodierung = Kodierung::Utf8;
-    QList<QString> felder;
-    bool offen = false;    // a record has begun and not yet ended
-    int anfang = 0;        // line on which the open record began
-    int zeile = 0;         // line being fed
-    bool kopfGeprueft = false;
-    ImportInhalt inhalt;
+// Fields 0 and 1 of one record, and whether any field holds more than blanks.
+struct Datensatz {
+    int anfang = 0; // line on which the record began
+    int felder = 0;
+    QString vokabel, bedeutung;
+    bool inhalt = false;
 
-    QString Dekodieren(const char* p, size_t n) const
+    void Feld(QString feld)
     {
-        return kodierung == Kodierung::Windows1252
-            ? AusCp1252(QByteArray::fromRawData(p, static_cast<qsizetype>(n)))
-            : QString::fromUtf8(p, static_cast<qsizetype>(n));
-    }
-
-    void RecordEnde()
-    {
-        const int stelle = anfang;
-        offen = false;
-        QList<QString> f = std::move(felder);
-        felder.clear();
-        const bool erste = !kopfGeprueft;
-        kopfGeprueft = true;
-        const QString vokabel = f.value(0);
-        const QString bedeutung = f.value(1);
-        if (erste && f.size() >= 2 && IstSpaltentitel(vokabel) && IstSpaltentitel(bedeutung))
-            return;
-        // A row without any content (";;" left over by a spreadsheet) is no pair at all.
-        bool leer = true;
-        for (const QString& s : f)
-            leer = leer && s.trimmed().isEmpty();
-        if (leer)
-            return;
-        if (const auto grund = PaarFehler(vokabel, bedeutung))
-            inhalt.ausgelassen.append({stelle, *grund});
-        else
-            inhalt.paare.append({stelle, vokabel, bedeutung});
+        inhalt = inhalt || !feld.trimmed().isEmpty();
+        if (felder == 0)
+            vokabel = std::move(feld);
+        else if (felder == 1)
+            bedeutung = std::move(feld);
+        ++felder;
     }
 };
 
-void FeldFertig(void* s, size_t n, void* daten)
-{
-    auto* c = static_cast<CsvSammler*>(daten);
-    c->felder.append(c->Dekodieren(static_cast<const char*>(s), s ? n : 0));
-}
+// RFC 4180 on decoded text, by hand so that a broken quote costs one line, not the rest
+// of the file. A quote opens a quoted field only at the start of a field; a field whose
+// closing quote is followed by other text was no quoted field, and is read as it stands
+// up to the next separator on its line. A quote that never closes is reported with the
+// line it began on, and reading goes on at the next line.
+class CsvLeser {
+public:
+    CsvLeser(const QString& text, QChar trenner) : t_(text), trenner_(trenner) {}
 
-void ZeileFertig(int, void* daten)
-{
-    static_cast<CsvSammler*>(daten)->RecordEnde();
-}
+    ImportInhalt Lesen()
+    {
+        while (pos_ < t_.size())
+            Datensatzlesen();
+        return std::move(inhalt_);
+    }
 
-// Blanks belong to the word: nothing is trimmed around unquoted fields.
-int KeinLeerraum(unsigned char) { return 0; }
+private:
+    bool Zeilenende(qsizetype i) const
+    {
+        return i >= t_.size() || t_[i] == u'\n'
+            || (t_[i] == u'\r' && (i + 1 >= t_.size() || t_[i + 1] == u'\n'));
+    }
+
+    qsizetype ZeileEnde(qsizetype i) const
+    {
+        const qsizetype lf = t_.indexOf(u'\n', i);
+        return lf < 0 ? t_.size() : lf;
+    }
+
+    // Up to the next separator or line end; a CR before the LF belongs to the line end.
+    QString OhneAnfuehrung(qsizetype von)
+    {
+        qsizetype ende = von;
+        while (ende < t_.size() && t_[ende] != trenner_ && t_[ende] != u'\n')
+            ++ende;
+        qsizetype laenge = ende - von;
+        if (ende < t_.size() && t_[ende] == u'\n' && laenge > 0 && t_[ende - 1] == u'\r')
+            --laenge;
+        pos_ = ende;
+        return t_.mid(von, laenge);
+    }
+
+    // The quoted field at pos_, or nullopt when its quote never closes (pos_ unchanged).
+    std::optional<QString> MitAnfuehrung()
+    {
+        QString feld;
+        qsizetype q = pos_ + 1;
+        for (;;) {
+            const qsizetype k = t_.indexOf(u'"', q);
+            if (k < 0)
+                return std::nullopt;
+            feld += QStringView(t_).mid(q, k - q);
+            if (k + 1 < t_.size() && t_[k + 1] == u'"') {
+                feld += u'"';
+                q = k + 2;
+                continue;
+            }
+            if (!Zeilenende(k + 1) && t_[k + 1] != trenner_)
+                return OhneAnfuehrung(pos_);
+            zeile_ += static_cast<int>(QStringView(t_).mid(pos_, k - pos_).count(u'\n'));
+            pos_ = k + 1;
+            return feld;
+        }
+    }
+
+    void Datensatzlesen()
+    {
+        Datensatz d;
+        d.anfang = zeile_;
+        for (;;) {
+            if (pos_ < t_.size() && t_[pos_] == u'"') {
+                const int quoteZeile = zeile_;
+                auto feld = MitAnfuehrung();
+                if (!feld) {
+                    inhalt_.ausgelassen.append(
+                        {d.anfang, quoteZeile == d.anfang
+                                       ? QStringLiteral("Das Anführungszeichen wird nicht geschlossen")
+                                       : QStringLiteral("Das Anführungszeichen aus Zeile %1 wird nicht "
+                                                        "geschlossen").arg(quoteZeile)});
+                    kopfGeprueft_ = true;
+                    pos_ = ZeileEnde(pos_) + 1;
+                    zeile_ = quoteZeile + 1;
+                    return;
+                }
+                d.Feld(std::move(*feld));
+            } else {
+                d.Feld(OhneAnfuehrung(pos_));
+            }
+            if (pos_ >= t_.size())
+                break;
+            if (t_[pos_] == trenner_) {
+                ++pos_;
+                continue;
+            }
+            if (t_[pos_] == u'\r')
+                ++pos_;
+            ++pos_; // the LF
+            ++zeile_;
+            break;
+        }
+        Fertig(d);
+    }
+
+    void Fertig(const Datensatz& d)
+    {
+        const bool erste = !kopfGeprueft_;
+        kopfGeprueft_ = true;
+        if (erste && d.felder >= 2 && IstSpaltentitel(d.vokabel) && IstSpaltentitel(d.bedeutung))
+            return;
+        // A row without any content (";;" left over by a spreadsheet) is no pair at all.
+        if (!d.inhalt)
+            return;
+        ImportPaarAufnehmen(inhalt_, d.anfang, d.vokabel, d.bedeutung);
+    }
+
+    const QString& t_;
+    const QChar trenner_;
+    qsizetype pos_ = 0;
+    int zeile_ = 1;
+    bool kopfGeprueft_ = false;
+    ImportInhalt inhalt_;
+};
+
+// The text of the current element and of everything nested in it, as
+// readElementText(IncludeChildElements) gives it but without recursion; nullopt when it
+// nests deeper than MaxTextTiefe.
+std::optional<QString> TextLesen(QXmlStreamReader& xml)
+{
+    QString text;
+    int tiefe = 1;
+    while (tiefe > 0 && !xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++tiefe > MaxTextTiefe)
+                return std::nullopt;
+            break;
+        case QXmlStreamReader::EndElement:
+            --tiefe;
+            break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            text += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
 
 } // namespace
+
+void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabel, const QString& bedeutung)
+{
+    ImportPaar paar{stelle, UnsichtbaresEntfernen(vokabel), UnsichtbaresEntfernen(bedeutung)};
+    const PaarUrteil urteil = PaarPruefen(paar.Vokabel, paar.Bedeutung);
+    if (urteil.ok())
+        inhalt.paare.append(std::move(paar));
+    else
+        inhalt.ausgelassen.append({stelle, PaarMeldung(urteil)});
+}
+
+bool IstTextdatei(const QByteArray& bytes)
+{
+    if (bytes.contains('\0'))
+        return false;
+    const bool utf8 = KodierungErkennen(bytes) != Kodierung::Windows1252;
+    // Control bytes no text holds, and in Windows-1252 the five bytes it leaves undefined.
+    qsizetype fremd = 0;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7F)
+            ++fremd;
+        else if (!utf8 && (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D))
+            ++fremd;
+    }
+    return fremd * 20 <= bytes.size();
+}
 
 Kodierung KodierungErkennen(const QByteArray& bytes)
 {
@@ -113,7 +247,10 @@ Kodierung KodierungErkennen(const QByteArray& bytes)
     return utf8.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8;
 }
 
-char TrennzeichenErkennen(const QByteArray& bytes)
+namespace {
+
+// nullopt when a quote opened in the first line never closes.
+std::optional<char> TrennzeichenSuchen(const QByteArray& bytes, bool anfuehrungBeachten)
 {
     bool inAnfuehrung = false;
     bool feldAnfang = true; // a quote opens a quoted field only here
@@ -131,68 +268,44 @@ char TrennzeichenErkennen(const QByteArray& bytes)
             continue;
         }
         inhalt = true;
-        if (c == '"' && feldAnfang)
+        if (c == '"' && feldAnfang && anfuehrungBeachten)
             inAnfuehrung = true;
         tab = tab || c == '\t';
         semikolon = semikolon || c == ';';
         komma = komma || c == ',';
         feldAnfang = c == '\t' || c == ';' || c == ',';
     }
+    if (inAnfuehrung)
+        return std::nullopt;
     return tab ? '\t' : semikolon ? ';' : ',';
 }
 
-std::optional<QString> PaarFehler(const QString& vokabel, const QString& bedeutung)
+} // namespace
+
+char TrennzeichenErkennen(const QByteArray& bytes)
 {
-    if (vokabel.isEmpty())
-        return QStringLiteral("Vokabel ist leer");
-    if (bedeutung.isEmpty())
-        return QStringLiteral("Bedeutung ist leer");
-    for (const QString* text : {&vokabel, &bedeutung}) {
-        for (QChar c : *text) {
-            if (c == u'#')
-                return QStringLiteral("enthält das Zeichen „#“");
-            if (c == u'\r' || c == u'\n')
-                return QStringLiteral("enthält einen Zeilenumbruch");
-            // Tabs and other control characters would break the grid and the lines.
-            if (c.category() == QChar::Other_Control)
-                return QStringLiteral("enthält ein Steuerzeichen");
-        }
-        const QString zeichen = ErstesFremdesZeichen(*text);
-        if (!zeichen.isEmpty())
-            return QStringLiteral("das Zeichen „%1“ kann Lerno nicht speichern").arg(zeichen);
-    }
-    return std::nullopt;
+    // A first line whose quote never closes is reported as broken; the separator then
+    // comes from that line read as it stands.
+    if (const auto t = TrennzeichenSuchen(bytes, true))
+        return *t;
+    return *TrennzeichenSuchen(bytes, false);
 }
 
 ImportInhalt CsvLesen(const QByteArray& bytes)
 {
-    CsvSammler sammler;
-    sammler.kodierung = KodierungErkennen(bytes);
-    const qsizetype start = sammler.kodierung == Kodierung::Utf8MitBom ? Bom.size() : 0;
-
-    csv_parser p;
-    csv_init(&p, 0);
-    csv_set_delim(&p, static_cast<unsigned char>(TrennzeichenErkennen(bytes)));
-    csv_set_space_func(&p, KeinLeerraum);
-
-    // Fed line by line so that every record knows the line it began on.
-    qsizetype pos = start;
-    while (pos < bytes.size()) {
-        qsizetype ende = bytes.indexOf('\n', pos);
-        ende = ende < 0 ? bytes.size() : ende + 1;
-        ++sammler.zeile;
-        const QByteArray stueck = QByteArray::fromRawData(bytes.constData() + pos, ende - pos);
-        if (!sammler.offen && !IstLeer(stueck)) {
-            sammler.offen = true;
-            sammler.anfang = sammler.zeile;
-        }
-        csv_parse(&p, stueck.constData(), static_cast<size_t>(stueck.size()), FeldFertig,
-                  ZeileFertig, &sammler);
-        pos = ende;
+    QString text;
+    switch (KodierungErkennen(bytes)) {
+    case Kodierung::Utf8MitBom:
+        text = QString::fromUtf8(bytes.mid(Bom.size()));
+        break;
+    case Kodierung::Utf8:
+        text = QString::fromUtf8(bytes);
+        break;
+    case Kodierung::Windows1252:
+        text = AusCp1252(bytes);
+        break;
     }
-    csv_fini(&p, FeldFertig, ZeileFertig, &sammler);
-    csv_free(&p);
-    return std::move(sammler.inhalt);
+    return CsvLeser(text, QLatin1Char(TrennzeichenErkennen(bytes))).Lesen();
 }
 
 std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* fehler)
@@ -249,10 +362,15 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
                     const QString id = xml.attributes().value(QLatin1String("id")).toString();
                     // Only the translation's own <text>; conjugations nest texts of their own.
                     while (xml.readNextStartElement()) {
-                        if (xml.name() == QLatin1String("text"))
-                            eintrag.insert(id, xml.readElementText(QXmlStreamReader::IncludeChildElements));
-                        else
+                        if (xml.name() != QLatin1String("text")) {
                             xml.skipCurrentElement();
+                            continue;
+                        }
+                        const auto text = TextLesen(xml);
+                        if (!text)
+                            return scheitern(QStringLiteral("Die KVTML-Datei ist zu tief verschachtelt "
+                                                            "(Zeile %1).").arg(xml.lineNumber()));
+                        eintrag.insert(id, *text);
                     }
                 }
                 eintraege.append(eintrag);
@@ -262,9 +380,8 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
         }
     }
     if (xml.hasError())
-        return scheitern(QStringLiteral("Die KVTML-Datei ist beschädigt (Zeile %1: %2).")
-                             .arg(xml.lineNumber())
-                             .arg(xml.errorString()));
+        // Qt's own error text is English: the line number is what helps.
+        return scheitern(QStringLiteral("Die KVTML-Datei ist beschädigt (Zeile %1).").arg(xml.lineNumber()));
     return dok;
 }
 
@@ -303,12 +420,10 @@ std::optional<ImportInhalt> KvtmlLesen(const QByteArray& bytes, QString* fehler)
         const int stelle = static_cast<int>(i + 1);
         const QString vokabel = eintraege[i].value(wortId);
         const QString bedeutung = eintraege[i].value(bedeutungId);
-        if (vokabel.isEmpty() && bedeutung.isEmpty())
+        if (UnsichtbaresEntfernen(vokabel).isEmpty() && UnsichtbaresEntfernen(bedeutung).isEmpty())
             inhalt.ausgelassen.append({stelle, QStringLiteral("Eintrag ist leer")});
-        else if (const auto grund = PaarFehler(vokabel, bedeutung))
-            inhalt.ausgelassen.append({stelle, *grund});
         else
-            inhalt.paare.append({stelle, vokabel, bedeutung});
+            ImportPaarAufnehmen(inhalt, stelle, vokabel, bedeutung);
     }
     return inhalt;
 }
@@ -332,6 +447,11 @@ std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehle
     if (f.error() != QFileDevice::NoError) {
         if (fehler)
             *fehler = QStringLiteral("Die Datei „%1“ lässt sich nicht lesen.").arg(QFileInfo(pfad).fileName());
+        return std::nullopt;
+    }
+    if (!IstTextdatei(bytes)) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei „%1“ ist keine Textdatei.").arg(QFileInfo(pfad).fileName());
         return std::nullopt;
     }
     if (pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive))

@@ -37,10 +37,18 @@ Kodierung KodierungErkennen(const QByteArray& bytes);
 // non-empty line, in that order of preference; comma when none is there.
 char TrennzeichenErkennen(const QByteArray& bytes);
 
-// Why a pair cannot go into a list unchanged, or nullopt when it can.
-std::optional<QString> PaarFehler(const QString& vokabel, const QString& bedeutung);
+// One pair as read at stelle: invisible format characters (UnsichtbaresEntfernen) are
+// removed, then the pair goes into inhalt.paare if PaarPruefen accepts it, else into
+// inhalt.ausgelassen with PaarMeldung's reason.
+void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabel, const QString& bedeutung);
+
+// False for what is no text file: NUL bytes, or more than one byte in twenty a control
+// byte (or, in a file that is no UTF-8, a byte Windows-1252 leaves undefined).
+bool IstTextdatei(const QByteArray& bytes);
 
 // CSV/TSV (RFC 4180 quoting) into pairs: columns one and two, a header row skipped.
+// Every line is a pair, part of one, blank, the header, or reported with its reason; a
+// quote that never closes is reported with its line, and reading goes on after it.
 ImportInhalt CsvLesen(const QByteArray& bytes);
 
 // The parts of a KVTML 2.0 document Lerno uses: its languages in file order and,
@@ -56,11 +64,12 @@ struct KvtmlDokument {
 std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* fehler = nullptr);
 
 // KVTML 2.0: the German identifier gives the meaning, the first other one the word.
-// nullopt with a German reason when the file is not a readable KVTML document.
+// nullopt with a German reason when the file is not a readable KVTML document (also
+// when a translation's text nests deeper than any vocabulary file does).
 std::optional<ImportInhalt> KvtmlLesen(const QByteArray& bytes, QString* fehler = nullptr);
 
 // Reads the file and picks the reader by its ending (".kvtml", else CSV/TSV).
-// nullopt with a German reason when the file cannot be read.
+// nullopt with a German reason when the file cannot be read or is no text file.
 std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehler = nullptr);
 
 } // namespace lerno

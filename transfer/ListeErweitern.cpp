@@ -30,15 +30,14 @@ QString LetzteZeile(const QByteArray& bytes)
 
 } // namespace
 
-QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare)
+QStringList RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare)
 {
-    QByteArray out;
-    out.reserve(paare.size() * 32);
+    QStringList out;
+    out.reserve(paare.size());
     QString letzte = letzteZeile;
     for (const ImportPaar& p : paare) {
         letzte = EintragSchreiben(NaechsteNummer(letzte), p.Vokabel, p.Bedeutung, 0);
-        out += NachCp1252(letzte).value_or(QByteArray());
-        out += "\r\n";
+        out.append(letzte);
     }
     return out;
 }
@@ -58,12 +57,12 @@ bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
             return false;
         f.close();
     }
-    const QByteArray neu = RecordsBauen(LetzteZeile(inhalt), paare);
-    // A last line without its line end (edited elsewhere) is ended first.
-    if (!inhalt.isEmpty() && !inhalt.endsWith('\n'))
-        inhalt += "\r\n";
-    inhalt += neu;
-    if (!DateiErsetzen(liste, inhalt))
+    // The entry screen's append rule (a lone CR at the end only gets its LF); a record
+    // that does not encode refuses the whole import before anything is written.
+    const auto neu = AnhangBytes(inhalt, RecordsBauen(LetzteZeile(inhalt), paare));
+    if (!neu)
+        return false;
+    if (!DateiErsetzen(liste, inhalt + *neu))
         return false;
     // The pairs are in. A stage list that cannot be created now is created by the
     // entry screen or the practice loader when they need it, so it is no failure here.

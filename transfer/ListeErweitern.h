@@ -5,17 +5,18 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace lerno {
 
-// The record lines for the pairs, each with CR LF, numbered on from the list's last line.
-// The pairs must pass PaarFehler.
-QByteArray RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare);
+// The record lines for the pairs, numbered on from the list's last line.
+QStringList RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& paare);
 
-// Appends the pairs to the list (created when missing) by writing old content and new
-// records to a scratch file and renaming it over the list, then creates the .dvb and
-// .dvc siblings. False when the list cannot be read or replaced, or is the
-// scratch list "afile": it is then exactly as before.
+// Appends the pairs to the list (created when missing) by the shared append rule
+// (AnhangBytes), writing old content and new records to a scratch file and renaming it
+// over the list, then creates the .dvb and .dvc siblings. False when the list cannot be
+// read or replaced, a pair does not encode, or the list is the scratch list "afile": it is
+// then exactly as before.
 bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare);
 
 // The closing message: how many pairs went in, how many were skipped, the first ten

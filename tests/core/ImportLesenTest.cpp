@@ -1,10 +1,17 @@
 // Reading spreadsheet files and KVTML documents: exact pairs, exact skips, nothing changed.
 #include "transfer/ImportLesen.h"
 
+#include "common/TestHilfen.h"
+#include "transfer/ListeErweitern.h"
+
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace lerno;
+using testhilfen::Cp;
+using testhilfen::CpZeilen;
 
 // Readable failure output for the text lists compared below.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -62,10 +69,11 @@ TEST(CsvLesen, FilesByteForByte)
         {"skipped lines with their reasons, empty lines still counted",
          "a#b;c\r\n;leer\r\nx;\r\n\r\n;;\r\n\"two\r\nlines\";zwei\r\nok;gut\r\nfa\tlsch;x\r\n"
          "\xD0\xBA\xD0\xBE\xD1\x82;Katze\r\nsmile;\xF0\x9F\x98\x80\r\nsingle\r\n",
-         L({"8|ok|gut", "1|enthält das Zeichen „#“", "2|Vokabel ist leer", "3|Bedeutung ist leer",
-            "6|enthält einen Zeilenumbruch", "9|enthält ein Steuerzeichen",
-            "10|das Zeichen „к“ kann Lerno nicht speichern",
-            "11|das Zeichen „😀“ kann Lerno nicht speichern", "12|Bedeutung ist leer"})},
+         L({"8|ok|gut", "1|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen", "2|Vokabel ist leer", "3|Bedeutung ist leer",
+            "6|Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten",
+            "9|Vokabel und Bedeutung dürfen keinen Tabulator enthalten",
+            "10|Das Zeichen „к“ (U+043A) kann nicht gespeichert werden",
+            "11|Das Zeichen „😀“ (U+1F600) kann nicht gespeichert werden", "12|Bedeutung ist leer"})},
         {"a quote inside an unquoted field is kept",
          "5\" disk;5-Zoll-Diskette\n",
          L({"1|5\" disk|5-Zoll-Diskette"})},
@@ -130,7 +138,7 @@ TEST(KvtmlLesen, DocumentsByteForByte)
                      "<translation id=\"0\"><text>Cis</text></translation></entry>"
                      "<entry id=\"3\"><translation id=\"1\"><text>ok</text></translation>"
                      "<translation id=\"0\"><text>gut</text></translation></entry>"),
-         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|enthält das Zeichen „#“"})},
+         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"})},
     };
     for (const CsvFall& f : faelle) {
         QString fehler;
@@ -183,4 +191,110 @@ TEST(KvtmlLesen, RealFileFromDebian)
     // One language only: nothing to pair, and the pupil is told why.
     EXPECT_FALSE(KvtmlLesen(bytes, &fehler));
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Die Datei enthält nur eine Sprache.")));
+}
+
+namespace {
+
+// A file from elsewhere, imported into a list as the import menu does: the list's bytes
+// afterwards (nullopt: no list was written), the refusal, and every skipped line.
+struct ImportFall {
+    const char* name;
+    const char* datei;
+    QByteArray inhalt;
+    std::optional<QByteArray> vorher;
+    std::optional<QByteArray> nachher;
+    QString fehler;
+    QStringList ausgelassen;
+};
+
+QByteArray Paarzeilen(int von, int bis)
+{
+    QByteArray out;
+    for (int i = von; i <= bis; ++i)
+        out += QByteArray("w") + QByteArray::number(i) + ";b" + QByteArray::number(i) + "\n";
+    return out;
+}
+
+QByteArray Records(int von, int bis, int ersteNummer)
+{
+    QByteArray out;
+    // Numbers run 001 to 100 and start again, as the entry screen numbers them.
+    for (int i = von; i <= bis; ++i, ++ersteNummer)
+        out += QStringLiteral("%1#w%2#b%2#0#0#\r\n").arg((ersteNummer - 1) % 100 + 1, 3, 10, QLatin1Char('0')).arg(i).toLatin1();
+    return out;
+}
+
+QByteArray Verschachtelt(int tiefe)
+{
+    return Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text>")
+        .replace("<text>", "<text>" + QByteArray("<b>").repeated(tiefe) + "x" + QByteArray("</b>").repeated(tiefe));
+}
+
+} // namespace
+
+TEST(ImportRegeln, ListsByteForByte)
+{
+    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff" "a", 33);
+    const ImportFall faelle[] = {
+        {"BOM im Feld", "bom.csv", "a;b\xEF\xBB\xBF\n", std::nullopt, CpZeilen({"001#a#b#0#0#"}), {}, {}},
+        {"unsichtbare Zeichen um Wort und Bedeutung", "zw.csv",
+         "\xE2\x80\x8B" "cat\xE2\x80\x8E;Katze\xE2\x80\x8F\n", std::nullopt, CpZeilen({"001#cat#Katze#0#0#"}), {}, {}},
+        {"Zeichen außerhalb Windows-1252 mit Code", "ro.csv", "Rom\xC4\x83nia;Rum\xC3\xA4nien\nok;gut\n",
+         std::nullopt, CpZeilen({"001#ok#gut#0#0#"}), {},
+         L({"1|Das Zeichen „ă“ (U+0103) kann nicht gespeichert werden"})},
+        {"offenes Anführungszeichen", "offen.csv", "\"cool (slang);toll\n" + Paarzeilen(2, 6), std::nullopt,
+         Records(2, 6, 1), {}, L({"1|Das Anführungszeichen wird nicht geschlossen"})},
+        {"Anführungszeichen mit Text dahinter", "slang.csv", "\"cool\" (slang);toll\n" + Paarzeilen(2, 998),
+         std::nullopt, Cp("001#\"cool\" (slang)#toll#0#0#\r\n") + Records(2, 998, 2), {},
+         {}},
+        {"offenes Anführungszeichen nach mehrzeiligem Feld", "mehr.csv",
+         "x;\"a\nb\"\n\"c;d\ne;f\ng;h\n", std::nullopt, CpZeilen({"001#e#f#0#0#", "002#g#h#0#0#"}), {},
+         L({"1|Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten",
+            "3|Das Anführungszeichen wird nicht geschlossen"})},
+        {"Liste endet mit einem einzelnen CR", "cr.csv", "x;y\r\n", QByteArray("001#a#b#0#0#\r"),
+         QByteArray("001#a#b#0#0#\r\n002#x#y#0#0#\r\n"), {}, {}},
+        {"PNG-Datei", "bild.png", png, std::nullopt, std::nullopt,
+         QStringLiteral("Die Datei „bild.png“ ist keine Textdatei."), {}},
+        {"Binärdatei ohne NUL-Byte", "daten.csv", QByteArray("\x01\x02\x03\x04;\x05\x06\x07\x08\x0e\n").repeated(20),
+         std::nullopt, std::nullopt, QStringLiteral("Die Datei „daten.csv“ ist keine Textdatei."), {}},
+        {"tiefe Verschachtelung", "tief.kvtml", Verschachtelt(60000), std::nullopt, std::nullopt,
+         QStringLiteral("Die KVTML-Datei ist zu tief verschachtelt (Zeile 3)."), {}},
+        {"Verschachtelung bis zur Grenze wird gelesen", "grenze.kvtml",
+         Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text><b><i>x</i></b>y</text></translation>"
+                     "<translation id=\"0\"><text>z</text></translation></entry>"),
+         std::nullopt, CpZeilen({"001#xy#z#0#0#"}), {}, {}},
+        {"kaputtes XML: deutsche Meldung ohne Qt-Text", "kaputt.kvtml", "<kvtml version=\"2.0\">\n<entries>\n<entry></x>",
+         std::nullopt, std::nullopt, QStringLiteral("Die KVTML-Datei ist beschädigt (Zeile 3)."), {}},
+        {"BOM in einem KVTML-Eintrag", "bom.kvtml",
+         Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text>&#xFEFF;cat</text></translation>"
+                     "<translation id=\"0\"><text>Katze</text></translation></entry>"),
+         std::nullopt, CpZeilen({"001#cat#Katze#0#0#"}), {}, {}},
+    };
+    for (const ImportFall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir dir;
+        const QString quelle = dir.filePath(f.datei);
+        const QString liste = dir.filePath("Liste.dva");
+        {
+            QFile q(quelle);
+            ASSERT_TRUE(q.open(QIODevice::WriteOnly) && q.write(f.inhalt) == f.inhalt.size());
+        }
+        if (f.vorher) {
+            QFile l(liste);
+            ASSERT_TRUE(l.open(QIODevice::WriteOnly) && l.write(*f.vorher) == f.vorher->size());
+        }
+        QString fehler;
+        const auto inhalt = ImportDateiLesen(quelle, &fehler);
+        EXPECT_EQ(fehler, f.fehler);
+        if (inhalt) {
+            QStringList ausgelassen;
+            for (const Ausgelassen& a : inhalt->ausgelassen)
+                ausgelassen << QStringLiteral("%1|%2").arg(a.stelle).arg(a.grund);
+            EXPECT_EQ(ausgelassen, f.ausgelassen);
+            if (!inhalt->paare.isEmpty())
+                EXPECT_TRUE(PaareAnhaengen(liste, inhalt->paare));
+        }
+        QFile l(liste);
+        EXPECT_EQ(l.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(l.readAll()) : std::nullopt, f.nachher);
+    }
 }

@@ -99,7 +99,7 @@ TEST_F(TransferTest, ImportIntoAnExistingListThroughTheChooser)
     EXPECT_EQ(meldungen[0].titel, QStringLiteral("Vokabeln importieren"));
     EXPECT_EQ(meldungen[0].text, QStringLiteral("2 Vokabeln wurden in „Englisch“ aufgenommen.\n"
                                                 "1 Vokabel wurde übersprungen:\n"
-                                                "Zeile 3: enthält das Zeichen „#“"));
+                                                "Zeile 3: Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"));
     EXPECT_FALSE(frmStart::Neu);
 }
 

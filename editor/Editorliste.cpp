@@ -1,6 +1,7 @@
 #include "editor/Editorliste.h"
 
 #include "lists/DateiErsetzen.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Programmordner.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace lerno {
 
@@ -26,7 +29,43 @@ EingabeFehler FeldPruefen(const QString& feld, QString& zeichen)
     return zeichen.isEmpty() ? EingabeFehler::Keiner : EingabeFehler::KeinCp1252;
 }
 
-bool IstZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
+// A field the edit box shows as it is and a save takes back unchanged: no control
+// character (a CR would be invisible and refused), nothing the save's check refuses.
+bool FeldTreu(const QString& feld)
+{
+    for (QChar c : feld)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    QString zeichen;
+    return FeldPruefen(feld, zeichen) == EingabeFehler::Keiner;
+}
+
+struct RoheZeile {
+    QString Text;
+    QByteArray Ende;
+};
+
+// The lines as ZeilenAus splits them (CR LF or a lone LF ends a line; a CR elsewhere
+// belongs to it), each with the bytes that ended it.
+std::vector<RoheZeile> ZeilenMitEnde(const QByteArray& alles)
+{
+    std::vector<RoheZeile> zeilen;
+    zeilen.reserve(size_t(alles.count('\n')) + 1);
+    qsizetype anfang = 0;
+    while (anfang < alles.size()) {
+        qsizetype ende = alles.indexOf('\n', anfang);
+        const bool letzte = ende < 0;
+        if (letzte)
+            ende = alles.size();
+        qsizetype laenge = ende - anfang;
+        if (laenge > 0 && alles[ende - 1] == '\r')
+            --laenge;
+        const qsizetype weiter = letzte ? ende : ende + 1;
+        zeilen.push_back({AusCp1252(alles.mid(anfang, laenge)), alles.mid(anfang + laenge, weiter - anfang - laenge)});
+        anfang = weiter;
+    }
+    return zeilen;
+}
 
 } // namespace
 
@@ -40,15 +79,14 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
     const qsizetype p3 = zeile.indexOf(u'#', p2 + 1);
     // Only then are the first four and the last five characters exactly number and
     // counters, so that the four columns put together give the line again.
-    if (p1 != 3 || p3 != n - 5 || zeile[n - 3] != u'#' || zeile[n - 1] != u'#'
-        || !IstZiffer(zeile[n - 4]))
+    if (p1 != 3 || p3 != n - 5 || zeile[n - 3] != u'#' || zeile[n - 1] != u'#')
         return std::nullopt;
     GridZeile z;
     z.Nummer = zeile.left(4);
     z.Vokabel = zeile.mid(p1 + 1, p2 - p1 - 1);
     z.Bedeutung = zeile.mid(p2 + 1, p3 - p2 - 1);
     z.Zaehler = zeile.right(5);
-    if (z.Vokabel.isEmpty() || z.Bedeutung.isEmpty())
+    if (z.Vokabel.isEmpty() || z.Bedeutung.isEmpty() || !FeldTreu(z.Vokabel) || !FeldTreu(z.Bedeutung))
         return std::nullopt;
     return z;
 }
@@ -56,21 +94,34 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
 GeladeneListe EditorListeLesen(const QString& dva)
 {
     GeladeneListe liste;
-    const auto zeilen = ZeilenLesen(dva);
-    if (!zeilen) {
+    QFile f(dva);
+    errno = 0;
+    std::optional<QByteArray> alles;
+    if (f.open(QIODevice::ReadOnly)) {
+        alles = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            alles.reset();
+    }
+    if (!alles) {
+        liste.Fehlernummer = errno;
         liste.Gelesen = false;
+        // Only a list that is not there may be started afresh; one that is there but
+        // cannot be read would be emptied by the next save.
+        liste.Stand = QFileInfo::exists(dva) ? LadeStand::Unlesbar : LadeStand::Fehlt;
         return liste;
     }
-    liste.Zeilen.reserve(zeilen->size());
-    for (const QString& zeile : *zeilen) {
-        if (auto z = GridZeileAus(zeile)) {
-            liste.Zeilen.push_back(std::move(*z));
+    const auto zeilen = ZeilenMitEnde(*alles);
+    liste.Zeilen.reserve(zeilen.size());
+    for (const RoheZeile& zeile : zeilen) {
+        GridZeile z;
+        if (auto geteilt = GridZeileAus(zeile.Text)) {
+            z = std::move(*geteilt);
         } else {
-            GridZeile roh;
-            roh.Roh = zeile;
-            liste.Zeilen.push_back(std::move(roh));
+            z.Roh = zeile.Text;
             ++liste.Unlesbar;
         }
+        z.Ende = zeile.Ende;
+        liste.Zeilen.push_back(std::move(z));
     }
     return liste;
 }
@@ -130,6 +181,10 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
             ergebnis.NichtErsetzt.append(StufenDatei(dva, b));
         return ergebnis;
     }
+    if (ListeSchreibgeschuetzt(dva)) {
+        ergebnis.Stand = EditorSpeicherStand::Schreibgeschuetzt;
+        return ergebnis;
+    }
     ergebnis.Pruefung = GridPruefen(zeilen);
     if (ergebnis.Pruefung.Fehler != EingabeFehler::Keiner) {
         ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
@@ -139,15 +194,29 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
     // The stage lists come from the new main list alone. Kept lines go to no stage
     // list, as in practice.
     QByteArray inhalt[3];
-    for (const GridZeile& z : zeilen) {
+    qsizetype letzte = -1; // the last row that is written
+    for (size_t i = 0; i < zeilen.size(); ++i)
+        if (GridDatensatz(zeilen[i]))
+            letzte = qsizetype(i);
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        const GridZeile& z = zeilen[i];
         const auto satz = GridDatensatz(z);
         if (!satz)
             continue;
-        // Checked above, and kept lines were decoded from the file: this always encodes.
-        const QByteArray zeile = NachCp1252(*satz).value_or(QByteArray()) + "\r\n";
-        inhalt[0] += zeile;
+        const auto bytes = NachCp1252(*satz);
+        if (!bytes) {
+            // Checked above, and kept lines were decoded from the file; should a row
+            // still not encode, it is refused rather than written as an empty line.
+            ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
+            ergebnis.Pruefung = {EingabeFehler::KeinCp1252, qsizetype(i) + 1, ErstesFremdesZeichen(*satz)};
+            return ergebnis;
+        }
+        // A line keeps its own end; only one that would run into the next gets CR LF.
+        const bool offen = !z.Ende.endsWith('\n') && qsizetype(i) != letzte;
+        inhalt[0] += *bytes + (offen ? QByteArray("\r\n") : z.Ende);
         if (z.Roh)
             continue;
+        const QByteArray zeile = *bytes + "\r\n";
         const int stand = FehlerstandLesen(*satz);
         if (stand >= 2)
             inhalt[1] += zeile;
@@ -169,15 +238,23 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
 
     // Leftovers of an interrupted save are never merged in: each scratch file is
     // written from scratch, and all three are complete before the first replace.
+    auto fehlschlag = [&](const QString& pfad) {
+        if (ergebnis.FehlerPfad.isEmpty()) {
+            ergebnis.Fehlernummer = errno;
+            ergebnis.FehlerPfad = pfad;
+        }
+        return false;
+    };
     bool fertig = true;
     if (!nebenan) {
         for (int i = 0; i < 3 && fertig; ++i)
-            fertig = HilfsdateiSchreiben(hilfe[i], inhalt[i]);
+            fertig = HilfsdateiSchreiben(hilfe[i], inhalt[i]) || fehlschlag(hilfe[i]);
     }
     for (int i = 0; i < 3; ++i) {
         const bool ersetzt = fertig
-                             && (nebenan ? DateiErsetzen(ziele[i], inhalt[i])
-                                         : DateiErsetzenDurch(ziele[i], hilfe[i]));
+                             && ((nebenan ? DateiErsetzen(ziele[i], inhalt[i])
+                                          : DateiErsetzenDurch(ziele[i], hilfe[i]))
+                                 || fehlschlag(ziele[i]));
         if (!ersetzt) {
             fertig = false; // the members after a failed one keep their old content too
             ergebnis.NichtErsetzt.append(ziele[i]);

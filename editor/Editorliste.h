@@ -2,6 +2,7 @@
 // What the editor does with the files, without a widget: splitting a list into grid
 // rows, checking the rows, and writing them back as the main list with rebuilt stage
 // lists. The window only moves texts between these rows and its grid.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -17,17 +18,30 @@ struct GridZeile {
     QString Bedeutung; // column 2
     QString Zaehler;   // column 3: the last five characters, "#3#0#"
     std::optional<QString> Roh;
+    // The line end it had in the file (CR LF, a lone LF, nothing after the last line),
+    // so an untouched list is written back byte for byte.
+    QByteArray Ende = "\r\n";
 };
 
 // The four columns of a line, or nullopt when they would not give the line back byte
 // for byte (fewer than three "#", shorter than nine characters, a "#" in the wrong
-// place, an irregular counter part) or when word or meaning is empty (saving would
-// drop the pair although nobody removed it).
+// place), when the edit box could not show a field faithfully or saving would refuse it
+// (a line break or another control character inside), or when word or meaning is empty
+// (saving would drop the pair although nobody removed it). The counter characters may
+// be anything but "#": they are carried along as they are.
 std::optional<GridZeile> GridZeileAus(const QString& zeile);
+
+enum class LadeStand {
+    Gelesen,  // every line is in Zeilen
+    Fehlt,    // no such file: an empty list
+    Unlesbar, // the file exists but cannot be read: it must never be written
+};
 
 struct GeladeneListe {
     std::vector<GridZeile> Zeilen; // one per line, in file order
     bool Gelesen = true;           // false: the list could not be opened or read
+    LadeStand Stand = LadeStand::Gelesen;
+    int Fehlernummer = 0;          // errno of the failed read
     qsizetype Unlesbar = 0;        // lines kept as they are
 };
 
@@ -50,12 +64,14 @@ struct EingabePruefung {
 // meaning, or a character outside Windows-1252.
 EingabePruefung GridPruefen(const std::vector<GridZeile>& zeilen);
 
-enum class EditorSpeicherStand { Gespeichert, Abgelehnt, Dateifehler };
+enum class EditorSpeicherStand { Gespeichert, Abgelehnt, Dateifehler, Schreibgeschuetzt };
 
 struct EditorSpeicherErgebnis {
     EditorSpeicherStand Stand = EditorSpeicherStand::Gespeichert;
     EingabePruefung Pruefung;  // why it was refused
     QStringList NichtErsetzt;  // Dateifehler: members that keep their old content
+    QString FehlerPfad;        // Dateifehler: the file the first failed step worked on
+    int Fehlernummer = 0;      // and the errno it left (0: not known)
 };
 
 // Half the grid's width in twips, rounded to the nearest, a half to the even neighbour
@@ -72,8 +88,10 @@ bool IstHilfsdatei(const QString& pfad);
 // Replaces the .dva by the rows' records and the .dvb and .dvc by those records with a
 // count of 2 or more and 4 or more, in list order. Each member is replaced in one
 // rename step: whatever fails or kills the process, each holds its old or its new
-// content, whole. Nothing is written when a row is refused, nor to an "afile" list. Stale scratch files are
-// emptied before and none is left afterwards.
+// content, whole. Nothing is written when a row is refused, nor to an "afile" list, nor
+// to a list that is write-protected (ListeSchreibgeschuetzt). Stale scratch files are
+// emptied before and none is left afterwards. Rows keep their line ends; the stage lists
+// get CR LF.
 EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vector<GridZeile>& zeilen);
 
 } // namespace lerno

@@ -70,7 +70,8 @@ protected:
 TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 {
     Lang();
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     // 7005 twips / 2 = 3502 (a half to the even neighbour) = 233 pixels.
@@ -97,7 +98,8 @@ TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 {
     Lang();
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 2);
@@ -117,7 +119,8 @@ TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 
 TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 {
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 1);
@@ -148,7 +151,8 @@ TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
 {
     Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#0#0#"}));
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}));

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace lerno {
 
@@ -38,6 +40,33 @@ bool FeldTreu(const QString& feld)
             return false;
     QString zeichen;
     return FeldPruefen(feld, zeichen) == EingabeFehler::Keiner;
+}
+
+// The whole file, or nullopt with the errno of the failed call (Qt keeps no errno).
+std::optional<QByteArray> BytesMitFehler(const QString& pfad, int& fehlernummer)
+{
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fehlernummer = errno;
+        return std::nullopt;
+    }
+    QByteArray alles;
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            fehlernummer = errno;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        alles.append(puffer, n);
+    }
+    ::close(fd);
+    return alles;
 }
 
 struct RoheZeile {
@@ -94,16 +123,8 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
 GeladeneListe EditorListeLesen(const QString& dva)
 {
     GeladeneListe liste;
-    QFile f(dva);
-    errno = 0;
-    std::optional<QByteArray> alles;
-    if (f.open(QIODevice::ReadOnly)) {
-        alles = f.readAll();
-        if (f.error() != QFileDevice::NoError)
-            alles.reset();
-    }
+    const auto alles = BytesMitFehler(dva, liste.Fehlernummer);
     if (!alles) {
-        liste.Fehlernummer = errno;
         liste.Gelesen = false;
         // Only a list that is not there may be started afresh; one that is there but
         // cannot be read would be emptied by the next save.

@@ -75,7 +75,7 @@ void BearbeitenStarten(QWidget* parent)
         return;
     // Told once, before any editing: the pupil's work could never be saved.
     if (ListeSchreibgeschuetzt(BearbeitenDatei)) {
-        MeldungZeigen(parent, SchreibschutzText(BearbeitenDatei), QStringLiteral("Vokabeln Bearbeiten"));
+        MeldungZeigen(parent, SchreibschutzText(BearbeitenDatei), Dateifehler);
         return;
     }
     {
@@ -127,7 +127,7 @@ bool ListeSpeichern(frmVokBearbeiten& fenster)
         return false;
     }
     case EditorSpeicherStand::Schreibgeschuetzt:
-        MeldungZeigen(&fenster, SchreibschutzText(BearbeitenDatei), NichtGespeichert);
+        MeldungZeigen(&fenster, SchreibschutzText(BearbeitenDatei), Dateifehler);
         return false;
     case EditorSpeicherStand::Dateifehler:
         // The window stays open with everything typed: nothing is lost, "Ja" may be

@@ -99,7 +99,7 @@ void frmVokEingabe::Form_Load()
     // Said once, before anything is typed that could not be kept.
     if (ListeSchreibgeschuetzt(liste_)) {
         schreibgeschuetzt_ = true;
-        MeldungZeigen(parentWidget(), SchreibschutzText(liste_), windowTitle());
+        MeldungZeigen(parentWidget(), SchreibschutzText(liste_), QStringLiteral("Dateifehler"));
         return;
     }
     // The list and its stage siblings exist from now on; existing ones stay untouched.
@@ -157,6 +157,9 @@ void frmVokEingabe::meldungZeigen(const QString& text)
 
 void frmVokEingabe::cmdok_Click()
 {
+    if (schreibgeschuetzt_)
+        return; // reported once when the list was chosen
+
     const QString vokabel = txtVokabel->text();
     const QString bedeutung = txtBedeutung->text();
     errno = 0; // what a failed read or append leaves here names the cause

@@ -53,6 +53,10 @@ QString FehlerUrsache(const QString& pfad, int fehlernummer, Zugriff zugriff, QF
         return QStringLiteral("Der Datenträger ist schreibgeschützt.");
     case ENOENT:
     case ENOTDIR:
+        // Writing creates what is missing, except the folder.
+        if (zugriff == Zugriff::Schreiben)
+            return QStringLiteral("Den Ordner %1 gibt es nicht (mehr).")
+                .arg(Zitat(QFileInfo(QFileInfo(pfad).absolutePath()).absoluteFilePath()));
         return QStringLiteral("%1 gibt es nicht (mehr).").arg(name);
     case EISDIR:
         return QStringLiteral("%1 ist ein Ordner, keine Datei.").arg(name);

@@ -49,7 +49,7 @@ void dlgFrage::lblok_Click()
     const QString liste = frmStart::Filename;
     if (ListeSchreibgeschuetzt(liste)) {
         // A protected list is kept whole: no member goes.
-        MeldungZeigen(this, SchreibschutzText(liste), QStringLiteral("Vokabeln löschen"));
+        MeldungZeigen(this, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
         reject();
         return;
     }

@@ -1,7 +1,6 @@
 #include "practice/Stufen.h"
 
 #include "lists/DateiErsetzen.h"
-#include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/modfiles.h"
@@ -82,10 +81,6 @@ private:
 SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fehlerzahl)
 {
     SichernErgebnis ergebnis;
-    if (ListeSchreibgeschuetzt(dvaPfad)) {
-        ergebnis.Schreibgeschuetzt = true;
-        return ergebnis;
-    }
     const auto zeilen = ZeilenLesen(dvaPfad);
     if (!zeilen) {
         ergebnis.ListeGelesen = false;
@@ -134,10 +129,6 @@ SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fe
 SichernErgebnis Stufe2Sichern(const QString& dvbPfad, const std::vector<int>& fehlerzahl)
 {
     SichernErgebnis ergebnis;
-    if (ListeSchreibgeschuetzt(dvbPfad)) {
-        ergebnis.Schreibgeschuetzt = true;
-        return ergebnis;
-    }
     const QString dvd = StufenDatei(dvbPfad, u'd');
     const auto zeilen = ZeilenLesen(dvbPfad);
     if (!zeilen) {

@@ -12,16 +12,13 @@ struct SichernErgebnis {
     QStringList AnfuegenFehlgeschlagen; // stage lists that could not be read or appended to
     bool ErsetzenFehlgeschlagen = false; // stage 1: the .dva keeps its old content, whole
     QStringList EntfernenFehlgeschlagen; // files DateiEntfernen could not delete
-    bool Schreibgeschuetzt = false;      // the list may not be written; nothing changed
 
     bool Fehlerfrei() const
     {
         return ListeGelesen && AnfuegenFehlgeschlagen.isEmpty() && !ErsetzenFehlgeschlagen
-               && EntfernenFehlgeschlagen.isEmpty() && !Schreibgeschuetzt;
+               && EntfernenFehlgeschlagen.isEmpty();
     }
 };
-
-// Stage 1 and 2 change nothing of a write-protected list (ListeSchreibgeschuetzt).
 
 // End of stage 1. fehlerzahl[i] is the number of wrong answers for line i + 1; it may be
 // shorter or longer than the list. Every record of the .dva with the frame ddd#..#..#X#Y#

@@ -35,7 +35,7 @@ void UebenStarten(qint16 stufe, QWidget* parent)
     }
     // The end of a practice writes the list: a pupil must not practise for nothing.
     if (ListeSchreibgeschuetzt(Datei)) {
-        MeldungZeigen(parent, SchreibschutzText(Datei), QStringLiteral("Vokabeln üben"));
+        MeldungZeigen(parent, SchreibschutzText(Datei), QStringLiteral("Dateifehler"));
         return;
     }
     Zeilenzahl = *anzahl;

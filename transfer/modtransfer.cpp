@@ -148,7 +148,7 @@ void VokabelnImportieren(QWidget* parent)
     if (liste.isEmpty())
         return;
     if (ListeSchreibgeschuetzt(liste)) {
-        MeldungZeigen(parent, SchreibschutzText(liste), TitelImport);
+        MeldungZeigen(parent, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
         return;
     }
     errno = 0; // what a failed read or replace leaves here names the cause

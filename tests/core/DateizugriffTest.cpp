@@ -53,6 +53,8 @@ TEST(FehlerUrsache, NamesTheCauseInGerman)
         {"read-only disk", liste, EROFS, Zugriff::Schreiben, QFileDevice::NoError,
          "Der Datenträger ist schreibgeschützt."},
         {"gone", liste, ENOENT, Zugriff::Lesen, QFileDevice::NoError, "„Englisch.dva“ gibt es nicht (mehr)."},
+        {"folder gone", dir.filePath("fehlt/x.dva"), ENOENT, Zugriff::Schreiben, QFileDevice::NoError,
+         "Den Ordner „" + ordner + "/fehlt“ gibt es nicht (mehr)."},
         {"a folder", liste, EISDIR, Zugriff::Lesen, QFileDevice::NoError, "„Englisch.dva“ ist ein Ordner, keine Datei."},
         {"disk error", liste, EIO, Zugriff::Schreiben, QFileDevice::NoError, "Der Datenträger meldet einen Fehler."},
         {"only Qt's kind known", geschuetzt, 0, Zugriff::Schreiben, QFileDevice::PermissionsError,

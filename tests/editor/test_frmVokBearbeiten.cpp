@@ -249,7 +249,7 @@ TEST_F(EditorFenster, AWriteProtectedListIsReportedOnceAndNotOpened)
     const QByteArray vorher = Alle();
     EXPECT_FALSE(StartenUndFensterSehen());
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
-                                                "Vokabeln Bearbeiten"}}));
+                                                "Dateifehler"}}));
     EXPECT_EQ(Alle(), vorher);
     EXPECT_EQ(QFile::permissions(Datei('b')) & QFile::WriteOwner, 0);
 }

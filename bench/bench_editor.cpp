@@ -37,7 +37,8 @@ void BM_EditorOeffnen(benchmark::State& state)
     const int n = int(state.range(0));
     Ordner ordner(n);
     for (auto _ : state) {
-        frmVokBearbeiten w;
+        modBearbeiten::ListeLaden(nullptr);
+        frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
         if (w.GrdVok->Rows() != n + 1)
             state.SkipWithError("rows missing");
     }
@@ -49,7 +50,8 @@ void BM_EditorSpeichern(benchmark::State& state)
 {
     const int n = int(state.range(0));
     Ordner ordner(n);
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     for (auto _ : state) {
         if (!modBearbeiten::ListeSpeichern(w))
             state.SkipWithError("save refused");

@@ -1,6 +1,7 @@
 #include "editor/Editorliste.h"
 
 #include "lists/DateiErsetzen.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Programmordner.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -9,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace lerno {
 
 namespace {
@@ -16,7 +21,59 @@ namespace {
 const QString Ersatznummer = QStringLiteral("001#");
 const QString Ersatzzaehler = QStringLiteral("#1#0#");
 
-bool IstZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
+// The whole file, or nullopt with the errno of the failed call (Qt keeps no errno).
+std::optional<QByteArray> BytesMitFehler(const QString& pfad, int& fehlernummer)
+{
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fehlernummer = errno;
+        return std::nullopt;
+    }
+    QByteArray alles;
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            fehlernummer = errno;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        alles.append(puffer, n);
+    }
+    ::close(fd);
+    return alles;
+}
+
+struct RoheZeile {
+    QString Text;
+    QByteArray Ende;
+};
+
+// The lines as ZeilenAus splits them (CR LF or a lone LF ends a line; a CR elsewhere
+// belongs to it), each with the bytes that ended it.
+std::vector<RoheZeile> ZeilenMitEnde(const QByteArray& alles)
+{
+    std::vector<RoheZeile> zeilen;
+    zeilen.reserve(size_t(alles.count('\n')) + 1);
+    qsizetype anfang = 0;
+    while (anfang < alles.size()) {
+        qsizetype ende = alles.indexOf('\n', anfang);
+        const bool letzte = ende < 0;
+        if (letzte)
+            ende = alles.size();
+        qsizetype laenge = ende - anfang;
+        if (laenge > 0 && alles[ende - 1] == '\r')
+            --laenge;
+        const qsizetype weiter = letzte ? ende : ende + 1;
+        zeilen.push_back({AusCp1252(alles.mid(anfang, laenge)), alles.mid(anfang + laenge, weiter - anfang - laenge)});
+        anfang = weiter;
+    }
+    return zeilen;
+}
 
 } // namespace
 
@@ -30,8 +87,7 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
     const qsizetype p3 = zeile.indexOf(u'#', p2 + 1);
     // Only then are the first four and the last five characters exactly number and
     // counters, so that the four columns put together give the line again.
-    if (p1 != 3 || p3 != n - 5 || zeile[n - 3] != u'#' || zeile[n - 1] != u'#'
-        || !IstZiffer(zeile[n - 4]))
+    if (p1 != 3 || p3 != n - 5 || zeile[n - 3] != u'#' || zeile[n - 1] != u'#')
         return std::nullopt;
     GridZeile z;
     z.Nummer = zeile.left(4);
@@ -48,21 +104,26 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
 GeladeneListe EditorListeLesen(const QString& dva)
 {
     GeladeneListe liste;
-    const auto zeilen = ZeilenLesen(dva);
-    if (!zeilen) {
+    const auto alles = BytesMitFehler(dva, liste.Fehlernummer);
+    if (!alles) {
         liste.Gelesen = false;
+        // Only a list that is not there may be started afresh; one that is there but
+        // cannot be read would be emptied by the next save.
+        liste.Stand = QFileInfo::exists(dva) ? LadeStand::Unlesbar : LadeStand::Fehlt;
         return liste;
     }
-    liste.Zeilen.reserve(zeilen->size());
-    for (const QString& zeile : *zeilen) {
-        if (auto z = GridZeileAus(zeile)) {
-            liste.Zeilen.push_back(std::move(*z));
+    const auto zeilen = ZeilenMitEnde(*alles);
+    liste.Zeilen.reserve(zeilen.size());
+    for (const RoheZeile& zeile : zeilen) {
+        GridZeile z;
+        if (auto geteilt = GridZeileAus(zeile.Text)) {
+            z = std::move(*geteilt);
         } else {
-            GridZeile roh;
-            roh.Roh = zeile;
-            liste.Zeilen.push_back(std::move(roh));
+            z.Roh = zeile.Text;
             ++liste.Unlesbar;
         }
+        z.Ende = zeile.Ende;
+        liste.Zeilen.push_back(std::move(z));
     }
     return liste;
 }
@@ -123,6 +184,10 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
             ergebnis.NichtErsetzt.append(StufenDatei(dva, b));
         return ergebnis;
     }
+    if (ListeSchreibgeschuetzt(dva)) {
+        ergebnis.Stand = EditorSpeicherStand::Schreibgeschuetzt;
+        return ergebnis;
+    }
     ergebnis.Pruefung = GridPruefen(zeilen);
     if (ergebnis.Pruefung.Fehler != EingabeFehler::Keiner) {
         ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
@@ -132,24 +197,31 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
     // The stage lists come from the new main list alone. Kept lines go to no stage
     // list, as in practice.
     QByteArray inhalt[3];
-    for (const GridZeile& z : zeilen) {
+    qsizetype letzte = -1; // the last row that is written
+    for (size_t i = 0; i < zeilen.size(); ++i)
+        if (GridDatensatz(zeilen[i]))
+            letzte = qsizetype(i);
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        const GridZeile& z = zeilen[i];
         const auto satz = GridDatensatz(z);
         if (!satz)
             continue;
-        // Checked above, and kept lines were decoded from the file: this always encodes.
-        // Should it not, nothing is written rather than an empty line in its place.
         const auto bytes = NachCp1252(*satz);
         if (!bytes) {
+            // Checked above, and kept lines were decoded from the file; should a row
+            // still not encode, it is refused rather than written as an empty line.
             ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
             ergebnis.Pruefung.Fehler = EingabeFehler::KeinCp1252;
             ergebnis.Pruefung.Urteil = {PaarGrund::KeinCp1252, ErstesFremdesZeichen(*satz).value_or(0)};
-            ergebnis.Pruefung.Zeile = &z - zeilen.data() + 1;
+            ergebnis.Pruefung.Zeile = qsizetype(i) + 1;
             return ergebnis;
         }
-        const QByteArray zeile = *bytes + "\r\n";
-        inhalt[0] += zeile;
+        // A line keeps its own end; only one that would run into the next gets CR LF.
+        const bool offen = !z.Ende.endsWith('\n') && qsizetype(i) != letzte;
+        inhalt[0] += *bytes + (offen ? QByteArray("\r\n") : z.Ende);
         if (z.Roh)
             continue;
+        const QByteArray zeile = *bytes + "\r\n";
         const int stand = FehlerstandLesen(*satz);
         if (stand >= 2)
             inhalt[1] += zeile;
@@ -171,15 +243,23 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
 
     // Leftovers of an interrupted save are never merged in: each scratch file is
     // written from scratch, and all three are complete before the first replace.
+    auto fehlschlag = [&](const QString& pfad) {
+        if (ergebnis.FehlerPfad.isEmpty()) {
+            ergebnis.Fehlernummer = errno;
+            ergebnis.FehlerPfad = pfad;
+        }
+        return false;
+    };
     bool fertig = true;
     if (!nebenan) {
         for (int i = 0; i < 3 && fertig; ++i)
-            fertig = HilfsdateiSchreiben(hilfe[i], inhalt[i]);
+            fertig = HilfsdateiSchreiben(hilfe[i], inhalt[i]) || fehlschlag(hilfe[i]);
     }
     for (int i = 0; i < 3; ++i) {
         const bool ersetzt = fertig
-                             && (nebenan ? DateiErsetzen(ziele[i], inhalt[i])
-                                         : DateiErsetzenDurch(ziele[i], hilfe[i]));
+                             && ((nebenan ? DateiErsetzen(ziele[i], inhalt[i])
+                                          : DateiErsetzenDurch(ziele[i], hilfe[i]))
+                                 || fehlschlag(ziele[i]));
         if (!ersetzt) {
             fertig = false; // the members after a failed one keep their old content too
             ergebnis.NichtErsetzt.append(ziele[i]);

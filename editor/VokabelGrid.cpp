@@ -65,73 +65,37 @@ void VokabelGrid::Fuellen(const std::vector<GridZeile>& zeilen)
     fest_.clear();
     const int n = std::max<int>(1, int(zeilen.size()));
     setRowCount(n);
-    nummer_.assign(size_t(n), QString());
-    zaehler_.assign(size_t(n), QString());
     for (int i = 0; i < int(zeilen.size()); ++i) {
         const GridZeile& z = zeilen[size_t(i)];
         if (z.Roh) {
-            fest_.insert(i + 1, *z.Roh);
+            fest_.insert(i + 1);
             auto* zelle = Zelle(*z.Roh);
             zelle->setFlags(Qt::ItemIsEnabled);
             zelle->setBackground(Festgrau);
-            zelle->setToolTip(QStringLiteral("Diese Zeile ist nicht lesbar und bleibt unverändert."));
+            zelle->setToolTip(QStringLiteral("Diese Zeile kann hier nicht bearbeitet werden und bleibt, wie sie ist."));
             setItem(i, 1, zelle);
             setSpan(i, 1, 1, 2);
             continue;
         }
-        nummer_[size_t(i)] = z.Nummer;
         setItem(i, 1, Zelle(z.Vokabel));
         setItem(i, 2, Zelle(z.Bedeutung));
-        zaehler_[size_t(i)] = z.Zaehler;
     }
     setUpdatesEnabled(true);
 }
 
-std::vector<GridZeile> VokabelGrid::Zeilen() const
-{
-    std::vector<GridZeile> zeilen;
-    zeilen.reserve(size_t(rowCount()));
-    for (int r = 1; r < Rows(); ++r) {
-        GridZeile z;
-        if (const auto f = fest_.constFind(r); f != fest_.constEnd()) {
-            z.Roh = *f;
-        } else {
-            z.Nummer = TextMatrix(r, 0);
-            z.Vokabel = TextMatrix(r, 1);
-            z.Bedeutung = TextMatrix(r, 2);
-            z.Zaehler = TextMatrix(r, 3);
-        }
-        zeilen.push_back(std::move(z));
-    }
-    return zeilen;
-}
-
-QString& VokabelGrid::verdeckteZelle(int row, int col)
-{
-    if (nummer_.size() < size_t(rowCount())) {
-        nummer_.resize(size_t(rowCount()));
-        zaehler_.resize(size_t(rowCount()));
-    }
-    return (col == 0 ? nummer_ : zaehler_)[size_t(row - 1)];
-}
-
 QString VokabelGrid::TextMatrix(int row, int col) const
 {
-    if (verdeckt(col)) {
-        const auto& spalte = col == 0 ? nummer_ : zaehler_;
-        return row >= 1 && size_t(row) <= spalte.size() ? spalte[size_t(row - 1)] : QString();
-    }
+    if (verdeckt(col))
+        return {};
     const QTableWidgetItem* zelle = row >= 1 ? item(row - 1, col) : nullptr;
     return zelle ? zelle->text() : QString();
 }
 
 void VokabelGrid::SetTextMatrix(int row, int col, const QString& text)
 {
-    if (row < 1 || row >= Rows() || IstFest(row))
+    if (row < 1 || row >= Rows() || IstFest(row) || verdeckt(col))
         return;
-    if (verdeckt(col))
-        verdeckteZelle(row, col) = text;
-    else if (QTableWidgetItem* zelle = item(row - 1, col))
+    if (QTableWidgetItem* zelle = item(row - 1, col))
         zelle->setText(text);
     else
         setItem(row - 1, col, Zelle(text));

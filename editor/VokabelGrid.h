@@ -1,10 +1,12 @@
 #pragma once
 // The editor's grid: a table that speaks in rows 1..n below one fixed, empty header
-// row and four columns (number, word, meaning, counters), in pixels. Lines of the file
-// that cannot be split are shown greyed across word and meaning and are not editable.
+// row and four columns (number, word, meaning, counters), in pixels. It only shows the
+// editor's rows: the hidden number and counter columns stay with the rows themselves.
+// Lines of the file that cannot be split are shown greyed across word and meaning and
+// are not editable.
 #include "editor/Editorliste.h"
 
-#include <QHash>
+#include <QSet>
 #include <QTableWidget>
 #include <vector>
 
@@ -20,9 +22,7 @@ public:
 
     // Fills the grid in one go: the row count is set once. No rows give one empty row.
     void Fuellen(const std::vector<GridZeile>& zeilen);
-    // Every data row, in grid order; a kept line comes back as it was loaded.
-    std::vector<GridZeile> Zeilen() const;
-
+    // The text a word or meaning cell shows; the hidden columns show none.
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
     bool IstFest(int row) const { return fest_.contains(row); }
@@ -46,14 +46,11 @@ signals:
     void gescrollt();
 
 private:
-    bool verdeckt(int col) const { return col == 0 || col == 3; }
-    QString& verdeckteZelle(int row, int col);
-
-    QHash<int, QString> fest_; // kept lines by grid row
     // The hidden number and counter columns (width 0) hold no table items: half as many
-    // items to build makes a long list open twice as fast. Index = grid row - 1.
-    std::vector<QString> nummer_;
-    std::vector<QString> zaehler_;
+    // items to build makes a long list open twice as fast.
+    static bool verdeckt(int col) { return col == 0 || col == 3; }
+
+    QSet<int> fest_; // grid rows of kept lines
 };
 
 } // namespace lerno

@@ -7,12 +7,13 @@
 #include "ui/Twips.h"
 #include "ui/modBackground.h"
 #include "editor/VokabelGrid.h"
-#include "editor/modBearbeiten.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <limits>
 
 namespace lerno {
 
@@ -21,8 +22,9 @@ constexpr int Breite = 11025;
 constexpr int Hoehe = 7410;
 } // namespace
 
-frmVokBearbeiten::frmVokBearbeiten(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+frmVokBearbeiten::frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern speichern, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      zeilen_(zeilen), speichern_(std::move(speichern))
 {
     setWindowTitle(QStringLiteral("Vokabeln Bearbeiten"));
     setWindowIcon(Fenstersymbol());
@@ -41,6 +43,8 @@ frmVokBearbeiten::frmVokBearbeiten(QWidget* parent)
     txtVokabel = new QLineEdit(this);
     txtVokabel->setFont(TimesNewRoman(12, true));
     txtVokabel->setGeometry(TwRect(360, 1440, 735, 375));
+    // Whatever length a list holds: the box's default of 32767 would cut a long word.
+    txtVokabel->setMaxLength(std::numeric_limits<int>::max());
     txtVokabel->hide();
     connect(txtVokabel, &QLineEdit::textChanged, this, &frmVokBearbeiten::txtVokabel_Change);
 
@@ -78,7 +82,13 @@ void frmVokBearbeiten::Form_Load()
     frageZeigen(false);
     imgBackground->setGeometry(0, 0, width(), height());
     imgBackground->lower();
-    modBearbeiten::ListeLaden(*this);
+    // Column widths from the grid's width, then the module's rows.
+    const int halb = Px(HalbeGridbreite(Tw(GrdVok->width())));
+    GrdVok->SetColWidth(0, 0);
+    GrdVok->SetColWidth(3, 0);
+    GrdVok->SetColWidth(1, halb);
+    GrdVok->SetColWidth(2, halb);
+    GrdVok->Fuellen(zeilen_);
 }
 
 void frmVokBearbeiten::Form_Resize()
@@ -105,7 +115,7 @@ void frmVokBearbeiten::frageZeigen(bool zeigen)
 void frmVokBearbeiten::GrdVok_Click(int row, int col)
 {
     // A line kept as it was loaded cannot be edited into a broken record.
-    if (GrdVok->IstFest(row) || (col != 1 && col != 2)) {
+    if (row < 1 || size_t(row) > zeilen_.size() || zeilen_[size_t(row - 1)].Roh || (col != 1 && col != 2)) {
         txtVokabel->hide();
         return;
     }
@@ -113,7 +123,8 @@ void frmVokBearbeiten::GrdVok_Click(int row, int col)
     txtVokabel->raise();
     zeile_ = row;
     spalte_ = col;
-    txtVokabel->setText(GrdVok->TextMatrix(row, col));
+    const GridZeile& z = zeilen_[size_t(row - 1)];
+    txtVokabel->setText(col == 1 ? z.Vokabel : z.Bedeutung);
     const QRect grid = GrdVok->geometry();
     int breite = GrdVok->ColWidth(col) - GrdVok->GridLineWidth();
     const int oben = grid.top() + GrdVok->RowPos(row) + Px(50);
@@ -133,6 +144,10 @@ void frmVokBearbeiten::GrdVok_Scroll()
 
 void frmVokBearbeiten::txtVokabel_Change(const QString& text)
 {
+    if (zeile_ < 1 || size_t(zeile_) > zeilen_.size() || zeilen_[size_t(zeile_ - 1)].Roh)
+        return;
+    GridZeile& z = zeilen_[size_t(zeile_ - 1)];
+    (spalte_ == 1 ? z.Vokabel : z.Bedeutung) = text;
     GrdVok->SetTextMatrix(zeile_, spalte_, text);
 }
 
@@ -143,9 +158,8 @@ void frmVokBearbeiten::lblok_Click()
 
 void frmVokBearbeiten::LblJa_Click()
 {
-    // A refused cell keeps the window open with everything typed; a file error has
-    // been reported and the window closes as after a save.
-    if (!modBearbeiten::ListeSpeichern(*this)) {
+    // A refused cell or a file error keeps the window open with everything typed.
+    if (!speichern_ || !speichern_(*this)) {
         frageZeigen(false);
         return;
     }

@@ -1,7 +1,13 @@
 #pragma once
 // The editor window: the list's pairs in a grid, an edit box laid over the clicked
-// cell that copies every keystroke into it, and the save question.
+// cell that copies every keystroke into it, and the save question. The rows belong to
+// the editor module, which hands them in together with its save: the window includes
+// nothing of the module.
+#include "editor/Editorliste.h"
+
 #include <QDialog>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -16,8 +22,12 @@ class VokabelGrid;
 class frmVokBearbeiten : public QDialog {
     Q_OBJECT
 public:
-    // Loads modBearbeiten::BearbeitenDatei into the grid.
-    explicit frmVokBearbeiten(QWidget* parent = nullptr);
+    // What "Ja" does: writes the rows back, reports what went wrong, and says whether
+    // the window may close.
+    using Speichern = std::function<bool(frmVokBearbeiten&)>;
+
+    // Shows zeilen in the grid; every edit goes into them at once.
+    frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern speichern, QWidget* parent = nullptr);
 
     PictureControl* imgBackground = nullptr;
     VokabelGrid* GrdVok = nullptr;
@@ -50,6 +60,8 @@ private:
     void labelMausBewegt(LabelButton* l);
     void frageZeigen(bool zeigen);
 
+    std::vector<GridZeile>& zeilen_;
+    Speichern speichern_;
     static inline bool Hoverok = false;
     // The cell the box lies over. Not 16-bit: a long list has more rows than that.
     int zeile_ = 0;

@@ -4,9 +4,9 @@
 #include "ui/Module1.h"
 #include "ui/Twips.h"
 #include "app/frmStart.h"
-#include "editor/Editorliste.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
+#include "lists/Dateizugriff.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgWasTun.h"
 
@@ -15,10 +15,22 @@ namespace lerno::modBearbeiten {
 namespace {
 
 const QString NichtGespeichert = QStringLiteral("Nicht gespeichert");
+const QString Dateifehler = QStringLiteral("Dateifehler");
 
 QString Ablehnung(const EingabePruefung& p)
 {
     return QStringLiteral("%1 (Zeile %2). Es wurde nichts gespeichert.").arg(PaarMeldung(p.Urteil)).arg(p.Zeile);
+}
+
+QString Speicherfehler(const EditorSpeicherErgebnis& e)
+{
+    const QString name = ListenName(BearbeitenDatei);
+    const QString was = e.NichtErsetzt.contains(BearbeitenDatei)
+        ? QStringLiteral("Die Liste \u201E%1\u201C wurde nicht gespeichert.").arg(name)
+        : QStringLiteral("Die Liste \u201E%1\u201C wurde gespeichert, ihre Stufenlisten aber nicht.").arg(name);
+    const QString ursache =
+        e.FehlerPfad.isEmpty() ? FehlerUrsache(BearbeitenDatei, 0) : FehlerUrsache(e.FehlerPfad, e.Fehlernummer);
+    return was + u' ' + ursache + QStringLiteral("\nDeine Änderungen sind noch da.");
 }
 
 } // namespace
@@ -46,32 +58,49 @@ void BearbeitenStarten(QWidget* parent)
                       QStringLiteral("Vokabeln Bearbeiten"));
         return;
     }
+    if (!ListeLaden(parent))
+        return;
+    // Told once, before any editing: the pupil's work could never be saved.
+    if (ListeSchreibgeschuetzt(BearbeitenDatei)) {
+        MeldungZeigen(parent, SchreibschutzText(BearbeitenDatei), Dateifehler);
+        return;
+    }
     {
-        frmVokBearbeiten fenster(parent);
+        frmVokBearbeiten fenster(Zeilen, ListeSpeichern, parent);
         fenster.exec();
     }
     Module1::SoundAbspielen(2);
 }
 
-void ListeLaden(frmVokBearbeiten& fenster)
+bool ListeLaden(QWidget* parent)
 {
-    VokabelGrid* grid = fenster.GrdVok;
-    const int halb = Px(HalbeGridbreite(Tw(grid->width())));
-    grid->SetColWidth(0, 0);
-    grid->SetColWidth(3, 0);
-    grid->SetColWidth(1, halb);
-    grid->SetColWidth(2, halb);
-    if (BearbeitenDatei.isEmpty())
-        return;
-    const GeladeneListe liste = EditorListeLesen(BearbeitenDatei);
-    grid->Fuellen(liste.Zeilen);
+    Zeilen.clear();
+    if (BearbeitenDatei.isEmpty()) {
+        Zeilen.emplace_back();
+        return true;
+    }
+    GeladeneListe liste = EditorListeLesen(BearbeitenDatei);
+    if (liste.Stand == LadeStand::Unlesbar) {
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Liste \u201E%1\u201C kann nicht gelesen werden. %2\n"
+                                     "Sie wird nicht geöffnet, damit nichts verloren geht.")
+                          .arg(ListenName(BearbeitenDatei),
+                               FehlerUrsache(BearbeitenDatei, liste.Fehlernummer, Zugriff::Lesen)),
+                      Dateifehler);
+        return false;
+    }
+    Zeilen = std::move(liste.Zeilen);
+    // An empty list shows one empty row to type the first pair into.
+    if (Zeilen.empty())
+        Zeilen.emplace_back();
     if (!liste.Gelesen || liste.Unlesbar > 0)
-        DateifehlerMelden(&fenster);
+        DateifehlerMelden(parent);
+    return true;
 }
 
 bool ListeSpeichern(frmVokBearbeiten& fenster)
 {
-    const EditorSpeicherErgebnis e = EditorListeSchreiben(BearbeitenDatei, fenster.GrdVok->Zeilen());
+    const EditorSpeicherErgebnis e = EditorListeSchreiben(BearbeitenDatei, Zeilen);
     switch (e.Stand) {
     case EditorSpeicherStand::Gespeichert:
         return true;
@@ -84,11 +113,16 @@ bool ListeSpeichern(frmVokBearbeiten& fenster)
         MeldungZeigen(&fenster, Ablehnung(e.Pruefung), NichtGespeichert);
         return false;
     }
+    case EditorSpeicherStand::Schreibgeschuetzt:
+        MeldungZeigen(&fenster, SchreibschutzText(BearbeitenDatei), Dateifehler);
+        return false;
     case EditorSpeicherStand::Dateifehler:
-        DateifehlerMelden(&fenster);
-        return true;
+        // The window stays open with everything typed: nothing is lost, "Ja" may be
+        // tried again once the cause is gone.
+        MeldungZeigen(&fenster, Speicherfehler(e), Dateifehler);
+        return false;
     }
-    return true;
+    return false;
 }
 
 } // namespace lerno::modBearbeiten

@@ -1,6 +1,10 @@
 #pragma once
-// Editing a list: choose it, show it in the editor window, write the grid back.
+// Editing a list: choose it, load its rows, show them in the editor window, write them
+// back. The module owns the rows; the window only shows and changes them.
+#include "editor/Editorliste.h"
+
 #include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -13,15 +17,20 @@ namespace lerno::modBearbeiten {
 // The .dva of the list being edited; set each time the editor starts.
 inline QString BearbeitenDatei;
 
-// Chooser, editor window, then sound 2; a cancelled chooser does nothing at all.
+// The rows of that list, one per line, in file order (one empty row for an empty list).
+inline std::vector<GridZeile> Zeilen;
+
+// Chooser, list check, editor window, then sound 2. A cancelled chooser does nothing at
+// all; a list that cannot be read or is write-protected is reported and not opened.
 void BearbeitenStarten(QWidget* parent);
 
-// Sets the column widths from the grid's width and fills the grid from BearbeitenDatei.
-// A list that cannot be read, or holds lines that cannot be split, is reported once.
-void ListeLaden(frmVokBearbeiten& fenster);
+// Fills Zeilen from BearbeitenDatei. A missing list or lines that cannot be split are
+// reported once and the rows read stay; false when the list exists but cannot be read:
+// reported naming it, and no editor may open, so nothing can overwrite it.
+bool ListeLaden(QWidget* parent);
 
-// Writes the grid back. False when a cell was refused (reported; nothing written, the
-// window stays open); true when the window may close: saved, or a file error reported.
+// Writes Zeilen back. False when the window must stay open with everything typed: a
+// refused cell (selected and reported) or a file error (reported with its cause).
 bool ListeSpeichern(frmVokBearbeiten& fenster);
 
 } // namespace lerno::modBearbeiten

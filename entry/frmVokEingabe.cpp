@@ -10,12 +10,15 @@
 #include "app/frmStart.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Paarpruefung.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cerrno>
 
 namespace lerno {
 
@@ -93,9 +96,25 @@ void frmVokEingabe::Form_Load()
     Form_Resize();
     liste_ = frmStart::Filename;
     Module1::SoundAbspielen(2);
+    // Said once, before anything is typed that could not be kept.
+    if (ListeSchreibgeschuetzt(liste_)) {
+        schreibgeschuetzt_ = true;
+        MeldungZeigen(parentWidget(), SchreibschutzText(liste_), QStringLiteral("Dateifehler"));
+        return;
+    }
     // The list and its stage siblings exist from now on; existing ones stay untouched.
-    if (!ListeAnlegen(liste_))
-        DateifehlerMelden(this);
+    errno = 0;
+    if (!ListeAnlegen(liste_)) {
+        const int fehler = errno;
+        MeldungZeigen(this, QStringLiteral("Die Liste \u201E%1\u201C kann nicht angelegt werden. %2")
+                                .arg(ListenName(liste_), FehlerUrsache(liste_, fehler)),
+                      QStringLiteral("Dateifehler"));
+    }
+}
+
+int frmVokEingabe::exec()
+{
+    return schreibgeschuetzt_ ? QDialog::Rejected : QDialog::exec();
 }
 
 void frmVokEingabe::Form_Resize()
@@ -138,8 +157,12 @@ void frmVokEingabe::meldungZeigen(const QString& text)
 
 void frmVokEingabe::cmdok_Click()
 {
+    if (schreibgeschuetzt_)
+        return; // reported once when the list was chosen
+
     const QString vokabel = txtVokabel->text();
     const QString bedeutung = txtBedeutung->text();
+    errno = 0; // what a failed read or append leaves here names the cause
     PaarUrteil urteil;
     switch (VokabelSpeichern(liste_, vokabel, bedeutung, &urteil)) {
     case SpeicherErgebnis::Gespeichert:
@@ -154,11 +177,14 @@ void frmVokEingabe::cmdok_Click()
     case SpeicherErgebnis::KeinCp1252:
         meldungZeigen(PaarMeldung(urteil) + QStringLiteral(" !!!"));
         return;
-    case SpeicherErgebnis::Dateifehler:
+    case SpeicherErgebnis::Dateifehler: {
+        const int fehler = errno;
         // Nothing was written; the pair stays in the boxes for another try.
-        DateifehlerMelden(this);
+        MeldungZeigen(this, QStringLiteral("Die Vokabel wurde nicht gespeichert. %1").arg(FehlerUrsache(liste_, fehler)),
+                      QStringLiteral("Dateifehler"));
         txtVokabel->setFocus();
         return;
+    }
     }
     txtVokabel->clear();
     txtBedeutung->clear();

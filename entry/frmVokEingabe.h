@@ -22,6 +22,9 @@ public:
 
     QString liste() const { return liste_; }
 
+    // A write-protected list has been reported while loading: the window does not open.
+    int exec() override;
+
     // The fill-both message; the refusals of a pair reuse the same label.
     static QString FuellMeldung();
 
@@ -54,6 +57,7 @@ private:
     void meldungZeigen(const QString& text);
 
     QString liste_;
+    bool schreibgeschuetzt_ = false;
 };
 
 } // namespace lerno

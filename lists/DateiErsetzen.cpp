@@ -19,10 +19,25 @@ ErsetzenFehlerHook& Hook()
     return hook;
 }
 
+// A refused step fails like the real call would: with errno telling why (a hook may set
+// ENOSPC to play a full disk; EIO when it sets nothing).
 bool SchrittErlaubt(ErsetzenSchritt schritt)
 {
-    return !Hook() || Hook()(schritt);
+    if (!Hook())
+        return true;
+    errno = 0;
+    if (Hook()(schritt))
+        return true;
+    if (errno == 0)
+        errno = EIO;
+    return false;
 }
+
+// Clean-up after a failure must not overwrite the errno that tells its cause.
+struct FehlerBehalten {
+    int nummer = errno;
+    ~FehlerBehalten() { errno = nummer; }
+};
 
 bool AllesSchreiben(int fd, const QByteArray& inhalt)
 {
@@ -83,6 +98,7 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
         return false;
 
     auto abbrechen = [&] {
+        FehlerBehalten behalten;
         ::close(fd);
         ::unlink(vorlage.constData());
         return false;
@@ -95,12 +111,14 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
     if (!SchrittErlaubt(ErsetzenSchritt::Flushen) || ::fsync(fd) != 0)
         return abbrechen();
     if (::close(fd) != 0) {
+        FehlerBehalten behalten;
         ::unlink(vorlage.constData());
         return false;
     }
     // ::rename replaces an existing target atomically; QFile::rename would refuse it.
     if (!SchrittErlaubt(ErsetzenSchritt::Umbenennen)
         || ::rename(vorlage.constData(), zielName.constData()) != 0) {
+        FehlerBehalten behalten;
         ::unlink(vorlage.constData());
         return false;
     }
@@ -120,7 +138,10 @@ bool DateiErsetzenDurch(const QString& ziel, const QString& quelle)
         return false;
     // The list keeps its own permissions, not those the scratch file was made with.
     const bool gesichert = ::fchmod(fd, ZielRechte(zielName)) == 0 && ::fsync(fd) == 0;
-    ::close(fd);
+    {
+        FehlerBehalten behalten;
+        ::close(fd);
+    }
     if (!gesichert)
         return false;
 
@@ -133,17 +154,25 @@ bool DateiErsetzenDurch(const QString& ziel, const QString& quelle)
 
 bool HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt)
 {
+    const QByteArray name = QFile::encodeName(pfad);
     if (!SchrittErlaubt(ErsetzenSchritt::Oeffnen)) {
-        QFile::remove(pfad);
+        FehlerBehalten behalten;
+        ::unlink(name.constData());
         return false;
     }
-    QFile f(pfad);
     // Truncate: whatever a broken earlier run left there must not be carried along.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
         return false;
-    if (!SchrittErlaubt(ErsetzenSchritt::Schreiben) || f.write(inhalt) != inhalt.size()) {
-        f.close();
-        f.remove();
+    if (!SchrittErlaubt(ErsetzenSchritt::Schreiben) || !AllesSchreiben(fd, inhalt)) {
+        FehlerBehalten behalten;
+        ::close(fd);
+        ::unlink(name.constData());
+        return false;
+    }
+    if (::close(fd) != 0) {
+        FehlerBehalten behalten;
+        ::unlink(name.constData());
         return false;
     }
     return true;

@@ -10,7 +10,10 @@ namespace lerno {
 
 enum class ErsetzenSchritt { Oeffnen, Schreiben, Flushen, Umbenennen };
 
-// Test seam: when set, called before each step; returning false makes that step fail.
+// Every function here that returns false leaves errno telling why (FehlerUrsache).
+
+// Test seam: when set, called before each step; returning false makes that step fail,
+// with the errno the hook set (EIO when it set none).
 using ErsetzenFehlerHook = std::function<bool(ErsetzenSchritt)>;
 void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
 

@@ -9,6 +9,7 @@
 #include "ui/Twips.h"
 #include "app/frmStart.h"
 #include "ui/modBackground.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Vokabeleintrag.h"
 
 #include <QLabel>
@@ -46,6 +47,12 @@ void dlgFrage::lblok_Click()
     // Every member goes, whether it exists or not; one that cannot be deleted is
     // reported and the others are still deleted.
     const QString liste = frmStart::Filename;
+    if (ListeSchreibgeschuetzt(liste)) {
+        // A protected list is kept whole: no member goes.
+        MeldungZeigen(this, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
+        reject();
+        return;
+    }
     DateiLoeschen(liste, this);
     for (QChar b : {u'b', u'c', u'd'})
         DateiLoeschen(StufenDatei(liste, b), this);

@@ -3,6 +3,7 @@
 #include "ui/Meldungen.h"
 #include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
+#include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/dlgFilewahl.h"
@@ -28,7 +29,13 @@ void UebenStarten(qint16 stufe, QWidget* parent)
 
     const auto anzahl = ZeilenZaehlen(Datei);
     if (!anzahl) {
+        // Nothing of the list is touched: a practice must not rewrite what it could not read.
         DateifehlerMelden(parent);
+        return;
+    }
+    // The end of a practice writes the list: a pupil must not practise for nothing.
+    if (ListeSchreibgeschuetzt(Datei)) {
+        MeldungZeigen(parent, SchreibschutzText(Datei), QStringLiteral("Dateifehler"));
         return;
     }
     Zeilenzahl = *anzahl;

@@ -3,6 +3,7 @@
 #include "ui/Meldungen.h"
 #include "app/frmStart.h"
 #include "lists/DateiErsetzen.h"
+#include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/dlgFilewahl.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace lerno::modtransfer {
 
@@ -144,8 +147,17 @@ void VokabelnImportieren(QWidget* parent)
     const QString liste = frmStart::Filename;
     if (liste.isEmpty())
         return;
+    if (ListeSchreibgeschuetzt(liste)) {
+        MeldungZeigen(parent, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
+        return;
+    }
+    errno = 0; // what a failed read or replace leaves here names the cause
     if (!PaareAnhaengen(liste, inhalt->paare)) {
-        DateifehlerMelden(parent);
+        const int fehler = errno;
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Vokabeln wurden nicht in „%1“ aufgenommen. %2")
+                          .arg(ListenName(liste), FehlerUrsache(liste, fehler)),
+                      QStringLiteral("Dateifehler"));
         return;
     }
     MeldungZeigen(parent,
@@ -173,8 +185,10 @@ void VokabelnExportieren(QWidget* parent)
         return;
     const ExportInhalt e = ExportBauen(*zeilen, TrennerFuer(ziel));
     if (!DateiErsetzen(ziel, e.bytes)) {
+        const int fehler = errno;
         MeldungZeigen(parent,
-                      QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
+                      QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden. %2")
+                          .arg(QFileInfo(ziel).fileName(), FehlerUrsache(ziel, fehler)),
                       TitelExport);
         return;
     }

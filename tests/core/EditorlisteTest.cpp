@@ -6,6 +6,8 @@
 #include "lists/DateiErsetzen.h"
 
 #include <QDir>
+#include <QFile>
+#include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -53,9 +55,13 @@ TEST(GridZeileAus, SplitsOnlyLinesThatComeBackByteForByte)
         {"001#house#Haus#3#0#", "001#", "house", "Haus", "#3#0#"},
         {"100# a #Straße #9#0#", "100#", " a ", "Straße ", "#9#0#"},
         {"001#a#b#0#7#", "001#", "a", "b", "#0#7#"}, // Reserve carried along
+        // Any counter characters in a well-framed line: practice updates such lines too.
+        {"001#a#b#x#0#", "001#", "a", "b", "#x#0#"}, {"001#a#b# #y#", "001#", "a", "b", "# #y#"},
         {""}, {"001#a#b"}, {"01#a#b#0#0#"}, {"0001#a#b#0#0#"}, {"001#a#b#0#"},
-        {"001#a#b#x#0#"}, {"001#a#b#12#0#"}, {"001#a#b#c#0#0#"}, {"001#a#b#0#0"},
+        {"001#a#b#12#0#"}, {"001#a#b#c#0#0#"}, {"001#a#b#0#0"},
         {"001##Haus#0#0#"}, {"001#house##0#0#"}, // saving would drop a pair nobody removed
+        // The edit box cannot show these faithfully and a save would refuse them.
+        {"001#a\rb#c#0#0#"}, {"001#a#b\tc#0#0#"}, {"001#a#b\x7f#0#0#"}, {"001#a\xc2\x81#b#0#0#"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.zeile);
@@ -66,6 +72,142 @@ TEST(GridZeileAus, SplitsOnlyLinesThatComeBackByteForByte)
         EXPECT_EQ(QStringList({z->Nummer, z->Vokabel, z->Bedeutung, z->Zaehler}),
                   QStringList({f.nummer, QString::fromUtf8(f.vokabel), QString::fromUtf8(f.bedeutung), f.zaehler}));
         EXPECT_EQ(GridDatensatz(*z), QString::fromUtf8(f.zeile));
+    }
+}
+
+TEST_F(EditorListe, AnUntouchedListSavesByteForByteAndItsStagesAreRebuilt)
+{
+    struct Fall {
+        const char* name;
+        QByteArray dva, dvb, dvc;
+    };
+    QByteArray alleBytes; // every byte a line can hold, in a line that is kept whole
+    for (int b = 1; b < 256; ++b)
+        if (b != '\n' && b != '\r')
+            alleBytes += char(b);
+    const Fall faelle[] = {
+        {"CR inside a field (kept whole, in no stage list)", "001#a\rb#c#5#0#\r\n002#d#e#4#0#\r\n", "002#d#e#4#0#\r\n",
+         "002#d#e#4#0#\r\n"},
+        {"non-digit count (editable, in no stage list)", "001#a#b#x#0#\r\n002#c#d#2#0#\r\n", "002#c#d#2#0#\r\n", {}},
+        {"lone LF line ends", "001#a#b#3#0#\n002#c#d#0#0#\n", "001#a#b#3#0#\r\n", {}},
+        {"last line without its end", "001#a#b#0#0#\r\n002#c#d#4#0#", "002#c#d#4#0#\r\n", "002#c#d#4#0#\r\n"},
+        {"last line ending in a lone CR", "001#a#b#0#0#\r\n002#c#d#0#0#\r", {}, {}},
+        {"empty lines and CR CR LF", "\r\n001#a#b#2#0#\r\r\n\r\n", {}, {}},
+        {"every byte value", "001#" + alleBytes + "#0#0#\r\n", {}, {}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        anlegen(f.dva, "stale\r\n", "stale\r\n");
+        const GeladeneListe l = EditorListeLesen(pfad('a'));
+        ASSERT_TRUE(l.Gelesen);
+        const auto e = EditorListeSchreiben(pfad('a'), l.Zeilen);
+        EXPECT_EQ(e.Stand, EditorSpeicherStand::Gespeichert);
+        EXPECT_EQ(bytes('a'), f.dva);
+        EXPECT_EQ(bytes('b'), f.dvb);
+        EXPECT_EQ(bytes('c'), f.dvc);
+        EXPECT_EQ(dateien(), drei);
+    }
+}
+
+TEST_F(EditorListe, EditedLinesKeepTheirCountersAndLineEnds)
+{
+    struct Fall {
+        const char* name;
+        QByteArray dva;
+        size_t zeile;
+        QByteArray a;
+    };
+    const Fall faelle[] = {
+        {"non-digit count", "001#a#b#x#0#\r\n", 0, "001#A#b#x#0#\r\n"},
+        {"LF line end", "001#a#b#1#7#\n002#c#d#0#0#\n", 0, "001#A#b#1#7#\n002#c#d#0#0#\n"},
+        {"last line without end", "001#c#d#0#0#\r\n001#a#b#0#0#", 1, "001#c#d#0#0#\r\n001#A#b#0#0#"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        anlegen(f.dva);
+        auto zeilen = EditorListeLesen(pfad('a')).Zeilen;
+        ASSERT_GT(zeilen.size(), f.zeile);
+        ASSERT_FALSE(zeilen[f.zeile].Roh);
+        zeilen[f.zeile].Vokabel = "A";
+        ASSERT_EQ(EditorListeSchreiben(pfad('a'), zeilen).Stand, EditorSpeicherStand::Gespeichert);
+        EXPECT_EQ(bytes('a'), f.a);
+    }
+    // A line without its end that is no longer the last gets one: rows never run together.
+    anlegen("001#a#b#0#0#\r\n002#c#d#0#0#");
+    auto zeilen = EditorListeLesen(pfad('a')).Zeilen;
+    std::swap(zeilen[0], zeilen[1]);
+    ASSERT_EQ(EditorListeSchreiben(pfad('a'), zeilen).Stand, EditorSpeicherStand::Gespeichert);
+    EXPECT_EQ(bytes('a'), "002#c#d#0#0#\r\n001#a#b#0#0#\r\n");
+}
+
+TEST_F(EditorListe, AListThatExistsButCannotBeReadIsNeverStartedAfresh)
+{
+    // Repro: an existing list the program cannot read. A folder in its place reads as
+    // such even for the administrator's account, where permissions do not apply.
+    const GeladeneListe fehlt = EditorListeLesen(pfad('a'));
+    EXPECT_EQ(fehlt.Stand, LadeStand::Fehlt);
+    ASSERT_TRUE(QDir().mkdir(pfad('a')));
+    const GeladeneListe l = EditorListeLesen(pfad('a'));
+    EXPECT_EQ(l.Stand, LadeStand::Unlesbar);
+    EXPECT_FALSE(l.Gelesen);
+    EXPECT_TRUE(l.Zeilen.empty());
+    EXPECT_NE(l.Fehlernummer, 0);
+}
+
+TEST_F(EditorListe, WriteProtectedListIsNotTouched)
+{
+    struct Fall {
+        const char* name;
+        char geschuetzt;
+    };
+    const Fall faelle[] = {{"main list read-only", 'a'}, {"stage 2 read-only", 'b'}, {"stage 3 read-only", 'c'}};
+    const QByteArray alt = CpZeilen({"001#house#Haus#4#0#"});
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        anlegen(alt, alt, alt);
+        ASSERT_TRUE(QFile::setPermissions(pfad(f.geschuetzt), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        auto zeilen = EditorListeLesen(pfad('a')).Zeilen;
+        zeilen[0].Vokabel = "home";
+        EXPECT_EQ(EditorListeSchreiben(pfad('a'), zeilen).Stand, EditorSpeicherStand::Schreibgeschuetzt);
+        EXPECT_EQ(bytes('a') + bytes('b') + bytes('c'), alt + alt + alt);
+        EXPECT_EQ(QFile::permissions(pfad(f.geschuetzt)) & QFile::WriteOwner, 0);
+        EXPECT_EQ(dateien(), drei);
+        QFile::setPermissions(pfad(f.geschuetzt), QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST_F(EditorListe, AFailedSaveNamesTheFileAndTheCause)
+{
+    const QByteArray alt = CpZeilen({"001#house#Haus#4#0#"});
+    struct Fall {
+        const char* name;
+        ErsetzenSchritt schritt;
+        int fehlernummer;
+        QString pfad;
+    };
+    const Fall faelle[] = {
+        {"disk full while writing the scratch list", ErsetzenSchritt::Schreiben, ENOSPC,
+         ordner.datei("Vokabeln/afile.dva")},
+        {"no right to rename over the list", ErsetzenSchritt::Umbenennen, EACCES, pfad('a')},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        anlegen(alt, alt, alt);
+        auto zeilen = EditorListeLesen(pfad('a')).Zeilen;
+        zeilen[0].Vokabel = "home";
+        SetzeErsetzenFehlerHook([&](ErsetzenSchritt s) {
+            if (s != f.schritt)
+                return true;
+            errno = f.fehlernummer;
+            return false;
+        });
+        const auto e = EditorListeSchreiben(pfad('a'), zeilen);
+        SetzeErsetzenFehlerHook(nullptr);
+        EXPECT_EQ(e.Stand, EditorSpeicherStand::Dateifehler);
+        EXPECT_EQ(e.Fehlernummer, f.fehlernummer);
+        EXPECT_EQ(e.FehlerPfad, f.pfad);
+        EXPECT_EQ(bytes('a') + bytes('b') + bytes('c'), alt + alt + alt);
+        EXPECT_EQ(dateien(), drei);
     }
 }
 

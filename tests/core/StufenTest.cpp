@@ -3,9 +3,11 @@
 
 #include "common/TestHilfen.h"
 #include "lists/DateiErsetzen.h"
+#include "lists/TextDatei.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace lerno;
@@ -262,5 +264,34 @@ TEST(Stufen, TheCounterFrameDecidesWhatTheStageRulesUpdate)
         Liste zwei({}, testhilfen::Cp(f.zeile) + "\r\n");
         ASSERT_TRUE(Stufe2Sichern(zwei.pfad('b'), {f.fehler}).Fehlerfrei()) << f.zeile;
         EXPECT_EQ(zwei.bytes('c'), f.dvc ? neu : QByteArray()) << f.zeile;
+    }
+}
+
+TEST(Stufen, AListThatExistsButCannotBeReadIsNeverRewritten)
+{
+    // Repro: a member whose read fails (the kernel refuses to read a process's own memory
+    // at 0), as a file without read permission does for a pupil.
+    struct Fall {
+        const char* name;
+        int stufe;
+        char unlesbar;
+    };
+    const Fall faelle[] = {{"stage 1, main list", 1, 'a'}, {"stage 1, stage-2 list", 1, 'b'},
+                           {"stage 2, stage-2 list", 2, 'b'}, {"stage 2, stage-3 list", 2, 'c'}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Liste l(CpZeilen({"001#a#b#5#0#"}), CpZeilen({"001#a#b#5#0#"}));
+        ASSERT_TRUE(QFile::remove(l.pfad(f.unlesbar)));
+        if (!QFile::link("/proc/self/mem", l.pfad(f.unlesbar)))
+            GTEST_SKIP() << "no symbolic link";
+        if (BytesLesen(l.pfad(f.unlesbar)))
+            GTEST_SKIP() << "the file reads here";
+        const auto e = f.stufe == 1 ? Stufe1Sichern(l.pfad('a'), {1}) : Stufe2Sichern(l.pfad('b'), {1});
+        EXPECT_FALSE(e.Fehlerfrei());
+        EXPECT_EQ(QFileInfo(l.pfad(f.unlesbar)).symLinkTarget(), "/proc/self/mem") << "not replaced";
+        if (f.unlesbar == 'a') { // nothing comes from a list that was not read
+            EXPECT_EQ(l.bytes('b'), CpZeilen({"001#a#b#5#0#"}));
+            EXPECT_EQ(l.bytes('c'), "");
+        }
     }
 }

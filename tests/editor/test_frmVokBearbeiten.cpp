@@ -6,13 +6,19 @@
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
 #include "editor/modBearbeiten.h"
+#include "lists/DateiErsetzen.h"
 #include "lists/dlgFilewahl.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <QTimer>
+
+#include <cerrno>
 
 using namespace lerno;
 using namespace testhilfen;
@@ -34,6 +40,7 @@ protected:
     }
     void TearDown() override
     {
+        SetzeErsetzenFehlerHook(nullptr);
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -64,13 +71,36 @@ protected:
         const QRect r = w.GrdVok->visualRect(w.GrdVok->model()->index(row - 1, col));
         QTest::mouseClick(w.GrdVok->viewport(), Qt::LeftButton, {}, r.center());
     }
+    // Starts the editor through the chooser on Englisch.dva; true when its window opened
+    // (it is then cancelled at once).
+    bool StartenUndFensterSehen()
+    {
+        bool geoeffnet = false;
+        QTimer wache;
+        wache.setInterval(20);
+        QObject::connect(&wache, &QTimer::timeout, [&] {
+            if (auto* w = qobject_cast<frmVokBearbeiten*>(QApplication::activeModalWidget())) {
+                geoeffnet = true;
+                w->reject();
+            }
+        });
+        wache.start();
+        BeiModalVom<dlgFilewahl>([](dlgFilewahl* d) {
+            d->cboFilename->setCurrentText("Englisch.dva");
+            Klick(d->lblok);
+        });
+        modBearbeiten::BearbeitenStarten(nullptr);
+        QTest::qWait(100);
+        return geoeffnet;
+    }
     static bool Frage(frmVokBearbeiten& w) { return w.lblFrage->isVisible() && w.LblJa->isVisible() && w.lblNein->isVisible(); }
 };
 
 TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 {
     Lang();
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     // 7005 twips / 2 = 3502 (a half to the even neighbour) = 233 pixels.
@@ -97,7 +127,8 @@ TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 {
     Lang();
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 2);
@@ -117,7 +148,8 @@ TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 
 TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 {
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 1);
@@ -148,13 +180,102 @@ TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
 {
     Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#0#0#"}));
-    frmVokBearbeiten w;
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}));
     EXPECT_EQ(w.GrdVok->TextMatrix(2, 1), "kaputt#");
     Klicken(w, 2, 1);
     EXPECT_FALSE(w.txtVokabel->isVisible());
+}
+
+TEST_F(EditorFenster, AFileErrorKeepsTheWindowOpenWithEverythingTyped)
+{
+    const QByteArray vorher = Alle();
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Klicken(w, 1, 1);
+    QTest::keyClick(w.txtVokabel, Qt::Key_S);
+    // Repro: the disk fills up while the scratch list is written.
+    SetzeErsetzenFehlerHook([](ErsetzenSchritt s) {
+        if (s != ErsetzenSchritt::Schreiben)
+            return true;
+        errno = ENOSPC;
+        return false;
+    });
+    Klick(w.lblok);
+    Klick(w.LblJa);
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ wurde nicht gespeichert. Der "
+                                                                  "Datenträger ist voll.\nDeine Änderungen sind noch da."),
+                                                "Dateifehler"}}));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.GrdVok->TextMatrix(1, 1), "houses");
+    EXPECT_EQ(Alle(), vorher);
+
+    // Once the cause is gone, "Ja" saves what was typed and closes.
+    SetzeErsetzenFehlerHook(nullptr);
+    Klick(w.lblok);
+    Klick(w.LblJa);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(LiesBytes(Datei('a')), CpZeilen({"001#houses#Haus#3#0#", "002#street#Straße#0#0#", "003#key#Schlüssel#4#0#"}));
+}
+
+TEST_F(EditorFenster, ALongWordIsNeverCut)
+{
+    // Repro: a word longer than the 32,767 characters an edit box holds by default.
+    const QString lang(40000, u'w');
+    Anlegen("001#" + lang.toLatin1() + "#m#0#0#\r\n");
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Klicken(w, 1, 1);
+    EXPECT_EQ(w.txtVokabel->text().size(), 40000);
+    QTest::keyClick(w.txtVokabel, Qt::Key_End);
+    QTest::keyClick(w.txtVokabel, Qt::Key_X);
+    EXPECT_EQ(modBearbeiten::Zeilen[0].Vokabel, lang + "x");
+    Klick(w.lblok);
+    Klick(w.LblJa);
+    EXPECT_EQ(LiesBytes(Datei('a')), "001#" + lang.toLatin1() + "x#m#0#0#\r\n");
+}
+
+TEST_F(EditorFenster, AWriteProtectedListIsReportedOnceAndNotOpened)
+{
+    ASSERT_TRUE(QFile::setPermissions(Datei('b'), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QByteArray vorher = Alle();
+    EXPECT_FALSE(StartenUndFensterSehen());
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
+                                                "Dateifehler"}}));
+    EXPECT_EQ(Alle(), vorher);
+    EXPECT_EQ(QFile::permissions(Datei('b')) & QFile::WriteOwner, 0);
+}
+
+TEST_F(EditorFenster, AListThatCannotBeReadIsReportedAndNoSaveIsOffered)
+{
+    // Repro: a listed file whose read fails (the kernel refuses to read a process's own
+    // memory at 0), as a list without read permission does for a pupil.
+    QFile::remove(Datei('a'));
+    if (!QFile::link("/proc/self/mem", Datei('a')))
+        GTEST_SKIP() << "no symbolic link";
+    {
+        QFile f(Datei('a'));
+        char c;
+        if (!f.open(QIODevice::ReadOnly) || f.read(&c, 1) >= 0)
+            GTEST_SKIP() << "the file reads here";
+    }
+    const QByteArray vorher = LiesBytes(Datei('b')) + "|" + LiesBytes(Datei('c'));
+    EXPECT_FALSE(StartenUndFensterSehen());
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.startsWith(QString::fromUtf8("Die Liste „Englisch“ kann nicht gelesen werden. ")))
+        << meldungen[0].text.toStdString();
+    EXPECT_TRUE(meldungen[0].text.endsWith(QString::fromUtf8("Sie wird nicht geöffnet, damit nichts verloren geht.")));
+    EXPECT_EQ(meldungen[0].titel, "Dateifehler");
+    EXPECT_EQ(QFileInfo(Datei('a')).symLinkTarget(), "/proc/self/mem"); // not replaced by a file
+    EXPECT_EQ(LiesBytes(Datei('b')) + "|" + LiesBytes(Datei('c')), vorher);
 }
 
 TEST_F(EditorFenster, CancelFromTheChooserLeavesTheFilesAndSoundsOnce)

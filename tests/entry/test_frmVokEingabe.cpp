@@ -5,6 +5,8 @@
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -135,12 +138,15 @@ TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)
     liste = ordner.datei("fehlt/Englisch.dva");
     frmStart::Filename = liste;
     frmVokEingabe w;
-    const Meldung dateifehler{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"};
-    EXPECT_EQ(meldungen, std::vector<Meldung>{dateifehler}) << "on opening";
+    // Named by its cause, not as a failure to open.
+    const QString ordnerFehlt = QString::fromUtf8("Den Ordner „%1“ gibt es nicht (mehr).").arg(ordner.datei("fehlt"));
+    const Meldung anlegen{QString::fromUtf8("Die Liste „Englisch“ kann nicht angelegt werden. ") + ordnerFehlt, "Dateifehler"};
+    EXPECT_EQ(meldungen, std::vector<Meldung>{anlegen}) << "on opening";
 
     w.show();
     Eingeben(w, "house", "Haus");
-    EXPECT_EQ(meldungen, (std::vector<Meldung>{dateifehler, dateifehler}));
+    const Meldung speichern{QString::fromUtf8("Die Vokabel wurde nicht gespeichert. ") + ordnerFehlt, "Dateifehler"};
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{anlegen, speichern}));
     EXPECT_EQ(w.txtVokabel->text(), "house");
     EXPECT_EQ(w.txtBedeutung->text(), "Haus");
     EXPECT_FALSE(QDir(ordner.datei("fehlt")).exists());
@@ -165,6 +171,47 @@ TEST_F(EingabeTest, AReadOnlyListReportsAndLosesNothing)
     for (const Meldung& m : meldungen)
         EXPECT_EQ(m.titel, "Dateifehler");
     EXPECT_EQ(LiesBytes(liste), alt);
+}
+
+TEST_F(EingabeTest, AFullDiskIsNamedAndThePairKept)
+{
+    const QByteArray alt = CpZeilen({"001#a#b#0#0#"});
+    SchreibeBytes(liste, alt);
+    frmVokEingabe w;
+    w.show();
+    SetzeAnhaengenFehlerHook([](qint64) { return qint64(0); }); // the disk is full at once
+    Eingeben(w, "house", "Haus");
+    SetzeAnhaengenFehlerHook(nullptr);
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Vokabel wurde nicht gespeichert. Der "
+                                                                  "Datenträger ist voll."),
+                                                "Dateifehler"}}));
+    EXPECT_EQ(w.txtVokabel->text(), "house");
+    EXPECT_EQ(w.txtBedeutung->text(), "Haus");
+    EXPECT_EQ(LiesBytes(liste), alt);
+}
+
+TEST_F(EingabeTest, AWriteProtectedListIsReportedOnceAndTheWindowStaysShut)
+{
+    const QByteArray alt = CpZeilen({"001#a#b#0#0#"});
+    SchreibeBytes(liste, alt);
+    SchreibeBytes(StufenDatei(liste, 'b'), alt);
+    ASSERT_TRUE(QFile::setPermissions(StufenDatei(liste, 'b'), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        frmVokEingabe w;
+        QTimer::singleShot(1000, &w, [&w] {
+            if (w.isVisible()) {
+                ADD_FAILURE() << "the entry window opened";
+                w.reject();
+            }
+        });
+        EXPECT_EQ(w.exec(), QDialog::Rejected); // returns at once, nothing to type into
+        w.show(); // shown anyway, a pair is still not written and not reported again
+        Eingeben(w, "house", "Haus");
+    }
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
+                                                "Dateifehler"}}));
+    EXPECT_EQ(LiesBytes(liste), alt);
+    EXPECT_FALSE(QFile::exists(StufenDatei(liste, 'c'))) << "no sibling created";
 }
 
 TEST_F(EingabeTest, TheMessageGoesWithTheTimerThatRunsFromTheStart)

@@ -189,6 +189,22 @@ TEST_F(LoeschenTest, AMemberThatCannotBeDeletedIsReportedAndTheRestStillGo)
         EXPECT_FALSE(Da(n)) << n;
 }
 
+TEST_F(LoeschenTest, AWriteProtectedListIsKeptWhole)
+{
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
+        Anlegen(ordner.datei(n));
+    ASSERT_TRUE(QFile::setPermissions(ordner.datei("Englisch.dvc"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    frmStart::Filename = ordner.datei("Englisch.dva");
+    dlgFrage frage;
+    frage.show();
+    Klick(frage.lblok);
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
+                                                "Dateifehler"}}));
+    for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
+        EXPECT_TRUE(Da(n)) << n;
+    EXPECT_FALSE(frage.isVisible());
+}
+
 TEST_F(LoeschenTest, AReadOnlyFolderReportsEachExistingMember)
 {
     if (geteuid() == 0)

@@ -217,6 +217,22 @@ TEST_F(UebenStartenTest, ASiblingThatCannotBeCreatedIsReportedAndNothingStarts)
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 0);
 }
 
+TEST_F(UebenStartenTest, AWriteProtectedListIsReportedOnceAndNotPractised)
+{
+    const QByteArray alt = CpZeilen({"001#a#A#0#0#", "002#b#B#0#0#"});
+    SchreibeBytes(ordner.datei("Englisch.dva"), alt);
+    ASSERT_TRUE(QFile::setPermissions(ordner.datei("Englisch.dva"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    WaehleErsteListe("*.dva", "Englisch.dva", [](QWidget* w) {
+        ADD_FAILURE() << "unexpected window " << w->metaObject()->className();
+        w->close();
+    });
+    Starten(1);
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
+                                                "Dateifehler"}}));
+    EXPECT_EQ(Dateien(), QStringList{"Englisch.dva"}) << "no sibling created";
+    EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dva")), alt);
+}
+
 TEST_F(UebenStartenTest, AListThatCannotBeReadIsReported)
 {
     // A listed file whose read fails: the kernel refuses to read a process's own memory at 0.

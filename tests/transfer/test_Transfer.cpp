@@ -18,6 +18,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "lists/DateiErsetzen.h"
+
+#include <cerrno>
+
 using namespace lerno;
 using namespace testhilfen;
 
@@ -101,6 +105,50 @@ TEST_F(TransferTest, ImportIntoAnExistingListThroughTheChooser)
                                                 "1 Vokabel wurde übersprungen:\n"
                                                 "Zeile 3: Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"));
     EXPECT_FALSE(frmStart::Neu);
+}
+
+TEST_F(TransferTest, ImportThatCannotWriteChangesNothingAndSaysWhy)
+{
+    struct Fall {
+        const char* name;
+        bool schreibgeschuetzt;
+        QString meldung;
+    };
+    const Fall faelle[] = {
+        {"write-protected list", true, QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt.")},
+        {"disk full", false,
+         QString::fromUtf8("Die Vokabeln wurden nicht in „Englisch“ aufgenommen. Der Datenträger ist voll.")},
+    };
+    const QByteArray alt = CpZeilen({"099#alt#old#2#0#"});
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        meldungen.clear();
+        frmStart start;
+        const QString liste = ordner.datei("Vokabeln/Englisch.dva");
+        QFile::setPermissions(liste, QFile::ReadOwner | QFile::WriteOwner);
+        SchreibeBytes(liste, alt);
+        if (f.schreibgeschuetzt)
+            ASSERT_TRUE(QFile::setPermissions(liste, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        else
+            SetzeErsetzenFehlerHook([](ErsetzenSchritt s) {
+                if (s != ErsetzenSchritt::Schreiben)
+                    return true;
+                errno = ENOSPC;
+                return false;
+            });
+        SchreibeBytes(ordner.datei("liste.csv"), "new;neu\r\n");
+        QDir::setCurrent(ordner.datei("Vokabeln"));
+        DateiWaehlen(ordner.datei("liste.csv"));
+        BeiModalVom<dlgWasTun>([](dlgWasTun* d) { Klick(d->lbloldFile); });
+        BeiModalVom<dlgFilewahl>([](dlgFilewahl* d) {
+            d->cboFilename->setCurrentText(QStringLiteral("Englisch.dva"));
+            Klick(d->lblok);
+        });
+        start.mnuImport->trigger();
+        SetzeErsetzenFehlerHook(nullptr);
+        EXPECT_EQ(meldungen, (std::vector<Meldung>{{f.meldung, "Dateifehler"}}));
+        EXPECT_EQ(LiesBytes(liste), alt);
+    }
 }
 
 TEST_F(TransferTest, CancelOrNothingToImportCreatesNoList)

@@ -7,7 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -151,9 +151,9 @@ void frmVokUeben::Form_Load()
     Form_Resize();
     Module1::SoundAbspielen(5);
     Testart = 2;
-    liste_ = frmStart::Filename;
+    liste_ = GewaehlteListe::Filename;
     fehlerzahl_.assign(500, 0);
-    stufe_ = frmStart::FileNr;
+    stufe_ = GewaehlteListe::FileNr;
 }
 
 void frmVokUeben::Form_Resize()

@@ -1,11 +1,11 @@
 #include "transfer/modtransfer.h"
 
 #include "ui/Meldungen.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/dlgFilewahl.h"
+#include "lists/Listenwahl.h"
 #include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
 #include "transfer/ImportLesen.h"
@@ -59,19 +59,6 @@ QString DateiDialog(QWidget* parent, const QString& titel, const QStringList& fi
     const QString datei = dialog.selectedFiles().constFirst();
     LetzterOrdner() = QFileInfo(datei).absolutePath();
     return datei;
-}
-
-// The existing list the pupil picks in the chooser, or empty on cancel.
-QString ListeWaehlen(QWidget* parent, const QString& frage)
-{
-    // The chooser reads both on creation: set them first.
-    dlgWasTun::Wahl = 2;
-    frmStart::FileNr = 1;
-    frmStart::Neu = false;
-    dlgFilewahl chooser(parent);
-    chooser.setWindowTitle(frage);
-    chooser.exec();
-    return frmStart::Filename;
 }
 
 // The list's pairs, in order; lines that are no record are counted in unlesbar.
@@ -136,12 +123,12 @@ void VokabelnImportieren(QWidget* parent)
     }
 
     // New list or an existing one, with the same dialogs and name checks as the entry screen.
-    frmStart::FileNr = 1;
+    GewaehlteListe::FileNr = 1;
     {
         dlgWasTun wasTun(parent);
         wasTun.exec();
     }
-    const QString liste = frmStart::Filename;
+    const QString liste = GewaehlteListe::Filename;
     if (liste.isEmpty())
         return;
     if (!PaareAnhaengen(liste, inhalt->paare)) {
@@ -156,7 +143,8 @@ void VokabelnImportieren(QWidget* parent)
 
 void VokabelnExportieren(QWidget* parent)
 {
-    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?"));
+    const QString liste =
+        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?")).value_or(QString());
     if (liste.isEmpty())
         return;
     const auto zeilen = ZeilenLesen(liste);
@@ -188,7 +176,8 @@ void VokabelnExportieren(QWidget* parent)
 
 void VokabelnDrucken(QWidget* parent)
 {
-    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?"));
+    const QString liste =
+        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?")).value_or(QString());
     if (liste.isEmpty())
         return;
     QList<int> unlesbar;

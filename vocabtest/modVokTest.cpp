@@ -2,11 +2,9 @@
 
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
-#include "app/frmStart.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/dlgFilewahl.h"
-#include "lists/dlgWasTun.h"
+#include "lists/Listenwahl.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
@@ -18,17 +16,10 @@ namespace lerno::modVokTest {
 void TestStarten(QWidget* parent)
 {
     TestZeilenzahl = 0;
-    // The chooser reads Wahl and FileNr when it is created: both come first.
-    dlgWasTun::Wahl = 2;
-    frmStart::FileNr = 1;
-    frmStart::Neu = false;
-    {
-        dlgFilewahl chooser(parent);
-        chooser.setWindowTitle(QStringLiteral("Aus welchen Vokabeln soll ein Test erstellt werden ?"));
-        chooser.exec();
-    }
-    TestDatei = frmStart::Filename;
-    if (TestDatei.isEmpty())
+    const auto gewaehlt =
+        ListeWaehlen(parent, QStringLiteral("Aus welchen Vokabeln soll ein Test erstellt werden ?"));
+    TestDatei = gewaehlt.value_or(QString());
+    if (!gewaehlt)
         return;
 
     const auto anzahl = ZeilenZaehlen(TestDatei);

@@ -8,6 +8,7 @@
 #include "app/frmIntro.h"
 #include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "app/modmkdir.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
@@ -33,16 +34,16 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
-        frmStart::Filename = ordner.datei("Englisch.dva");
-        frmStart::FileNr = 1;
-        SchreibeBytes(frmStart::Filename, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
+        Module1::Soundok = true;
+        GewaehlteListe::Filename = ordner.datei("Englisch.dva");
+        GewaehlteListe::FileNr = 1;
+        SchreibeBytes(GewaehlteListe::Filename, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
         for (char e : {'b', 'c', 'd'})
             SchreibeBytes(ordner.datei(QString("Englisch.dv") + e), {});
     }
     void TearDown() override
     {
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         frmStart::Programmende = {};
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
@@ -175,7 +176,7 @@ TEST_F(KorrekturTest, QuittingWaitsOnlyForAFanfareSomeoneCanHear)
         bool soundok, geraet;
     };
     for (const Fall f : {Fall{false, true}, Fall{true, false}}) {
-        frmStart::Soundok = f.soundok;
+        Module1::Soundok = f.soundok;
         spieler.geraet = f.geraet;
         spieler.spielt = true; // an effect that claims to play
         enden = 0;
@@ -185,7 +186,7 @@ TEST_F(KorrekturTest, QuittingWaitsOnlyForAFanfareSomeoneCanHear)
     }
 
     // Heard: ends once the fanfare stops, well before its length.
-    frmStart::Soundok = true;
+    Module1::Soundok = true;
     spieler.geraet = true;
     spieler.spielt = true;
     enden = 0;

@@ -2,7 +2,7 @@
 // boxes as the pupil needs; message timer, ending and hover rule.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
 
@@ -26,9 +26,9 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         liste = ordner.datei("Englisch.dva");
-        frmStart::Filename = liste;
+        GewaehlteListe::Filename = liste;
     }
 
     // Types a pair the way a pupil does and presses Enter in the meaning box.
@@ -133,7 +133,7 @@ TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
 TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)
 {
     liste = ordner.datei("fehlt/Englisch.dva");
-    frmStart::Filename = liste;
+    GewaehlteListe::Filename = liste;
     frmVokEingabe w;
     const Meldung dateifehler{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"};
     EXPECT_EQ(meldungen, std::vector<Meldung>{dateifehler}) << "on opening";

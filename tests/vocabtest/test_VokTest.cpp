@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Zufall.h"
 #include "lists/dlgFilewahl.h"
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         dlgTestfolge::Fremdsprache = false;
         modVokTest::GezogeneZeilen.fill(0);
         ZufallZuruecksetzen();
@@ -100,12 +101,12 @@ TEST_F(VokTest, StartScreenLabelAndMenuAskForAListAndPlaySound2After)
     QString titel;
     Immer<dlgFilewahl>([&](dlgFilewahl* w) { titel = w->windowTitle(); Klick(w->lblCancle); });
     for (bool menue : {false, true}) {
-        frmStart::FileNr = 3;
-        frmStart::Neu = true;
+        GewaehlteListe::FileNr = 3;
+        GewaehlteListe::Neu = true;
         sounds.clear();
         menue ? start.mnuVokTest->trigger() : Klick(start.lblTest);
         EXPECT_EQ(titel, "Aus welchen Vokabeln soll ein Test erstellt werden ?");
-        EXPECT_TRUE(frmStart::FileNr == 1 && !frmStart::Neu && dlgWasTun::Wahl == 2);
+        EXPECT_TRUE(GewaehlteListe::FileNr == 1 && !GewaehlteListe::Neu && GewaehlteListe::Wahl == 2);
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's, then the start screen's";
     }
 }

@@ -1,15 +1,12 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
-#include "ui/Module1.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
-#include <QLabel>
-#include <QLineEdit>
 
 namespace lerno::modVokTest {
 
@@ -58,29 +55,9 @@ bool TestzeileFuellen(frmVokTest& test, int i, const QString& zeile)
     if (!paar)
         return false;
     const bool fremd = dlgTestfolge::Fremdsprache;
-    test.lblVokabel[i]->setText(fremd ? paar->Bedeutung : paar->Vokabel);
-    test.lblLoesung[i]->setText(fremd ? paar->Vokabel : paar->Bedeutung);
-    test.txtEingabe[i]->clear();
+    Testpaare[i] = fremd ? Testpaar{paar->Bedeutung, paar->Vokabel} : Testpaar{paar->Vokabel, paar->Bedeutung};
+    test.ZeileZeigen(i, Testpaare[i]);
     return true;
-}
-
-void TestAuswerten(frmVokTest& test)
-{
-    std::array<QString, Testzeilen> antworten;
-    std::array<QString, Testzeilen> loesungen;
-    for (int i = 0; i < Testzeilen; ++i) {
-        antworten[i] = test.txtEingabe[i]->text();
-        loesungen[i] = test.lblLoesung[i]->text();
-    }
-    const Bewertung b = Bewerten(antworten, loesungen);
-    for (int i = 0; i < Testzeilen; ++i) {
-        test.imgok[i]->setVisible(b.Richtig[i]);
-        test.imgBad[i]->setVisible(!b.Richtig[i]);
-        test.lblLoesung[i]->setVisible(!b.Richtig[i]);
-    }
-    Module1::SoundAbspielen(b.Sound);
-    test.lblNote->show();
-    test.lblNote->setText(b.Satz);
 }
 
 } // namespace lerno::modVokTest

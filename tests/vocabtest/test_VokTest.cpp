@@ -213,6 +213,27 @@ TEST_F(TestFensterTest, TabAndEnterWalkTheRowsOnlyOkGradesAndMarksEachRow)
     EXPECT_FALSE(test.isVisible());
 }
 
+// The drawn pairs belong to the module: a label changed behind its back changes neither
+// the grade nor the solution shown beside a wrong row.
+TEST_F(TestFensterTest, GradingReadsTheDrawnPairsNotTheLabels)
+{
+    for (int i = 0; i < N; ++i) {
+        test.lblLoesung[i]->setText("X");
+        test.lblVokabel[i]->setText("Y");
+        test.txtEingabe[i]->setText(i < 18 ? QString("W%1").arg(i) : QString("X"));
+    }
+    Klick(test.lblok);
+    for (int i = 0; i < N; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(test.imgok[i]->isVisible(), i < 18);
+        EXPECT_EQ(test.lblLoesung[i]->isVisible(), i >= 18);
+        EXPECT_EQ(test.lblLoesung[i]->text(), QString("W%1").arg(i));
+    }
+    EXPECT_EQ(test.lblNote->text(), "Du hast  18 Vokabeln richtig beantwortet,  2 Vokabeln waren "
+                                    "falsch. Das entspricht einer Schulnote von  1.6");
+    EXPECT_EQ(modVokTest::Testpaare[5].Frage, "w5");
+}
+
 TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)
 {
     Klick(test.lblok);

@@ -61,22 +61,6 @@ QString DateiDialog(QWidget* parent, const QString& titel, const QStringList& fi
     return datei;
 }
 
-// The list's pairs, in order; lines that are no record are counted in unlesbar.
-std::optional<QList<WortPaar>> PaareLesen(const QString& liste, QList<int>& unlesbar)
-{
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen)
-        return std::nullopt;
-    QList<WortPaar> paare;
-    for (qsizetype i = 0; i < zeilen->size(); ++i) {
-        if (const auto paar = EintragLesen(zeilen->at(i)))
-            paare.append(*paar);
-        else
-            unlesbar.append(static_cast<int>(i + 1));
-    }
-    return paare;
-}
-
 // "1 Vokabel", "2 Vokabeln"; the verb after it follows the number.
 QString Anzahl(qsizetype n)
 {
@@ -180,18 +164,18 @@ void VokabelnDrucken(QWidget* parent)
         ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?")).value_or(QString());
     if (liste.isEmpty())
         return;
-    QList<int> unlesbar;
-    const auto paare = PaareLesen(liste, unlesbar);
-    if (!paare) {
+    const auto zeilen = ZeilenLesen(liste);
+    if (!zeilen) {
         DateifehlerMelden(parent);
         return;
     }
+    const ListenPaare gelesen = PaareAusZeilen(*zeilen);
     const QString name = QFileInfo(liste).completeBaseName();
     const QString ziel = DateiDialog(parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
                                      name + QStringLiteral(".pdf"));
     if (ziel.isEmpty())
         return;
-    if (!PdfSchreiben(ziel, name, *paare)) {
+    if (!PdfSchreiben(ziel, name, gelesen.paare)) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
                       TitelDruck);
@@ -199,10 +183,10 @@ void VokabelnDrucken(QWidget* parent)
     }
     MeldungZeigen(parent,
                   QStringLiteral("%1 aus „%2“ %3 zum Drucken in „%4“.")
-                          .arg(Anzahl(paare->size()), name,
-                               paare->size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                          .arg(Anzahl(gelesen.paare.size()), name,
+                               gelesen.paare.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
                                QFileInfo(ziel).fileName())
-                      + UnlesbarHinweis(unlesbar),
+                      + UnlesbarHinweis(gelesen.unlesbar),
                   TitelDruck);
 }
 

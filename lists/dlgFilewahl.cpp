@@ -10,7 +10,6 @@
 #include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Listenname.h"
-#include "lists/dlgWasTun.h"
 
 #include <QCollator>
 #include <QComboBox>

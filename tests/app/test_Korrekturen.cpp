@@ -193,7 +193,7 @@ TEST_F(KorrekturTest, QuittingWaitsOnlyForAFanfareSomeoneCanHear)
     EXPECT_EQ(Module1::Nachklang(6), 1000);
     Klick(start.lblEnde);
     EXPECT_EQ(enden, 0) << "waits for the fanfare";
-    QTest::qWait(100);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return enden != 0; }, 100));
     EXPECT_EQ(enden, 0) << "still playing";
     spieler.spielt = false;
     EXPECT_TRUE(QTest::qWaitFor([&] { return enden == 1; }, 500));

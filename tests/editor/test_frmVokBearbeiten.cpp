@@ -90,7 +90,8 @@ TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
     }
     // The meaning column reaches under the scroll bar: the click must not shift the grid
     // sideways a moment later, which would take the box away again.
-    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !w.txtVokabel->isVisible(); },
+                                 QApplication::doubleClickInterval() + 200));
     EXPECT_TRUE(w.txtVokabel->isVisible());
 }
 

@@ -123,7 +123,7 @@ TEST_F(EingabeflussTest, CancelOnTheWayShowsNoEntryScreen)
             });
         });
         Klick(start.lblEingabe);
-        QTest::qWait(350);
+        EXPECT_FALSE(QTest::qWaitFor([&] { return eingabeGesehen; }, 350));
         EXPECT_FALSE(eingabeGesehen);
         EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
     }

@@ -183,10 +183,7 @@ TEST_F(EingabeTest, TheMessageGoesWithTheTimerThatRunsFromTheStart)
     // (a coarse timer may shift its tick by 5 %, 150 ms; a restart would show ~3000).
     EXPECT_LE(w.TimerMeldung.remainingTime(), 3000 - seit.elapsed() + 200);
 
-    QElapsedTimer warten;
-    warten.start();
-    while (w.lblMeldung->isVisible() && warten.elapsed() < 3500)
-        QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.lblMeldung->isVisible(); }, 3500));
     EXPECT_FALSE(w.lblMeldung->isVisible());
     EXPECT_LT(seit.elapsed(), 3300) << "hidden by the first tick";
     EXPECT_TRUE(w.TimerMeldung.isActive());

@@ -145,7 +145,7 @@ TEST_F(LoeschenTest, NoQuestionAfterACancelOrFromAnEmptyFolder)
             KeinModal(&wache, erschienen);
         });
         moddelfile::ListeLoeschen(nullptr);
-        QTest::qWait(350);
+        EXPECT_FALSE(QTest::qWaitFor([&] { return bool(erschienen); }, 350));
         EXPECT_FALSE(erschienen) << "leerer Ordner: " << leererOrdner;
         EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
         EXPECT_EQ(Da("Englisch.dva"), !leererOrdner);

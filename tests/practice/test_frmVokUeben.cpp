@@ -269,7 +269,8 @@ TEST_F(UebenFensterTest, TheSolutionStaysAFullIntervalAfterAWrongAnswer)
     EXPECT_EQ(w.TxtLoesung->text(), soll);
     EXPECT_NE(w.txtVokabel->text(), frage) << "the next question is already underneath";
 
-    QTest::qWait(600); // past the end of the interval that ran before the answer
+    // Past the end of the interval that ran before the answer, the overlays stay.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !w.TxtLoesung->isVisible(); }, 600));
     EXPECT_TRUE(w.TxtVok2->isVisible());
     EXPECT_TRUE(w.TxtLoesung->isVisible());
 

@@ -1,4 +1,5 @@
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 
 #include "ui/LabelButton.h"
 #include "ui/Module1.h"
@@ -141,7 +142,7 @@ void frmStart::Form_Resize()
     ImgBackground->lower();
 }
 
-void frmStart::Form_Activate() { Neu = false; }
+void frmStart::Form_Activate() { GewaehlteListe::Neu = false; }
 
 void frmStart::showEvent(QShowEvent* e)
 {
@@ -179,14 +180,14 @@ void frmStart::labelMausBewegt(LabelButton* label)
 void frmStart::lblEingabe_Click()
 {
     WasTunZeigen();
-    if (!Filename.isEmpty())
+    if (!GewaehlteListe::Filename.isEmpty())
         EingabeZeigen();
     Form_Activate();
 }
 
 void frmStart::WasTunZeigen()
 {
-    FileNr = 1;
+    GewaehlteListe::FileNr = 1;
     dlgWasTun wasTun(this);
     wasTun.exec();
 }
@@ -199,10 +200,6 @@ void frmStart::EingabeZeigen()
 
 void frmStart::lblUeben_Click(qint16 stufe)
 {
-    // The chooser reads FileNr and Wahl when it is created: both come first.
-    FileNr = stufe;
-    dlgWasTun::Wahl = 2;
-    Neu = false;
     modvokueb::UebenStarten(stufe, this);
     Form_Activate();
 }
@@ -275,14 +272,14 @@ void frmStart::mnuSoundan_Click()
 {
     mnuSoundan->setChecked(true);
     mnuSoundaus->setChecked(false);
-    Soundok = true;
+    Module1::Soundok = true;
 }
 
 void frmStart::mnuSoundaus_Click()
 {
     mnuSoundaus->setChecked(true);
     mnuSoundan->setChecked(false);
-    Soundok = false;
+    Module1::Soundok = false;
 }
 
 } // namespace lerno

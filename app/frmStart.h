@@ -1,6 +1,5 @@
 #pragma once
-// The start screen: the hub every function is reached from, and the owner of the
-// run-long variables through which the chosen list travels.
+// The start screen: the hub every function is reached from.
 #include <QMainWindow>
 #include <QtGlobal>
 #include <array>
@@ -18,15 +17,6 @@ class frmStart : public QMainWindow {
     Q_OBJECT
 public:
     frmStart();
-
-    // Full path of the chosen list; empty = nothing chosen or cancelled.
-    static inline QString Filename;
-    // Which member of a triplet is wanted: 1 .dva, 2 .dvb, 3 .dvc.
-    static inline qint16 FileNr = 0;
-    // The chosen list is a newly named one.
-    static inline bool Neu = false;
-    // Sound effects on; switched on by the start-up.
-    static inline bool Soundok = false;
 
     // False when start-up could not set up the list folder; the program then ends.
     bool bereit() const { return bereit_; }

@@ -4,7 +4,7 @@
 #include "FensterBench.h"
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
 #include "practice/frmVokUeben.h"
@@ -30,8 +30,8 @@ void BM_FrageWaehlen(benchmark::State& state)
     Schreibe(dva, Liste(n));
     for (QChar b : {u'b', u'c', u'd'})
         Schreibe(StufenDatei(dva, b), {});
-    frmStart::Filename = dva;
-    frmStart::FileNr = 1;
+    GewaehlteListe::Filename = dva;
+    GewaehlteListe::FileNr = 1;
     frmVokUeben::LetzteZeile = 0;
     ZufallZuruecksetzen();
 

@@ -223,9 +223,9 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
             continue;
         const QByteArray zeile = *bytes + "\r\n";
         const int stand = FehlerstandLesen(*satz);
-        if (stand >= 2)
+        if (stand >= GrenzeStufe2)
             inhalt[1] += zeile;
-        if (stand >= 4)
+        if (stand >= GrenzeStufe3)
             inhalt[2] += zeile;
     }
 

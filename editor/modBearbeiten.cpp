@@ -3,12 +3,11 @@
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "editor/Editorliste.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
 #include "lists/Dateizugriff.h"
-#include "lists/dlgFilewahl.h"
-#include "lists/dlgWasTun.h"
+#include "lists/Listenwahl.h"
 
 namespace lerno::modBearbeiten {
 
@@ -37,17 +36,9 @@ QString Speicherfehler(const EditorSpeicherErgebnis& e)
 
 void BearbeitenStarten(QWidget* parent)
 {
-    // The chooser reads both when it is created: set them first.
-    dlgWasTun::Wahl = 2;
-    frmStart::FileNr = 1;
-    frmStart::Neu = false;
-    {
-        dlgFilewahl chooser(parent);
-        chooser.setWindowTitle(QStringLiteral("Welche Vokabeln möchtest du bearbeiten ?"));
-        chooser.exec();
-    }
-    BearbeitenDatei = frmStart::Filename;
-    if (BearbeitenDatei.isEmpty())
+    const auto gewaehlt = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du bearbeiten ?"));
+    BearbeitenDatei = gewaehlt.value_or(QString());
+    if (!gewaehlt)
         return;
     if (IstHilfsdatei(BearbeitenDatei)) {
         // The save writes its scratch files under this name: it cannot be the list too.

@@ -7,7 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
 #include "lists/Dateizugriff.h"
@@ -94,7 +94,7 @@ void frmVokEingabe::Form_Load()
 {
     imgbackground->laden(modBackground::Hintergrund1Pfad);
     Form_Resize();
-    liste_ = frmStart::Filename;
+    liste_ = GewaehlteListe::Filename;
     Module1::SoundAbspielen(2);
     // Said once, before anything is typed that could not be kept.
     if (ListeSchreibgeschuetzt(liste_)) {

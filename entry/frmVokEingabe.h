@@ -17,7 +17,7 @@ class PictureControl;
 class frmVokEingabe : public QDialog {
     Q_OBJECT
 public:
-    // Reads frmStart::Filename: the list all pairs go to.
+    // Reads GewaehlteListe::Filename: the list all pairs go to.
     explicit frmVokEingabe(QWidget* parent = nullptr);
 
     QString liste() const { return liste_; }

@@ -28,6 +28,12 @@ QString EintragSchluessel(const QString& zeile);
 // The fourth character from the end as a digit; anything else (or a short line) gives 0.
 int FehlerstandLesen(const QString& zeile);
 
+// A record whose count of wrong answers reaches GrenzeStufe2 belongs to the stage-2 list
+// (.dvb) as well, from GrenzeStufe3 on to the stage-3 list (.dvc) too. Practice and editor
+// sort by these.
+inline constexpr int GrenzeStufe2 = 2;
+inline constexpr int GrenzeStufe3 = 4;
+
 // Sibling of a list member: the path's last character replaced by a, b, c or d.
 QString StufenDatei(const QString& pfad, QChar buchstabe);
 

@@ -7,10 +7,9 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Listenname.h"
-#include "lists/dlgWasTun.h"
 
 #include <QCollator>
 #include <QComboBox>
@@ -56,15 +55,15 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
 
     // Set-up, steps 2 and 3: the stage's pattern, then the mode.
     ordner_ = QDir::currentPath();
-    switch (frmStart::FileNr) {
+    switch (GewaehlteListe::FileNr) {
     case 2: muster_ = QStringLiteral("*.dvb"); break;
     case 3: muster_ = QStringLiteral("*.dvc"); break;
     default: muster_ = QStringLiteral("*.dva"); break;
     }
-    if (dlgWasTun::Wahl == 1) {
+    if (GewaehlteListe::Wahl == 1) {
         txtNewFile->show();
         txtNewFile->setFocus();
-    } else if (dlgWasTun::Wahl == 2) {
+    } else if (GewaehlteListe::Wahl == 2) {
         cboFilename->show();
         DateilisteFuellen();
         cboFilename->setFocus();
@@ -108,11 +107,11 @@ std::optional<QString> dlgFilewahl::NamensFehler(const QString& name)
 
 void dlgFilewahl::lblok_Click()
 {
-    frmStart::Filename.clear();
+    GewaehlteListe::Filename.clear();
     QString name;
     if (txtNewFile->isVisibleTo(this)) {
         name = txtNewFile->text();
-        frmStart::Neu = true;
+        GewaehlteListe::Neu = true;
         if (!name.isEmpty()) {
             if (const auto fehler = NamensFehler(name)) {
                 // The chooser stays open with the typed name so it can be corrected.
@@ -124,17 +123,17 @@ void dlgFilewahl::lblok_Click()
         }
     } else {
         name = cboFilename->currentText();
-        frmStart::Neu = false;
+        GewaehlteListe::Neu = false;
     }
     if (!name.isEmpty())
-        frmStart::Filename = ordner_ + QLatin1Char('/') + name;
+        GewaehlteListe::Filename = ordner_ + QLatin1Char('/') + name;
     accept();
     Module1::SoundAbspielen(2);
 }
 
 void dlgFilewahl::reject()
 {
-    frmStart::Filename.clear();
+    GewaehlteListe::Filename.clear();
     QDialog::reject();
 }
 

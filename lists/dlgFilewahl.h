@@ -1,7 +1,7 @@
 #pragma once
 // The one dialog in which a list is named: a drop-down of the existing lists of one
-// stage, or a box for the name of a new list. The result goes to frmStart::Filename.
-// Callers set frmStart::FileNr and dlgWasTun::Wahl first: the constructor reads both.
+// stage, or a box for the name of a new list. The result goes to GewaehlteListe::Filename.
+// Callers set GewaehlteListe::FileNr and GewaehlteListe::Wahl first: the constructor reads both.
 #include <QDialog>
 #include <QString>
 #include <QStringList>

@@ -7,7 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Vokabeleintrag.h"
@@ -46,7 +46,7 @@ void dlgFrage::lblok_Click()
 {
     // Every member goes, whether it exists or not; one that cannot be deleted is
     // reported and the others are still deleted.
-    const QString liste = frmStart::Filename;
+    const QString liste = GewaehlteListe::Filename;
     if (ListeSchreibgeschuetzt(liste)) {
         // A protected list is kept whole: no member goes.
         MeldungZeigen(this, SchreibschutzText(liste), QStringLiteral("Dateifehler"));

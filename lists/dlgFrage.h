@@ -1,6 +1,6 @@
 #pragma once
 // Asks for confirmation before a whole list is deleted; "ok" deletes the list chosen in
-// frmStart::Filename with all its siblings.
+// GewaehlteListe::Filename with all its siblings.
 #include <QDialog>
 
 class QLabel;

@@ -4,7 +4,7 @@
 #include "ui/PictureControl.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/dlgFilewahl.h"
 
@@ -35,10 +35,10 @@ void dlgWasTun::lbloldFile_Click() { waehlen(2, false); }
 
 void dlgWasTun::waehlen(qint16 wahl, bool neu)
 {
-    Wahl = wahl;
+    GewaehlteListe::Wahl = wahl;
     // Only one of the two dialogs is on screen: this one goes before the chooser opens.
     hide();
-    frmStart::Neu = neu;
+    GewaehlteListe::Neu = neu;
     dlgFilewahl chooser(parentWidget());
     chooser.exec();
     setResult(QDialog::Accepted);
@@ -46,7 +46,7 @@ void dlgWasTun::waehlen(qint16 wahl, bool neu)
 
 void dlgWasTun::reject()
 {
-    frmStart::Filename.clear();
+    GewaehlteListe::Filename.clear();
     QDialog::reject();
 }
 

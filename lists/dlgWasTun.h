@@ -1,6 +1,7 @@
 #pragma once
 // Asks whether new words go into a new list or extend an existing one, then runs the
-// file chooser in the matching mode. Its Wahl tells every chooser which mode to use.
+// file chooser in the matching mode. Its choice goes to GewaehlteListe::Wahl,
+// which tells every chooser which mode to use.
 #include <QDialog>
 #include <QtGlobal>
 
@@ -13,9 +14,6 @@ class dlgWasTun : public QDialog {
     Q_OBJECT
 public:
     explicit dlgWasTun(QWidget* parent = nullptr);
-
-    // Mode of the next file chooser: 1 = name a new list, 2 = pick an existing one.
-    static inline qint16 Wahl = 0;
 
     PictureControl* hintergrund = nullptr;
     LabelButton* lblNewFile = nullptr;

@@ -99,9 +99,9 @@ SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fe
         }
         const int stand = NeuerStand(zeile, fehlerzahl, i);
         const QString neu = NeueZeile(zeile, stand);
-        if (stand >= 2)
+        if (stand >= GrenzeStufe2)
             dvb.Anbieten(neu);
-        if (stand >= 4)
+        if (stand >= GrenzeStufe3)
             dvc.Anbieten(neu);
         neueListe.append(neu);
     }
@@ -146,7 +146,7 @@ SichernErgebnis Stufe2Sichern(const QString& dvbPfad, const std::vector<int>& fe
             if (!HatZaehlerRahmen(zeile))
                 continue;
             const int stand = NeuerStand(zeile, fehlerzahl, i);
-            if (stand >= 4)
+            if (stand >= GrenzeStufe3)
                 dvc.Anbieten(NeueZeile(zeile, stand));
         }
         dvc.Schreiben();
@@ -163,6 +163,15 @@ SichernErgebnis Stufe3Beenden(const QString& pfad)
     if (!DateiEntfernen(dvd))
         ergebnis.EntfernenFehlgeschlagen.append(dvd);
     return ergebnis;
+}
+
+SichernErgebnis UebenSichern(qint16 stufe, const QString& pfad, const std::vector<int>& fehlerzahl)
+{
+    switch (stufe) {
+    case 1: return Stufe1Sichern(pfad, fehlerzahl);
+    case 2: return Stufe2Sichern(pfad, fehlerzahl);
+    default: return Stufe3Beenden(pfad);
+    }
 }
 
 } // namespace lerno

@@ -3,6 +3,7 @@
 // The practice window shows the file-error report when the result is not clean.
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <vector>
 
 namespace lerno {
@@ -34,5 +35,8 @@ SichernErgebnis Stufe2Sichern(const QString& dvbPfad, const std::vector<int>& fe
 
 // End of stage 3: only the .dvd sibling of pfad is deleted.
 SichernErgebnis Stufe3Beenden(const QString& pfad);
+
+// The end of a practice of stage 1, 2 or 3 (any other stage ends as 3).
+SichernErgebnis UebenSichern(qint16 stufe, const QString& pfad, const std::vector<int>& fehlerzahl);
 
 } // namespace lerno

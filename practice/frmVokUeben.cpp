@@ -7,11 +7,11 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/Zufall.h"
+#include "practice/Abfrage.h"
 #include "practice/Stufen.h"
 
 #include <QKeyEvent>
@@ -151,9 +151,9 @@ void frmVokUeben::Form_Load()
     Form_Resize();
     Module1::SoundAbspielen(5);
     Testart = 2;
-    liste_ = frmStart::Filename;
+    liste_ = GewaehlteListe::Filename;
     fehlerzahl_.assign(500, 0);
-    stufe_ = frmStart::FileNr;
+    stufe_ = GewaehlteListe::FileNr;
 }
 
 void frmVokUeben::Form_Resize()
@@ -207,11 +207,7 @@ void frmVokUeben::NaechsteVokabel()
     }
     zeilenzahl_ = static_cast<int>(std::min<qsizetype>(*anzahl, INT_MAX));
 
-    int zeile = Ziehung(zeilenzahl_);
-    if (zeilenzahl_ > 2) {
-        while (zeile == LetzteZeile)
-            zeile = Ziehung(zeilenzahl_);
-    }
+    const int zeile = Abfrage::ZeileZiehen(zeilenzahl_, LetzteZeile);
 
     // A line that cannot be read or taken apart is a read error; the question on
     // screen stays, and so does the line it counts against.
@@ -228,20 +224,12 @@ void frmVokUeben::NaechsteVokabel()
     vokabel_ = paar->Vokabel;
     bedeutung_ = paar->Bedeutung;
 
-    qint16 richtung = Testart;
-    if (Testart == 3) {
-        gemisch = static_cast<qint16>(Ziehung(2));
-        richtung = gemisch == 1 ? 2 : 1;
-    }
-    if (richtung == 1) {
-        txtVokabel->setText(bedeutung_);
-        sollantwort_ = vokabel_;
-        Vok = false;
-    } else {
-        txtVokabel->setText(vokabel_);
-        sollantwort_ = bedeutung_;
-        Vok = true;
-    }
+    const Abfrage::Frage frage = Abfrage::FrageStellen(vokabel_, bedeutung_, Testart);
+    if (Testart == 3)
+        gemisch = frage.gemisch;
+    txtVokabel->setText(frage.Anzeige);
+    sollantwort_ = frage.Sollantwort;
+    Vok = frage.Vok;
     txtBedeutung->setFocus();
 }
 
@@ -255,7 +243,7 @@ void frmVokUeben::cmdok_Click()
         return;
     }
     const QString antwort = txtBedeutung->text();
-    if (antwort == (Vok ? bedeutung_ : vokabel_)) {
+    if (Abfrage::AntwortRichtig(antwort, vokabel_, bedeutung_, Vok)) {
         lblRichtig->show();
         Module1::SoundAbspielen(3);
     } else {
@@ -292,21 +280,7 @@ void frmVokUeben::Timerueben_Timer()
 
 QString frmVokUeben::HilfeMaske(const QString& antwort)
 {
-    const int laenge = static_cast<int>(antwort.size());
-    // Three distinct positions cannot be drawn from three or fewer: show it all.
-    if (laenge <= 3)
-        return antwort;
-    const int a = Ziehung(laenge);
-    int b = Ziehung(laenge);
-    while (b == a)
-        b = Ziehung(laenge);
-    int c = Ziehung(laenge);
-    while (c == b || c == a)
-        c = Ziehung(laenge);
-    QString maske(laenge, QLatin1Char('*'));
-    for (int pos : {a, b, c})
-        maske[pos - 1] = antwort[pos - 1];
-    return maske;
+    return Abfrage::HilfeMaske(antwort);
 }
 
 void frmVokUeben::lblHelp_Click()
@@ -326,12 +300,7 @@ void frmVokUeben::richtungWaehlen(QAction* punkt, qint16 testart)
 
 void frmVokUeben::ErgebnisSichern()
 {
-    SichernErgebnis ergebnis;
-    switch (stufe_) {
-    case 1: ergebnis = Stufe1Sichern(liste_, fehlerzahl_); break;
-    case 2: ergebnis = Stufe2Sichern(liste_, fehlerzahl_); break;
-    default: ergebnis = Stufe3Beenden(liste_); break;
-    }
+    const SichernErgebnis ergebnis = UebenSichern(stufe_, liste_, fehlerzahl_);
     // One report for the whole save; whatever could be written has been.
     if (!ergebnis.Fehlerfrei())
         DateifehlerMelden(this);

@@ -22,7 +22,7 @@ class PictureControl;
 class frmVokUeben : public QDialog {
     Q_OBJECT
 public:
-    // Reads frmStart::Filename and frmStart::FileNr.
+    // Reads GewaehlteListe::Filename and GewaehlteListe::FileNr.
     explicit frmVokUeben(QWidget* parent = nullptr);
 
     // Direction: 1 meaning shown, 2 foreign word shown, 3 mixed per question.

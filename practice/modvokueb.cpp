@@ -2,12 +2,10 @@
 
 #include "ui/Meldungen.h"
 #include "ui/frmMiniMeldung.h"
-#include "app/frmStart.h"
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/dlgFilewahl.h"
-#include "lists/dlgWasTun.h"
+#include "lists/Listenwahl.h"
 #include "practice/frmVokUeben.h"
 
 #include <QLabel>
@@ -16,15 +14,10 @@ namespace lerno::modvokueb {
 
 void UebenStarten(qint16 stufe, QWidget* parent)
 {
-    Q_UNUSED(stufe); // the chooser and the practice window read frmStart::FileNr
-    dlgWasTun::Wahl = 2;
-    {
-        dlgFilewahl chooser(parent);
-        chooser.setWindowTitle(QStringLiteral("Welche Vokabeln möchtest du üben ?"));
-        chooser.exec();
-    }
-    Datei = frmStart::Filename;
-    if (Datei.isEmpty())
+    // The practice window reads the stage back from GewaehlteListe::FileNr.
+    const auto gewaehlt = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du üben ?"), stufe);
+    Datei = gewaehlt.value_or(QString());
+    if (!gewaehlt)
         return;
 
     const auto anzahl = ZeilenZaehlen(Datei);

@@ -15,7 +15,7 @@ inline const QString ZuWenig = QStringLiteral(" Weniger als 2 Vokabeln ");
 inline QString Datei;
 inline qsizetype Zeilenzahl = 0;
 
-// stufe equals frmStart::FileNr, which the caller has set together with Wahl and Neu.
+// Asks for a list of stage `stufe` (1..3) and practises it.
 void UebenStarten(qint16 stufe, QWidget* parent);
 
 } // namespace lerno::modvokueb

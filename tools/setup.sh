@@ -13,7 +13,13 @@ case "$modus" in
 esac
 
 quelle=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${LERNO_BUILD:-$quelle/build}
+# Each command keeps its own build folder (Release for start, RelWithDebInfo with tests
+# for test), so running one after the other rebuilds only what changed.
+if [ "$modus" = start ]; then
+  build=${LERNO_BUILD_START:-$quelle/build-start}
+else
+  build=${LERNO_BUILD:-$quelle/build}
+fi
 
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation2)
 pakete+=(qt6-translations-l10n)

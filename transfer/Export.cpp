@@ -33,24 +33,35 @@ char TrennerFuer(const QString& dateiname)
     return dateiname.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive) ? '\t' : ';';
 }
 
+ListenPaare PaareAusZeilen(const QStringList& zeilen)
+{
+    ListenPaare l;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (const auto paar = EintragLesen(zeilen[i])) {
+            l.paare.append(*paar);
+            l.fehler.append(FehlerstandLesen(zeilen[i]));
+        } else {
+            l.unlesbar.append(static_cast<int>(i + 1));
+        }
+    }
+    return l;
+}
+
 ExportInhalt ExportBauen(const QStringList& zeilen, char trenner)
 {
+    const ListenPaare l = PaareAusZeilen(zeilen);
     ExportInhalt e;
     e.bytes = QByteArray("\xEF\xBB\xBF") + "Vokabel" + trenner + "Bedeutung" + trenner + "Fehler\r\n";
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const auto paar = EintragLesen(zeilen[i]);
-        if (!paar) {
-            e.unlesbar.append(static_cast<int>(i + 1));
-            continue;
-        }
-        FeldAnhaengen(e.bytes, paar->Vokabel, trenner);
+    for (qsizetype i = 0; i < l.paare.size(); ++i) {
+        FeldAnhaengen(e.bytes, l.paare[i].Vokabel, trenner);
         e.bytes += trenner;
-        FeldAnhaengen(e.bytes, paar->Bedeutung, trenner);
+        FeldAnhaengen(e.bytes, l.paare[i].Bedeutung, trenner);
         e.bytes += trenner;
-        e.bytes += QByteArray::number(FehlerstandLesen(zeilen[i]));
+        e.bytes += QByteArray::number(l.fehler[i]);
         e.bytes += "\r\n";
-        ++e.paare;
     }
+    e.paare = static_cast<int>(l.paare.size());
+    e.unlesbar = l.unlesbar;
     return e;
 }
 

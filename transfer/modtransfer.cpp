@@ -1,12 +1,12 @@
 #include "transfer/modtransfer.h"
 
 #include "ui/Meldungen.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/dlgFilewahl.h"
+#include "lists/Listenwahl.h"
 #include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
 #include "transfer/ImportLesen.h"
@@ -64,35 +64,6 @@ QString DateiDialog(QWidget* parent, const QString& titel, const QStringList& fi
     return datei;
 }
 
-// The existing list the pupil picks in the chooser, or empty on cancel.
-QString ListeWaehlen(QWidget* parent, const QString& frage)
-{
-    // The chooser reads both on creation: set them first.
-    dlgWasTun::Wahl = 2;
-    frmStart::FileNr = 1;
-    frmStart::Neu = false;
-    dlgFilewahl chooser(parent);
-    chooser.setWindowTitle(frage);
-    chooser.exec();
-    return frmStart::Filename;
-}
-
-// The list's pairs, in order; lines that are no record are counted in unlesbar.
-std::optional<QList<WortPaar>> PaareLesen(const QString& liste, QList<int>& unlesbar)
-{
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen)
-        return std::nullopt;
-    QList<WortPaar> paare;
-    for (qsizetype i = 0; i < zeilen->size(); ++i) {
-        if (const auto paar = EintragLesen(zeilen->at(i)))
-            paare.append(*paar);
-        else
-            unlesbar.append(static_cast<int>(i + 1));
-    }
-    return paare;
-}
-
 // "1 Vokabel", "2 Vokabeln"; the verb after it follows the number.
 QString Anzahl(qsizetype n)
 {
@@ -139,12 +110,12 @@ void VokabelnImportieren(QWidget* parent)
     }
 
     // New list or an existing one, with the same dialogs and name checks as the entry screen.
-    frmStart::FileNr = 1;
+    GewaehlteListe::FileNr = 1;
     {
         dlgWasTun wasTun(parent);
         wasTun.exec();
     }
-    const QString liste = frmStart::Filename;
+    const QString liste = GewaehlteListe::Filename;
     if (liste.isEmpty())
         return;
     if (ListeSchreibgeschuetzt(liste)) {
@@ -168,7 +139,8 @@ void VokabelnImportieren(QWidget* parent)
 
 void VokabelnExportieren(QWidget* parent)
 {
-    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?"));
+    const QString liste =
+        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?")).value_or(QString());
     if (liste.isEmpty())
         return;
     const auto zeilen = ZeilenLesen(liste);
@@ -202,21 +174,22 @@ void VokabelnExportieren(QWidget* parent)
 
 void VokabelnDrucken(QWidget* parent)
 {
-    const QString liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?"));
+    const QString liste =
+        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?")).value_or(QString());
     if (liste.isEmpty())
         return;
-    QList<int> unlesbar;
-    const auto paare = PaareLesen(liste, unlesbar);
-    if (!paare) {
+    const auto zeilen = ZeilenLesen(liste);
+    if (!zeilen) {
         DateifehlerMelden(parent);
         return;
     }
+    const ListenPaare gelesen = PaareAusZeilen(*zeilen);
     const QString name = QFileInfo(liste).completeBaseName();
     const QString ziel = DateiDialog(parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
                                      name + QStringLiteral(".pdf"));
     if (ziel.isEmpty())
         return;
-    if (!PdfSchreiben(ziel, name, *paare)) {
+    if (!PdfSchreiben(ziel, name, gelesen.paare)) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
                       TitelDruck);
@@ -224,10 +197,10 @@ void VokabelnDrucken(QWidget* parent)
     }
     MeldungZeigen(parent,
                   QStringLiteral("%1 aus „%2“ %3 zum Drucken in „%4“.")
-                          .arg(Anzahl(paare->size()), name,
-                               paare->size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
+                          .arg(Anzahl(gelesen.paare.size()), name,
+                               gelesen.paare.size() == 1 ? QStringLiteral("steht") : QStringLiteral("stehen"),
                                QFileInfo(ziel).fileName())
-                      + UnlesbarHinweis(unlesbar),
+                      + UnlesbarHinweis(gelesen.unlesbar),
                   TitelDruck);
 }
 

@@ -2,7 +2,6 @@
 
 #include "ui/Klangspieler.h"
 #include "ui/WavPruefung.h"
-#include "app/frmStart.h"
 #include "lists/Programmordner.h"
 
 #include <QCoreApplication>
@@ -111,7 +110,7 @@ void SoundsVorbereiten()
 
 void SoundAbspielen(int nummer)
 {
-    if (!frmStart::Soundok)
+    if (!Soundok)
         return;
     if (nummer == 7)
         nummer = 4;
@@ -142,7 +141,7 @@ bool SpieltNoch()
 
 int Nachklang(int nummer)
 {
-    if (!frmStart::Soundok || nummer < 1 || nummer > 6 || beobachter())
+    if (!Soundok || nummer < 1 || nummer > 6 || beobachter())
         return 0;
     // Not loaded yet, or no device: nobody hears it (and without a device an effect
     // may claim to play for ever).

@@ -14,7 +14,10 @@ namespace lerno::Module1 {
 // File name of sound 1..6, as it lies in the program folder; empty for other numbers.
 QString SoundDatei(int nummer);
 
-// Plays sound 1..6 asynchronously when frmStart::Soundok is true. Number 7 (asked for
+// Sound effects on; switched on by the start-up and by the start screen's menu.
+inline bool Soundok = false;
+
+// Plays sound 1..6 asynchronously when Soundok is true. Number 7 (asked for
 // by two test grades) plays sound 4; other numbers play nothing.
 void SoundAbspielen(int nummer);
 

@@ -8,6 +8,14 @@
 
 namespace lerno::modVokTest {
 
+Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten)
+{
+    std::array<QString, Testzeilen> loesungen;
+    for (int i = 0; i < Testzeilen; ++i)
+        loesungen[i] = Testpaare[i].Loesung;
+    return Bewerten(antworten, loesungen);
+}
+
 int ZeileZiehen(int i, qsizetype zeilenzahl)
 {
     // With more lines than table entries some candidate is always free; the random

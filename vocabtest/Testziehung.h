@@ -18,6 +18,19 @@ inline qsizetype TestZeilenzahl = 0;
 // the whole table of the previous one, which makes two tests in a row fully determined.
 inline std::array<int, Testzeilen> GezogeneZeilen{};
 
+// One drawn row in the chosen direction: what it asks and the answer it expects.
+struct Testpaar {
+    QString Frage;
+    QString Loesung;
+};
+
+// The twenty drawn pairs of the running test. The test screen only shows them; the
+// grade is taken from them, never from what a window displays.
+inline std::array<Testpaar, Testzeilen> Testpaare{};
+
+// Grades the answers of rows 0..19 against the drawn pairs.
+Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten);
+
 // A list needs more lines than a test has rows.
 constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testzeilen; }
 

@@ -7,7 +7,7 @@
 #include "ui/Twips.h"
 #include "ui/modBackground.h"
 #include "vocabtest/Testmarken.h"
-#include "vocabtest/modVokTest.h"
+#include "ui/Module1.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -128,9 +128,29 @@ void frmVokTest::naechsteZeile(int i)
     txtEingabe[(i + 1) % modVokTest::Testzeilen]->setFocus();
 }
 
+void frmVokTest::ZeileZeigen(int i, const modVokTest::Testpaar& paar)
+{
+    lblVokabel[i]->setText(paar.Frage);
+    lblLoesung[i]->setText(paar.Loesung);
+    txtEingabe[i]->clear();
+}
+
 void frmVokTest::lblok_Click()
 {
-    modVokTest::TestAuswerten(*this);
+    // Graded from the drawn pairs; the solution shown beside a wrong row is the pair's.
+    std::array<QString, modVokTest::Testzeilen> antworten;
+    for (int i = 0; i < modVokTest::Testzeilen; ++i)
+        antworten[i] = txtEingabe[i]->text();
+    const modVokTest::Bewertung b = modVokTest::TestpaareBewerten(antworten);
+    for (int i = 0; i < modVokTest::Testzeilen; ++i) {
+        imgok[i]->setVisible(b.Richtig[i]);
+        imgBad[i]->setVisible(!b.Richtig[i]);
+        lblLoesung[i]->setText(modVokTest::Testpaare[i].Loesung);
+        lblLoesung[i]->setVisible(!b.Richtig[i]);
+    }
+    Module1::SoundAbspielen(b.Sound);
+    lblNote->show();
+    lblNote->setText(b.Satz);
     lblMeldung->hide();
     lblFertig->show();
     lblok->hide();

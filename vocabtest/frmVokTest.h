@@ -1,7 +1,7 @@
 #pragma once
 // The test screen: twenty rows of word, answer box, mark and solution; after "ok" the
 // marks, the solutions of the wrong rows and the result sentence.
-#include "vocabtest/Testbewertung.h"
+#include "vocabtest/Testziehung.h"
 
 #include <QDialog>
 #include <array>
@@ -18,6 +18,9 @@ class frmVokTest : public QDialog {
     Q_OBJECT
 public:
     explicit frmVokTest(QWidget* parent = nullptr);
+
+    // Shows a drawn pair in row i with an empty answer box.
+    void ZeileZeigen(int i, const modVokTest::Testpaar& paar);
 
     // Top of row i in twips.
     static constexpr int ZeilenOben(int i) { return 480 + 360 * i; }

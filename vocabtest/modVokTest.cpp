@@ -1,34 +1,22 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
-#include "ui/Module1.h"
-#include "app/frmStart.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "lists/dlgFilewahl.h"
-#include "lists/dlgWasTun.h"
+#include "lists/Listenwahl.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
-#include <QLabel>
-#include <QLineEdit>
 
 namespace lerno::modVokTest {
 
 void TestStarten(QWidget* parent)
 {
     TestZeilenzahl = 0;
-    // The chooser reads Wahl and FileNr when it is created: both come first.
-    dlgWasTun::Wahl = 2;
-    frmStart::FileNr = 1;
-    frmStart::Neu = false;
-    {
-        dlgFilewahl chooser(parent);
-        chooser.setWindowTitle(QStringLiteral("Aus welchen Vokabeln soll ein Test erstellt werden ?"));
-        chooser.exec();
-    }
-    TestDatei = frmStart::Filename;
-    if (TestDatei.isEmpty())
+    const auto gewaehlt =
+        ListeWaehlen(parent, QStringLiteral("Aus welchen Vokabeln soll ein Test erstellt werden ?"));
+    TestDatei = gewaehlt.value_or(QString());
+    if (!gewaehlt)
         return;
 
     const auto anzahl = ZeilenZaehlen(TestDatei);
@@ -67,29 +55,9 @@ bool TestzeileFuellen(frmVokTest& test, int i, const QString& zeile)
     if (!paar)
         return false;
     const bool fremd = dlgTestfolge::Fremdsprache;
-    test.lblVokabel[i]->setText(fremd ? paar->Bedeutung : paar->Vokabel);
-    test.lblLoesung[i]->setText(fremd ? paar->Vokabel : paar->Bedeutung);
-    test.txtEingabe[i]->clear();
+    Testpaare[i] = fremd ? Testpaar{paar->Bedeutung, paar->Vokabel} : Testpaar{paar->Vokabel, paar->Bedeutung};
+    test.ZeileZeigen(i, Testpaare[i]);
     return true;
-}
-
-void TestAuswerten(frmVokTest& test)
-{
-    std::array<QString, Testzeilen> antworten;
-    std::array<QString, Testzeilen> loesungen;
-    for (int i = 0; i < Testzeilen; ++i) {
-        antworten[i] = test.txtEingabe[i]->text();
-        loesungen[i] = test.lblLoesung[i]->text();
-    }
-    const Bewertung b = Bewerten(antworten, loesungen);
-    for (int i = 0; i < Testzeilen; ++i) {
-        test.imgok[i]->setVisible(b.Richtig[i]);
-        test.imgBad[i]->setVisible(!b.Richtig[i]);
-        test.lblLoesung[i]->setVisible(!b.Richtig[i]);
-    }
-    Module1::SoundAbspielen(b.Sound);
-    test.lblNote->show();
-    test.lblNote->setText(b.Satz);
 }
 
 } // namespace lerno::modVokTest

@@ -23,10 +23,8 @@ void TestStarten(QWidget* parent);
 // read or taken apart gives the file-error report and no test.
 void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent);
 
-// Puts one record line into row i in the chosen direction; false when it cannot be split.
+// Takes one record line apart into Testpaare[i] in the chosen direction and shows it in
+// row i; false when it cannot be split.
 bool TestzeileFuellen(frmVokTest& test, int i, const QString& zeile);
-
-// Marks every row, plays the grade's sound and shows the result sentence.
-void TestAuswerten(frmVokTest& test);
 
 } // namespace lerno::modVokTest

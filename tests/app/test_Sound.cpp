@@ -54,7 +54,7 @@ TEST_F(SoundTest, NumbersMapToTheSixFilesAndSevenFallsBackToFour)
     EXPECT_EQ(Module1::SoundDatei(6), "TUSCH.WAV");
     EXPECT_TRUE(Module1::SoundDatei(7).isEmpty());
 
-    frmStart::Soundok = true;
+    Module1::Soundok = true;
     for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8})
         Module1::SoundAbspielen(n);
     EXPECT_EQ(sounds, (std::vector<int>{1, 2, 3, 4, 5, 6, 4}));
@@ -62,10 +62,10 @@ TEST_F(SoundTest, NumbersMapToTheSixFilesAndSevenFallsBackToFour)
 
 TEST_F(SoundTest, NothingIsRequestedWhileSoundIsOff)
 {
-    frmStart::Soundok = false;
+    Module1::Soundok = false;
     Module1::SoundAbspielen(3);
     EXPECT_TRUE(sounds.empty());
-    frmStart::Soundok = true;
+    Module1::Soundok = true;
     Module1::SoundAbspielen(3);
     EXPECT_EQ(sounds, std::vector<int>{3});
 }
@@ -77,7 +77,7 @@ TEST(SoundOhneGeraet, BrokenFilesStaySilentAndDoNotHang)
     TempProgrammordner ordner;
     SchreibeBytes(ordner.datei("Applaus.wav"), QByteArray());
     SchreibeBytes(ordner.datei("Wusch.wav"), Wav(1, 1, 16, 4000, 10));
-    frmStart::Soundok = true;
+    Module1::Soundok = true;
     Module1::SoundsLaden();
     for (int n = 1; n <= 6; ++n)
         Module1::SoundAbspielen(n);
@@ -104,7 +104,7 @@ protected:
         });
         for (int n = 1; n <= 6; ++n)
             SchreibeBytes(ordner.datei(Module1::SoundDatei(n)), Wav(1, 1, 16, 400));
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
     }
     void TearDown() override
     {

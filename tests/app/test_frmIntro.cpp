@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
     }
 };
 
@@ -77,7 +77,7 @@ TEST_F(IntroTest, EscapeClosesWithApplauseOtherKeysDoNothing)
 
 TEST_F(IntroTest, NoApplauseWithSoundOff)
 {
-    frmStart::Soundok = false;
+    Module1::Soundok = false;
     frmIntro intro;
     intro.TimerLaufband.stop();
     intro.show();
@@ -85,7 +85,7 @@ TEST_F(IntroTest, NoApplauseWithSoundOff)
     intro.TimerLaufband_Timer();
     QTest::keyClick(&intro, Qt::Key_Escape);
     EXPECT_TRUE(sounds.empty());
-    frmStart::Soundok = true;
+    Module1::Soundok = true;
 }
 
 TEST_F(IntroTest, OkHoverAndBackgroundReset)

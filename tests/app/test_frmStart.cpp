@@ -3,6 +3,7 @@
 #include "ui/PictureControl.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 
 #include <QDir>
@@ -78,18 +79,18 @@ TEST_F(StartTest, HoverIsSilentWithSoundOff)
 TEST_F(StartTest, SoundMenuKeepsExactlyOneCheckMark)
 {
     frmStart start;
-    EXPECT_TRUE(frmStart::Soundok);
+    EXPECT_TRUE(Module1::Soundok);
     EXPECT_TRUE(start.mnuSoundan->isChecked());
     EXPECT_FALSE(start.mnuSoundaus->isChecked());
 
     start.mnuSoundaus->trigger();
-    EXPECT_FALSE(frmStart::Soundok);
+    EXPECT_FALSE(Module1::Soundok);
     EXPECT_FALSE(start.mnuSoundan->isChecked());
     EXPECT_TRUE(start.mnuSoundaus->isChecked());
 
     start.mnuSoundan->trigger();
     start.mnuSoundan->trigger(); // choosing it again changes nothing
-    EXPECT_TRUE(frmStart::Soundok);
+    EXPECT_TRUE(Module1::Soundok);
     EXPECT_TRUE(start.mnuSoundan->isChecked());
     EXPECT_FALSE(start.mnuSoundaus->isChecked());
     EXPECT_TRUE(sounds.empty()) << "the switch itself plays nothing";
@@ -128,7 +129,7 @@ TEST_F(StartTest, IntroFromTheMenuIsModalAndClosesWithApplause)
 {
     frmStart start;
     start.show();
-    frmStart::Neu = true;
+    GewaehlteListe::Neu = true;
     bool gesehen = false;
     BeiModal([&](QWidget* w) {
         auto* intro = Als<frmIntro>(w);
@@ -138,7 +139,7 @@ TEST_F(StartTest, IntroFromTheMenuIsModalAndClosesWithApplause)
     start.mnuIntro->trigger();
     EXPECT_TRUE(gesehen);
     EXPECT_EQ(sounds, std::vector<int>{1});
-    EXPECT_FALSE(frmStart::Neu) << "returning to the start screen clears Neu";
+    EXPECT_FALSE(GewaehlteListe::Neu) << "returning to the start screen clears Neu";
 }
 
 TEST_F(StartTest, FirstStartMovesTheDemoListAndLaterStartsTouchNothing)

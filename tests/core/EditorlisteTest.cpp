@@ -66,7 +66,7 @@ TEST(GridZeileAus, SplitsOnlyLinesThatComeBackByteForByte)
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.zeile);
         const auto z = GridZeileAus(QString::fromUtf8(f.zeile));
-        ASSERT_EQ(z.has_value(), f.nummer != nullptr);
+        EXPECT_EQ(z.has_value(), f.nummer != nullptr);
         if (!z)
             continue;
         EXPECT_EQ(QStringList({z->Nummer, z->Vokabel, z->Bedeutung, z->Zaehler}),
@@ -256,7 +256,9 @@ TEST_F(EditorListe, SavesRowsAndRebuildsTheStageLists)
         for (char b : {'a', 'b', 'c'})
             SchreibeBytes(ordner.datei(QString("Vokabeln/afile.dv") + b), CpZeilen({"099#alt#old#9#0#"}));
         const GeladeneListe l = EditorListeLesen(pfad('a'));
-        ASSERT_TRUE(l.Gelesen);
+        EXPECT_TRUE(l.Gelesen);
+        if (!l.Gelesen)
+            continue;
         Zeilen zeilen = l.Zeilen;
         f.bearbeiten(zeilen);
         EXPECT_EQ(EditorListeSchreiben(pfad('a'), zeilen).Stand, EditorSpeicherStand::Gespeichert);

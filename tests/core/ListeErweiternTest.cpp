@@ -57,7 +57,7 @@ TEST(PaareAnhaengen, ListsByteForByte)
         const QString liste = dir.filePath("Englisch.dva");
         if (f.vorher)
             SchreibeBytes(liste, *f.vorher);
-        ASSERT_TRUE(PaareAnhaengen(liste, f.paare)) << f.name;
+        EXPECT_TRUE(PaareAnhaengen(liste, f.paare)) << f.name;
         EXPECT_EQ(LiesBytes(liste), f.nachher) << f.name;
         // The stage lists exist, as after the entry screen; nothing else is left over.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -132,6 +132,25 @@ TEST(ExportBauen, FilesByteForByte)
     EXPECT_EQ(TrennerFuer(QStringLiteral("a.TSV")), '\t');
     EXPECT_EQ(TrennerFuer(QStringLiteral("a.csv")), ';');
     EXPECT_EQ(TrennerFuer(QStringLiteral("a")), ';');
+}
+
+// Export and print read a list through the same function: same pairs, same skipped lines.
+TEST(PaareAusZeilen, PairsCountsAndUnreadableLinesInOrder)
+{
+    const QStringList liste = {
+        QStringLiteral("001#the house#das Haus#0#0#"), QString(), QStringLiteral("002#go#gehen#3#0#"),
+        QStringLiteral("nur#zwei"), QStringLiteral("003#x#y#x#0#"),
+    };
+    const ListenPaare l = PaareAusZeilen(liste);
+    ASSERT_EQ(l.paare.size(), 3);
+    EXPECT_EQ(l.paare[0].Vokabel, "the house");
+    EXPECT_EQ(l.paare[1].Bedeutung, "gehen");
+    EXPECT_EQ(l.paare[2].Vokabel, "x");
+    EXPECT_EQ(l.fehler, (QList<int>{0, 3, 0}));
+    EXPECT_EQ(l.unlesbar, (QList<int>{2, 4}));
+    const ExportInhalt e = ExportBauen(liste, ';');
+    EXPECT_EQ(e.paare, l.paare.size());
+    EXPECT_EQ(e.unlesbar, l.unlesbar);
 }
 
 TEST(ExportBauen, ExportThenImportGivesTheSamePairs)

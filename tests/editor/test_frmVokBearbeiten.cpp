@@ -1,7 +1,7 @@
 // The editor window: the edit box over the clicked cell, keystrokes straight into the
 // grid, scrolling, the save question, and the way in from the chooser.
 #include "ui/LabelButton.h"
-#include "app/frmStart.h"
+#include "ui/Module1.h"
 #include "common/UiHilfen.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
@@ -32,7 +32,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Vokabeln"));
         QDir::setCurrent(ordner.datei("Vokabeln"));
         modBearbeiten::BearbeitenDatei = ordner.datei("Vokabeln/Englisch.dva");
@@ -120,7 +120,8 @@ TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
     }
     // The meaning column reaches under the scroll bar: the click must not shift the grid
     // sideways a moment later, which would take the box away again.
-    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !w.txtVokabel->isVisible(); },
+                                 QApplication::doubleClickInterval() + 200));
     EXPECT_TRUE(w.txtVokabel->isVisible());
 }
 

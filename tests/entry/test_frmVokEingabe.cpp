@@ -2,7 +2,7 @@
 // boxes as the pupil needs; message timer, ending and hover rule.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
 #include "lists/TextDatei.h"
@@ -29,9 +29,9 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         liste = ordner.datei("Englisch.dva");
-        frmStart::Filename = liste;
+        GewaehlteListe::Filename = liste;
     }
 
     // Types a pair the way a pupil does and presses Enter in the meaning box.
@@ -136,7 +136,7 @@ TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
 TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)
 {
     liste = ordner.datei("fehlt/Englisch.dva");
-    frmStart::Filename = liste;
+    GewaehlteListe::Filename = liste;
     frmVokEingabe w;
     // Named by its cause, not as a failure to open.
     const QString ordnerFehlt = QString::fromUtf8("Den Ordner „%1“ gibt es nicht (mehr).").arg(ordner.datei("fehlt"));
@@ -230,10 +230,7 @@ TEST_F(EingabeTest, TheMessageGoesWithTheTimerThatRunsFromTheStart)
     // (a coarse timer may shift its tick by 5 %, 150 ms; a restart would show ~3000).
     EXPECT_LE(w.TimerMeldung.remainingTime(), 3000 - seit.elapsed() + 200);
 
-    QElapsedTimer warten;
-    warten.start();
-    while (w.lblMeldung->isVisible() && warten.elapsed() < 3500)
-        QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.lblMeldung->isVisible(); }, 3500));
     EXPECT_FALSE(w.lblMeldung->isVisible());
     EXPECT_LT(seit.elapsed(), 3300) << "hidden by the first tick";
     EXPECT_TRUE(w.TimerMeldung.isActive());

@@ -1,7 +1,8 @@
 // Choosing a list: the chooser in both modes and the new-or-existing question before it.
 #include "ui/LabelButton.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
+#include "lists/Listenwahl.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgWasTun.h"
 
@@ -21,12 +22,12 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         QDir::setCurrent(ordner.pfad());
-        frmStart::Filename = QStringLiteral("veraltet");
-        frmStart::FileNr = 1;
-        frmStart::Neu = false;
-        dlgWasTun::Wahl = 1;
+        GewaehlteListe::Filename = QStringLiteral("veraltet");
+        GewaehlteListe::FileNr = 1;
+        GewaehlteListe::Neu = false;
+        GewaehlteListe::Wahl = 1;
     }
     void TearDown() override
     {
@@ -66,8 +67,8 @@ TEST_F(DateiwahlTest, NewNamesGetTheListExtension)
         EXPECT_FALSE(w.cboFilename->isVisibleTo(&w));
         NeuerName(w, QString::fromUtf8(eingabe));
         EXPECT_EQ(w.result(), QDialog::Accepted) << eingabe;
-        EXPECT_EQ(frmStart::Filename, ordner.pfad() + "/" + QString::fromUtf8(erwartet)) << eingabe;
-        EXPECT_TRUE(frmStart::Neu);
+        EXPECT_EQ(GewaehlteListe::Filename, ordner.pfad() + "/" + QString::fromUtf8(erwartet)) << eingabe;
+        EXPECT_TRUE(GewaehlteListe::Neu);
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "on opening and after ok";
     }
     EXPECT_TRUE(meldungen.empty());
@@ -87,7 +88,7 @@ TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
         EXPECT_TRUE(w.isVisible()) << name.toStdString();
         EXPECT_NE(w.result(), QDialog::Accepted) << name.toStdString();
         EXPECT_EQ(w.txtNewFile->text(), name);
-        EXPECT_TRUE(frmStart::Filename.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty()) << name.toStdString();
         ASSERT_EQ(meldungen.size(), 1u) << name.toStdString();
         EXPECT_EQ(meldungen[0].titel, QString::fromUtf8("Ungültiger Name"));
         EXPECT_FALSE(meldungen[0].text.isEmpty());
@@ -95,7 +96,7 @@ TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
         // Corrected, the same chooser accepts it.
         w.txtNewFile->setText("Neu");
         Klick(w.lblok);
-        EXPECT_EQ(frmStart::Filename, ordner.datei("Neu.dva"));
+        EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("Neu.dva"));
     }
 }
 
@@ -104,7 +105,7 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     for (const char* n : {"b.dva", "A.dva", "Z.dva", "c.DVA", "x.dvb", "y.dva.bak", "notiz.txt"})
         Leer(n);
     QDir(ordner.pfad()).mkdir("ordner.dva");
-    dlgWasTun::Wahl = 2;
+    GewaehlteListe::Wahl = 2;
 
     dlgFilewahl w;
     EXPECT_FALSE(w.txtNewFile->isVisibleTo(&w));
@@ -117,13 +118,13 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     w.cboFilename->setCurrentIndex(1);
     QTest::keyClick(w.cboFilename, Qt::Key_Return);
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(frmStart::Filename, ordner.datei("b.dva"));
-    EXPECT_FALSE(frmStart::Neu);
+    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("b.dva"));
+    EXPECT_FALSE(GewaehlteListe::Neu);
 
-    frmStart::FileNr = 2;
+    GewaehlteListe::FileNr = 2;
     dlgFilewahl stufe2;
     EXPECT_EQ(Eintraege(stufe2.cboFilename), QStringList{"x.dvb"});
-    frmStart::FileNr = 3;
+    GewaehlteListe::FileNr = 3;
     dlgFilewahl stufe3;
     EXPECT_EQ(stufe3.cboFilename->count(), 0);
 }
@@ -153,7 +154,7 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
             erwartet << f.name;
     }
 
-    dlgWasTun::Wahl = 2;
+    GewaehlteListe::Wahl = 2;
     dlgFilewahl w;
     const QStringList angeboten = Eintraege(w.cboFilename);
     EXPECT_EQ(angeboten.size(), erwartet.size());
@@ -164,7 +165,7 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
     // The stage lists of the scratch list are not offered either.
     Leer("afile.dvb");
     Leer(".Englisch.dvb");
-    frmStart::FileNr = 2;
+    GewaehlteListe::FileNr = 2;
     dlgFilewahl stufe2;
     EXPECT_EQ(stufe2.cboFilename->count(), 0);
 }
@@ -172,21 +173,21 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
 TEST_F(DateiwahlTest, NothingToTakeGivesAnEmptyFilename)
 {
     {
-        dlgWasTun::Wahl = 2; // empty folder: empty list
+        GewaehlteListe::Wahl = 2; // empty folder: empty list
         dlgFilewahl w;
         w.show();
         Klick(w.lblok);
         EXPECT_EQ(w.result(), QDialog::Accepted);
-        EXPECT_TRUE(frmStart::Filename.isEmpty());
-        EXPECT_FALSE(frmStart::Neu);
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+        EXPECT_FALSE(GewaehlteListe::Neu);
     }
     {
-        frmStart::Filename = "veraltet";
-        dlgWasTun::Wahl = 1; // no name typed
+        GewaehlteListe::Filename = "veraltet";
+        GewaehlteListe::Wahl = 1; // no name typed
         dlgFilewahl w;
         NeuerName(w, QString());
         EXPECT_EQ(w.result(), QDialog::Accepted);
-        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
         EXPECT_TRUE(meldungen.empty());
     }
 }
@@ -201,15 +202,15 @@ TEST_F(DateiwahlTest, EveryWayOutOfTheChooserClearsTheFilename)
     };
     for (qint16 wahl : {1, 2}) {
         for (const auto& weg : wege) {
-            dlgWasTun::Wahl = wahl;
-            frmStart::Filename = "veraltet";
+            GewaehlteListe::Wahl = wahl;
+            GewaehlteListe::Filename = "veraltet";
             dlgFilewahl w;
             w.show();
             w.txtNewFile->setText("Englisch");
             weg(w);
             EXPECT_FALSE(w.isVisible());
             EXPECT_EQ(w.result(), QDialog::Rejected);
-            EXPECT_TRUE(frmStart::Filename.isEmpty()) << "Wahl " << wahl;
+            EXPECT_TRUE(GewaehlteListe::Filename.isEmpty()) << "Wahl " << wahl;
         }
     }
 }
@@ -217,7 +218,7 @@ TEST_F(DateiwahlTest, EveryWayOutOfTheChooserClearsTheFilename)
 TEST_F(DateiwahlTest, CancellingTheQuestionClearsTheFilename)
 {
     for (bool perKlick : {true, false}) {
-        frmStart::Filename = "veraltet";
+        GewaehlteListe::Filename = "veraltet";
         dlgWasTun w;
         EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Was möchtest du tun ???"));
         w.show();
@@ -226,13 +227,13 @@ TEST_F(DateiwahlTest, CancellingTheQuestionClearsTheFilename)
         else
             w.close();
         EXPECT_FALSE(w.isVisible());
-        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
     }
 }
 
 TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
 {
-    dlgWasTun::Wahl = 2;
+    GewaehlteListe::Wahl = 2;
     bool gesehen = false;
     BeiModal([&](QWidget* m) {
         auto* frage = Als<dlgWasTun>(m);
@@ -244,8 +245,8 @@ TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
             EXPECT_FALSE(frage->isVisible()) << "only one of the two on screen";
             EXPECT_TRUE(w->txtNewFile->isVisible());
             EXPECT_FALSE(w->cboFilename->isVisible());
-            EXPECT_EQ(dlgWasTun::Wahl, 1);
-            EXPECT_TRUE(frmStart::Neu);
+            EXPECT_EQ(GewaehlteListe::Wahl, 1);
+            EXPECT_TRUE(GewaehlteListe::Neu);
             w->txtNewFile->setText("Englisch");
             Klick(w->lblCancle);
         });
@@ -254,8 +255,8 @@ TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
     dlgWasTun frage;
     frage.exec();
     EXPECT_TRUE(gesehen);
-    EXPECT_TRUE(frmStart::Filename.isEmpty());
-    EXPECT_TRUE(frmStart::Neu);
+    EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+    EXPECT_TRUE(GewaehlteListe::Neu);
     EXPECT_FALSE(QFile::exists(ordner.datei("Englisch.dva")));
 }
 
@@ -263,7 +264,7 @@ TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
 {
     Leer("Franz.dva");
     Leer("Englisch.dva");
-    frmStart::Neu = true;
+    GewaehlteListe::Neu = true;
     BeiModal([&](QWidget* m) {
         auto* frage = Als<dlgWasTun>(m);
         ASSERT_NE(frage, nullptr);
@@ -278,14 +279,56 @@ TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
     });
     dlgWasTun frage;
     frage.exec();
-    EXPECT_EQ(frmStart::Filename, ordner.datei("Englisch.dva"));
-    EXPECT_FALSE(frmStart::Neu);
-    EXPECT_EQ(dlgWasTun::Wahl, 2);
+    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("Englisch.dva"));
+    EXPECT_FALSE(GewaehlteListe::Neu);
+    EXPECT_EQ(GewaehlteListe::Wahl, 2);
 
     // The next chooser, from wherever it is opened, is in list mode too.
     dlgFilewahl spaeter;
     EXPECT_TRUE(spaeter.cboFilename->isVisibleTo(&spaeter));
     EXPECT_FALSE(spaeter.txtNewFile->isVisibleTo(&spaeter));
+}
+
+// The one chooser call of practice, test, editor, delete and transfer: the stage it is
+// given, the question as title, the existing lists, and the path back (nothing on cancel).
+TEST_F(DateiwahlTest, ListeWaehlenAsksForTheGivenStageAndReturnsThePath)
+{
+    Leer("Englisch.dva");
+    Leer("Englisch.dvb");
+    Leer("Franz.dvc");
+    const struct { const char* name; qint16 stufe; bool abbrechen; const char* muster; const char* liste; } faelle[] = {
+        {"stage 1", 1, false, "*.dva", "Englisch.dva"},
+        {"stage 2", 2, false, "*.dvb", "Englisch.dvb"},
+        {"stage 3", 3, false, "*.dvc", "Franz.dvc"},
+        {"cancel", 2, true, "*.dvb", ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        GewaehlteListe::FileNr = 1;
+        GewaehlteListe::Neu = true;
+        GewaehlteListe::Wahl = 1; // left over from an entry: the call must not name a new list
+        QString titel, muster;
+        bool liste = false;
+        BeiModalVom<dlgFilewahl>([&](dlgFilewahl* w) {
+            titel = w->windowTitle();
+            muster = w->muster();
+            liste = w->cboFilename->isVisible() && !w->txtNewFile->isVisible();
+            Klick(f.abbrechen ? w->lblCancle : w->lblok);
+        });
+        const auto pfad = ListeWaehlen(nullptr, QStringLiteral("Welche?"), f.stufe);
+        EXPECT_EQ(titel, "Welche?");
+        EXPECT_EQ(muster, f.muster);
+        EXPECT_TRUE(liste);
+        EXPECT_EQ(GewaehlteListe::FileNr, f.stufe);
+        EXPECT_FALSE(GewaehlteListe::Neu);
+        if (f.abbrechen) {
+            EXPECT_FALSE(pfad.has_value());
+            EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+        } else {
+            EXPECT_EQ(pfad.value_or("nothing"), ordner.datei(f.liste));
+            EXPECT_EQ(GewaehlteListe::Filename, ordner.datei(f.liste));
+        }
+    }
 }
 
 } // namespace

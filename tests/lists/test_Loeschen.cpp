@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgFrage.h"
@@ -28,9 +29,9 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         QDir::setCurrent(ordner.pfad());
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         frmStart::Programmende = [] {};
     }
     void TearDown() override
@@ -61,9 +62,9 @@ TEST_F(LoeschenTest, ConfirmedDeletionRemovesEveryMemberAndNothingElse)
     for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
         Anlegen(ordner.datei(n));
     // Whatever the last use left behind, deleting always lists the .dva lists.
-    dlgWasTun::Wahl = 1;
-    frmStart::FileNr = 3;
-    frmStart::Neu = true;
+    GewaehlteListe::Wahl = 1;
+    GewaehlteListe::FileNr = 3;
+    GewaehlteListe::Neu = true;
 
     bool gefragt = false;
     BeiModal([&](QWidget* m) {
@@ -90,16 +91,16 @@ TEST_F(LoeschenTest, ConfirmedDeletionRemovesEveryMemberAndNothingElse)
     for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
         EXPECT_TRUE(Da(n)) << n;
     EXPECT_TRUE(meldungen.empty());
-    EXPECT_EQ(dlgWasTun::Wahl, 2);
-    EXPECT_EQ(frmStart::FileNr, 1);
-    EXPECT_FALSE(frmStart::Neu);
+    EXPECT_EQ(GewaehlteListe::Wahl, 2);
+    EXPECT_EQ(GewaehlteListe::FileNr, 1);
+    EXPECT_FALSE(GewaehlteListe::Neu);
 }
 
 TEST_F(LoeschenTest, MissingMembersAreSkippedSilently)
 {
     Anlegen(ordner.datei("Englisch.dva"));
     Anlegen(ordner.datei("Englisch.dvc"));
-    frmStart::Filename = ordner.datei("Englisch.dva");
+    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
     dlgFrage frage;
     frage.show();
     Klick(frage.lblok);
@@ -114,7 +115,7 @@ TEST_F(LoeschenTest, CancelOrCloseInTheQuestionDeletesNothing)
     for (const char* n : Mitglieder)
         Anlegen(ordner.datei(n));
     for (bool perKlick : {true, false}) {
-        frmStart::Filename = ordner.datei("Englisch.dva");
+        GewaehlteListe::Filename = ordner.datei("Englisch.dva");
         dlgFrage frage;
         frage.show();
         if (perKlick)
@@ -144,9 +145,9 @@ TEST_F(LoeschenTest, NoQuestionAfterACancelOrFromAnEmptyFolder)
             KeinModal(&wache, erschienen);
         });
         moddelfile::ListeLoeschen(nullptr);
-        QTest::qWait(350);
+        EXPECT_FALSE(QTest::qWaitFor([&] { return bool(erschienen); }, 350));
         EXPECT_FALSE(erschienen) << "leerer Ordner: " << leererOrdner;
-        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
         EXPECT_EQ(Da("Englisch.dva"), !leererOrdner);
     }
 }
@@ -179,7 +180,7 @@ TEST_F(LoeschenTest, AMemberThatCannotBeDeletedIsReportedAndTheRestStillGo)
         Anlegen(ordner.datei(n));
     // A folder in a member's place cannot be deleted as a file, whoever runs the test.
     ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Englisch.dvc/inhalt"));
-    frmStart::Filename = ordner.datei("Englisch.dva");
+    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
     dlgFrage frage;
     frage.show();
     Klick(frage.lblok);
@@ -194,7 +195,7 @@ TEST_F(LoeschenTest, AWriteProtectedListIsKeptWhole)
     for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
         Anlegen(ordner.datei(n));
     ASSERT_TRUE(QFile::setPermissions(ordner.datei("Englisch.dvc"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    frmStart::Filename = ordner.datei("Englisch.dva");
+    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
     dlgFrage frage;
     frage.show();
     Klick(frage.lblok);
@@ -214,7 +215,7 @@ TEST_F(LoeschenTest, AReadOnlyFolderReportsEachExistingMember)
     for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
         Anlegen(fest + "/" + n);
     QFile::setPermissions(fest, QFile::ReadOwner | QFile::ExeOwner);
-    frmStart::Filename = fest + "/Englisch.dva";
+    GewaehlteListe::Filename = fest + "/Englisch.dva";
     {
         dlgFrage frage;
         frage.show();

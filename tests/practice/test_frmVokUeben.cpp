@@ -2,7 +2,7 @@
 // direction menu, and what "Ende" or a frame close leaves in the files.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
-#include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
@@ -31,13 +31,13 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         frmVokUeben::LetzteZeile = 0;
         ZufallZuruecksetzen();
     }
     void TearDown() override
     {
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         UiTest::TearDown();
     }
 
@@ -50,8 +50,8 @@ protected:
         for (QChar b : {u'a', u'b', u'c', u'd'})
             if (!QFile::exists(StufenDatei(pfad, b)))
                 SchreibeBytes(StufenDatei(pfad, b), {});
-        frmStart::Filename = pfad;
-        frmStart::FileNr = stufe;
+        GewaehlteListe::Filename = pfad;
+        GewaehlteListe::FileNr = stufe;
         return pfad;
     }
 
@@ -269,7 +269,8 @@ TEST_F(UebenFensterTest, TheSolutionStaysAFullIntervalAfterAWrongAnswer)
     EXPECT_EQ(w.TxtLoesung->text(), soll);
     EXPECT_NE(w.txtVokabel->text(), frage) << "the next question is already underneath";
 
-    QTest::qWait(600); // past the end of the interval that ran before the answer
+    // Past the end of the interval that ran before the answer, the overlays stay.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return !w.TxtLoesung->isVisible(); }, 600));
     EXPECT_TRUE(w.TxtVok2->isVisible());
     EXPECT_TRUE(w.TxtLoesung->isVisible());
 
@@ -562,7 +563,7 @@ TEST_F(UebenFensterTest, TheWindowKeepsToTheListItWasOpenedFor)
     };
     EXPECT_EQ(LiesBytes(erste), zeile("001#house#Haus#", f[0]) + zeile("002#street#Straße#", 1 + f[1])
                                     + zeile("003#tree#Baum#", 3 + f[2]));
-    EXPECT_EQ(LiesBytes(frmStart::Filename),
+    EXPECT_EQ(LiesBytes(GewaehlteListe::Filename),
               CpZeilen({"001#x#X#0#0#", "002#y#Y#0#0#", "003#z#Z#0#0#"}));
 }
 

@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
@@ -53,10 +54,10 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
-        frmStart::Filename = "vorher";
+        Module1::Soundok = true;
+        GewaehlteListe::Filename = "vorher";
         frmVokUeben::LetzteZeile = 0;
-        dlgWasTun::Wahl = 0;
+        GewaehlteListe::Wahl = 0;
         ZufallZuruecksetzen();
         // The chooser lists the current folder.
         QDir::setCurrent(ordner.pfad());
@@ -65,7 +66,7 @@ protected:
     {
         ++testLauf;
         frmStart::Programmende = {};
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -73,8 +74,8 @@ protected:
     // Starts as the start screen does: stage first, then the module.
     void Starten(qint16 stufe)
     {
-        frmStart::FileNr = stufe;
-        frmStart::Neu = false;
+        GewaehlteListe::FileNr = stufe;
+        GewaehlteListe::Neu = false;
         modvokueb::UebenStarten(stufe, nullptr);
     }
 
@@ -120,8 +121,8 @@ TEST_F(UebenStartenTest, CancellingTheChooserTouchesNothing)
         });
         Starten(1);
         EXPECT_EQ(gesehenerTitel, Titel);
-        EXPECT_EQ(dlgWasTun::Wahl, 2);
-        EXPECT_TRUE(frmStart::Filename.isEmpty());
+        EXPECT_EQ(GewaehlteListe::Wahl, 2);
+        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
         EXPECT_EQ(Dateien(), QStringList{"Englisch.dva"});
         EXPECT_TRUE(meldungen.empty());
         EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 0) << "no practice window";
@@ -174,7 +175,7 @@ TEST_F(UebenStartenTest, TwoLinesOpenThePracticeAndEndeLeavesNoScratchFile)
             return;
         }
         zeilen = u->Zeilenzahl();
-        liste_ = frmStart::Filename;
+        liste_ = GewaehlteListe::Filename;
         EXPECT_EQ(u->Stufe(), 1);
         EXPECT_TRUE(u->txtBedeutung->text().isEmpty());
         EXPECT_EQ(u->txtVokabel->text(), u->Vokabel());
@@ -285,8 +286,8 @@ TEST_F(UebenStartenTest, TheStartScreenMenuStartsStageOne)
     ASSERT_TRUE(start.bereit());
     SchreibeBytes(ordner.datei("Vokabeln/Englisch.dva"), CpZeilen({"001#a#A#0#0#", "002#b#B#0#0#"}));
     SchreibeBytes(ordner.datei("Vokabeln/Englisch.dvc"), CpZeilen({"009#z#Z#5#0#"}));
-    frmStart::FileNr = 3;
-    frmStart::Neu = true;
+    GewaehlteListe::FileNr = 3;
+    GewaehlteListe::Neu = true;
     bool geoeffnet = false;
     WaehleErsteListe("*.dva", "Englisch.dva", [&](QWidget* w) {
         auto* u = Als<frmVokUeben>(w);
@@ -301,8 +302,8 @@ TEST_F(UebenStartenTest, TheStartScreenMenuStartsStageOne)
     start.mnuUebe1->trigger();
     EXPECT_TRUE(geoeffnet);
     EXPECT_EQ(gesehenerTitel, Titel);
-    EXPECT_EQ(frmStart::FileNr, 1);
-    EXPECT_FALSE(frmStart::Neu);
+    EXPECT_EQ(GewaehlteListe::FileNr, 1);
+    EXPECT_FALSE(GewaehlteListe::Neu);
     EXPECT_EQ(Dateien("Vokabeln"), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc"}));
     EXPECT_EQ(LiesBytes(ordner.datei("Vokabeln/Englisch.dvc")), CpZeilen({"009#z#Z#5#0#"}));
 }

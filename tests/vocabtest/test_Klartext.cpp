@@ -1,6 +1,7 @@
 // Words from lists and imports are shown as typed: "<b>fett</b>" keeps its tags in every
 // window that shows a word, a meaning or a sentence built from them, and the answer
 // "<b>fett</b>" to it is right.
+#include "lists/GewaehlteListe.h"
 #include "ui/LabelButton.h"
 #include "ui/Meldungen.h"
 #include "ui/frmMiniMeldung.h"
@@ -49,14 +50,14 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         dlgTestfolge::Fremdsprache = false; // the test asks the foreign word
         frmVokUeben::LetzteZeile = 0;
         ZufallZuruecksetzen();
     }
     void TearDown() override
     {
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         UiTest::TearDown();
     }
 
@@ -77,8 +78,8 @@ protected:
         SchreibeBytes(pfad, CpZeilen({"001#<b>fett</b>#<b>fett</b>#0#0#", "002#<b>fett</b>#<b>fett</b>#0#0#"}));
         for (char b : {'b', 'c', 'd'})
             SchreibeBytes(pfad.chopped(1) + b, {});
-        frmStart::Filename = pfad;
-        frmStart::FileNr = 1;
+        GewaehlteListe::Filename = pfad;
+        GewaehlteListe::FileNr = 1;
         auto w = std::make_unique<frmVokUeben>();
         w->show();
         return w;
@@ -98,14 +99,14 @@ TEST_F(KlartextTest, EveryLabelThatShowsAWordShowsItsTags)
          }},
         {"test window: the solution of a wrong answer", [this] {
              auto w = Testfenster("001#fat#<b>fett</b>#0#0#");
-             modVokTest::TestAuswerten(*w);
+             Klick(w->lblok);
              EXPECT_TRUE(w->lblLoesung[0]->isVisible());
              QWidget* l = w->lblLoesung[0];
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
         {"test window: the result sentence", [this] {
              auto w = Testfenster("001#fat#<b>fett</b>#0#0#");
-             modVokTest::TestAuswerten(*w);
+             Klick(w->lblok);
              w->lblNote->setText(Fett);
              QWidget* l = w->lblNote;
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
@@ -124,7 +125,7 @@ TEST_F(KlartextTest, EveryLabelThatShowsAWordShowsItsTags)
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
         {"entry screen: the message", [this] {
-             frmStart::Filename = ordner.datei("Englisch.dva");
+             GewaehlteListe::Filename = ordner.datei("Englisch.dva");
              auto w = std::make_unique<frmVokEingabe>();
              w->show();
              w->lblMeldung->setText(Fett);

@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
+#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Zufall.h"
 #include "lists/dlgFilewahl.h"
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
         dlgTestfolge::Fremdsprache = false;
         modVokTest::GezogeneZeilen.fill(0);
         ZufallZuruecksetzen();
@@ -100,12 +101,12 @@ TEST_F(VokTest, StartScreenLabelAndMenuAskForAListAndPlaySound2After)
     QString titel;
     Immer<dlgFilewahl>([&](dlgFilewahl* w) { titel = w->windowTitle(); Klick(w->lblCancle); });
     for (bool menue : {false, true}) {
-        frmStart::FileNr = 3;
-        frmStart::Neu = true;
+        GewaehlteListe::FileNr = 3;
+        GewaehlteListe::Neu = true;
         sounds.clear();
         menue ? start.mnuVokTest->trigger() : Klick(start.lblTest);
         EXPECT_EQ(titel, "Aus welchen Vokabeln soll ein Test erstellt werden ?");
-        EXPECT_TRUE(frmStart::FileNr == 1 && !frmStart::Neu && dlgWasTun::Wahl == 2);
+        EXPECT_TRUE(GewaehlteListe::FileNr == 1 && !GewaehlteListe::Neu && GewaehlteListe::Wahl == 2);
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's, then the start screen's";
     }
 }
@@ -210,6 +211,27 @@ TEST_F(TestFensterTest, TabAndEnterWalkTheRowsOnlyOkGradesAndMarksEachRow)
     EXPECT_EQ(sounds, std::vector<int>{1});
     Klick(test.lblFertig);
     EXPECT_FALSE(test.isVisible());
+}
+
+// The drawn pairs belong to the module: a label changed behind its back changes neither
+// the grade nor the solution shown beside a wrong row.
+TEST_F(TestFensterTest, GradingReadsTheDrawnPairsNotTheLabels)
+{
+    for (int i = 0; i < N; ++i) {
+        test.lblLoesung[i]->setText("X");
+        test.lblVokabel[i]->setText("Y");
+        test.txtEingabe[i]->setText(i < 18 ? QString("W%1").arg(i) : QString("X"));
+    }
+    Klick(test.lblok);
+    for (int i = 0; i < N; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(test.imgok[i]->isVisible(), i < 18);
+        EXPECT_EQ(test.lblLoesung[i]->isVisible(), i >= 18);
+        EXPECT_EQ(test.lblLoesung[i]->text(), QString("W%1").arg(i));
+    }
+    EXPECT_EQ(test.lblNote->text(), "Du hast  18 Vokabeln richtig beantwortet,  2 Vokabeln waren "
+                                    "falsch. Das entspricht einer Schulnote von  1.6");
+    EXPECT_EQ(modVokTest::Testpaare[5].Frage, "w5");
 }
 
 TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)

@@ -1,0 +1,18 @@
+#pragma once
+// The chosen list, kept for the whole run. The chooser writes it; the start screen and
+// every function read it. Below the features, so none of them needs the start screen.
+#include <QString>
+#include <QtGlobal>
+
+namespace lerno::GewaehlteListe {
+
+// Full path of the chosen list; empty = nothing chosen or cancelled.
+inline QString Filename;
+// Which member of a triplet is wanted: 1 .dva, 2 .dvb, 3 .dvc.
+inline qint16 FileNr = 0;
+// The chosen list is a newly named one.
+inline bool Neu = false;
+// Mode of the next file chooser: 1 = name a new list, 2 = pick an existing one.
+inline qint16 Wahl = 0;
+
+} // namespace lerno::GewaehlteListe

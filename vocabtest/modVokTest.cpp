@@ -3,6 +3,7 @@
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
 #include "app/frmStart.h"
+#include "lernstand/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/dlgFilewahl.h"
@@ -10,10 +11,35 @@
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace lerno::modVokTest {
+
+namespace {
+
+// The graded test goes into the pupil's record beside the list; the list itself is never
+// written. A screen filled without a chosen list (TestDatei gone) has nothing to record.
+void TestVermerken(const Bewertung& b, QWidget* parent)
+{
+    if (TestDatei.isEmpty() || !QFileInfo::exists(TestDatei))
+        return;
+    lernstand::Testeintrag e;
+    e.Zeitpunkt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
+    e.Liste = lernstand::ListennameAus(TestDatei);
+    e.richtung = dlgTestfolge::Fremdsprache ? lernstand::Richtung::DeutschNachFremd
+                                            : lernstand::Richtung::FremdNachDeutsch;
+    e.Richtige = b.Richtige;
+    e.Falsche = b.Falsche;
+    e.Note = NoteSchreiben(b.Note);
+    if (!lernstand::TestVermerken(QFileInfo(TestDatei).absolutePath(), e))
+        MeldungZeigen(parent, QStringLiteral("Der Test konnte nicht in den Lernstand eingetragen werden."),
+                      QStringLiteral("Dateifehler"));
+}
+
+} // namespace
 
 void TestStarten(QWidget* parent)
 {
@@ -90,6 +116,7 @@ void TestAuswerten(frmVokTest& test)
     Module1::SoundAbspielen(b.Sound);
     test.lblNote->show();
     test.lblNote->setText(b.Satz);
+    TestVermerken(b, &test);
 }
 
 } // namespace lerno::modVokTest

@@ -1,0 +1,206 @@
+#include "lernstand/frmLernstand.h"
+
+#include "lernstand/Lernstandbild.h"
+#include "ui/LabelButton.h"
+#include "ui/Meldungen.h"
+#include "ui/PictureControl.h"
+#include "ui/Schriften.h"
+#include "ui/Symbole.h"
+#include "ui/Twips.h"
+#include "ui/modBackground.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+
+namespace lerno {
+
+namespace {
+
+constexpr int Breite = 11730;
+constexpr int Hoehe = 9375;
+
+const QString Titel = QStringLiteral("Lernstand");
+
+QTableWidgetItem* Zelle(const QString& text, bool zahl)
+{
+    auto* z = new QTableWidgetItem(text);
+    z->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    z->setTextAlignment((zahl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return z;
+}
+
+QString Zahl(const lernstand::Stufenzahl& z)
+{
+    return z.Lesefehler ? QStringLiteral("?") : QString::number(z.Woerter);
+}
+
+} // namespace
+
+void Stufenbalken::paintEvent(QPaintEvent*)
+{
+    if (!liste_)
+        return;
+    QPainter p(this);
+    lernstand::StufenbalkenZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), *liste_, 1.0);
+}
+
+QRectF Notenverlauf::plot() const
+{
+    return lernstand::NotenPlot(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 1.0);
+}
+
+QList<QPointF> Notenverlauf::punkte() const { return lernstand::NotenPunkte(plot(), tests_); }
+
+void Notenverlauf::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    lernstand::NotenverlaufZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), tests_, 1.0);
+}
+
+frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(Titel);
+    setWindowIcon(Fenstersymbol());
+    setFixedSize(Px(Breite), Px(Hoehe));
+    setMouseTracking(true);
+
+    imgBackground = new PictureControl(this);
+    imgBackground->setGeometry(0, 0, Px(Breite), Px(Hoehe));
+    imgBackground->laden(modBackground::Hintergrund1Pfad);
+    connect(imgBackground, &PictureControl::mausBewegt, this, &frmLernstand::Hintergrund_MouseMove);
+
+    tblListen = new QTableWidget(0, Spalten, this);
+    tblListen->setGeometry(TwRect(240, 240, Breite - 480, 3240));
+    tblListen->setHorizontalHeaderLabels({QStringLiteral("Liste"), QStringLiteral("Wörter"),
+                                          QStringLiteral("Stufe 2"), QStringLiteral("Stufe 3"),
+                                          QStringLiteral("letzte Note"), QStringLiteral("am"),
+                                          QStringLiteral("Tests")});
+    tblListen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblListen->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblListen->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblListen->verticalHeader()->hide();
+    tblListen->setWordWrap(false);
+    tblListen->setFont(MsSansSerif(10));
+    tblListen->horizontalHeader()->setFont(MsSansSerif(10, true));
+    tblListen->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblListen->horizontalHeader()->setSectionResizeMode(SpName, QHeaderView::Stretch);
+    tblListen->setAccessibleName(QStringLiteral("Listen"));
+
+    lblListe = GelbeBeschriftung(QString(), this, MsSansSerif(12, true));
+    lblListe->setTextFormat(Qt::PlainText); // list names are the pupil's, not markup
+    lblListe->setGeometry(TwRect(240, 3600, Breite - 480, 330));
+
+    picBalken = new Stufenbalken(this);
+    picBalken->setGeometry(TwRect(240, 3960, Breite - 480, 750));
+    picNoten = new Notenverlauf(this);
+    picNoten->setGeometry(TwRect(240, 4860, Breite - 480, 3630));
+
+    lblDrucken = new LabelButton(QStringLiteral("Drucken …"), this, 6600, 8700, 1800, 300);
+    lblSchliessen = new LabelButton(QStringLiteral("Schließen"), this, 8880, 8700, 1800, 300);
+    connect(lblDrucken, &LabelButton::clicked, this, &frmLernstand::lblDrucken_Click);
+    connect(lblSchliessen, &LabelButton::clicked, this, &QDialog::accept);
+    for (LabelButton* l : {lblDrucken, lblSchliessen})
+        connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+
+    uebersicht_ = lernstand::UebersichtLesen(ordner);
+    TabelleFuellen();
+    connect(tblListen, &QTableWidget::itemSelectionChanged, this, &frmLernstand::Auswahl_Change);
+    if (tblListen->rowCount() > 0)
+        tblListen->selectRow(0);
+    Auswahl_Change();
+}
+
+void frmLernstand::TabelleFuellen()
+{
+    tblListen->setRowCount(int(uebersicht_.Listen.size()));
+    for (int r = 0; r < tblListen->rowCount(); ++r) {
+        const lernstand::Listenstand& l = uebersicht_.Listen[r];
+        const lernstand::Testeintrag* letzter = l.letzterTest();
+        tblListen->setItem(r, SpName, Zelle(l.Name, false));
+        tblListen->setItem(r, SpWoerter, Zelle(Zahl(l.Stufen[0]), true));
+        tblListen->setItem(r, SpStufe2, Zelle(Zahl(l.Stufen[1]), true));
+        tblListen->setItem(r, SpStufe3, Zelle(Zahl(l.Stufen[2]), true));
+        tblListen->setItem(r, SpNote, Zelle(letzter ? letzter->Note : QStringLiteral("–"), true));
+        tblListen->setItem(r, SpDatum, Zelle(letzter ? lernstand::Datum(letzter->Zeitpunkt) : QStringLiteral("–"), false));
+        tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), true));
+        // Odd lines are noted where they are counted, not reported one by one.
+        QStringList hinweis;
+        if (l.lesefehler())
+            hinweis << QStringLiteral("Eine Datei der Liste kann nicht gelesen werden.");
+        if (l.ungueltig() > 0)
+            hinweis << QStringLiteral("%1 Zeilen sind keine Vokabeln und werden nicht gezählt.").arg(l.ungueltig());
+        if (!hinweis.isEmpty())
+            for (int s = SpWoerter; s <= SpStufe3; ++s)
+                tblListen->item(r, s)->setToolTip(hinweis.join(u'\n'));
+    }
+}
+
+const lernstand::Listenstand* frmLernstand::gewaehlt() const
+{
+    const auto zeilen = tblListen->selectionModel()->selectedRows();
+    if (zeilen.isEmpty())
+        return nullptr;
+    const int r = zeilen.constFirst().row();
+    return r >= 0 && r < uebersicht_.Listen.size() ? &uebersicht_.Listen[r] : nullptr;
+}
+
+void frmLernstand::Auswahl_Change()
+{
+    const lernstand::Listenstand* l = gewaehlt();
+    picBalken->setVisible(l);
+    picNoten->setVisible(l);
+    lblDrucken->setVisible(l);
+    if (!l) {
+        lblListe->setText(QStringLiteral("Im Ordner Vokabeln liegt noch keine Liste."));
+        return;
+    }
+    lblListe->setText(QStringLiteral("%1: %2 Wörter, %3 Tests").arg(l->Name).arg(l->Stufen[0].Woerter).arg(l->Tests.size()));
+    picBalken->setListe(l);
+    picNoten->setTests(l->Tests);
+}
+
+void frmLernstand::lblDrucken_Click()
+{
+    const lernstand::Listenstand* l = gewaehlt();
+    if (!l)
+        return;
+    const QString vorschlag = QStringLiteral("Lernstand %1.pdf").arg(l->Name);
+    QString ziel;
+    if (DruckzielFragen) {
+        ziel = DruckzielFragen(vorschlag);
+    } else {
+        QFileDialog dialog(this, QStringLiteral("Lernstand drucken"), QDir::homePath());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilters({QStringLiteral("PDF-Datei (*.pdf)")});
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(vorschlag);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            ziel = dialog.selectedFiles().constFirst();
+    }
+    if (ziel.isEmpty())
+        return;
+    const QString name = QFileInfo(ziel).fileName();
+    if (!lernstand::LernstandPdfSchreiben(ziel, *l, QDateTime::currentDateTime())) {
+        MeldungZeigen(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(name),
+                      QStringLiteral("Lernstand drucken"));
+        return;
+    }
+    MeldungZeigen(this, QStringLiteral("Der Lernstand von „%1“ steht zum Drucken in „%2“.").arg(l->Name, name),
+                  QStringLiteral("Lernstand drucken"));
+}
+
+void frmLernstand::labelMausBewegt(LabelButton* l) { HoverLabel(l, Hoverok); }
+
+void frmLernstand::Hintergrund_MouseMove() { HoverHintergrund(Hoverok, {lblDrucken, lblSchliessen}); }
+
+void frmLernstand::mouseMoveEvent(QMouseEvent*) { Hintergrund_MouseMove(); }
+
+} // namespace lerno

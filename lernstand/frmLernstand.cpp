@@ -86,6 +86,16 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     tblListen->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblListen->verticalHeader()->hide();
     tblListen->setWordWrap(false);
+    tblListen->setShowGrid(false);
+    tblListen->setAlternatingRowColors(true);
+    // The chosen row stays readable: dark text on a light yellow, also without focus.
+    QPalette farben = tblListen->palette();
+    for (auto gruppe : {QPalette::Active, QPalette::Inactive}) {
+        farben.setColor(gruppe, QPalette::Highlight, QColor(255, 226, 120));
+        farben.setColor(gruppe, QPalette::HighlightedText, Qt::black);
+        farben.setColor(gruppe, QPalette::AlternateBase, QColor(242, 242, 236));
+    }
+    tblListen->setPalette(farben);
     tblListen->setFont(MsSansSerif(10));
     tblListen->horizontalHeader()->setFont(MsSansSerif(10, true));
     tblListen->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

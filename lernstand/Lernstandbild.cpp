@@ -192,8 +192,8 @@ void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& 
     // The legend: a swatch and "nur Stufe 1: 12" for each part.
     p.setFont(Schrift(9));
     QFontMetricsF fm(p.font(), p.device());
-    const QString texte[3] = {QStringLiteral("nur in Stufe 1: %1"), QStringLiteral("in Stufe 2: %1"),
-                              QStringLiteral("in Stufe 3: %1")};
+    const QString texte[3] = {QStringLiteral("nur in Stufe 1: %1"), QStringLiteral("bis Stufe 2: %1"),
+                              QStringLiteral("bis Stufe 3: %1")};
     double lx = balken.left();
     const double ly = balken.bottom() + 6 * px;
     for (int s = 0; s < 3; ++s) {

@@ -26,11 +26,11 @@ constexpr int Hoehe = 9375;
 
 const QString Titel = QStringLiteral("Lernstand");
 
-QTableWidgetItem* Zelle(const QString& text, bool zahl)
+QTableWidgetItem* Zelle(const QString& text, Qt::Alignment ausrichtung)
 {
     auto* z = new QTableWidgetItem(text);
     z->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    z->setTextAlignment((zahl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    z->setTextAlignment(ausrichtung | Qt::AlignVCenter);
     return z;
 }
 
@@ -98,6 +98,7 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     tblListen->setPalette(farben);
     tblListen->setFont(MsSansSerif(10));
     tblListen->horizontalHeader()->setFont(MsSansSerif(10, true));
+    tblListen->horizontalHeader()->setMinimumSectionSize(Px(1080)); // room around the short numbers
     tblListen->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblListen->horizontalHeader()->setSectionResizeMode(SpName, QHeaderView::Stretch);
     tblListen->setAccessibleName(QStringLiteral("Listen"));
@@ -132,13 +133,14 @@ void frmLernstand::TabelleFuellen()
     for (int r = 0; r < tblListen->rowCount(); ++r) {
         const lernstand::Listenstand& l = uebersicht_.Listen[r];
         const lernstand::Testeintrag* letzter = l.letzterTest();
-        tblListen->setItem(r, SpName, Zelle(l.Name, false));
-        tblListen->setItem(r, SpWoerter, Zelle(Zahl(l.Stufen[0]), true));
-        tblListen->setItem(r, SpStufe2, Zelle(Zahl(l.Stufen[1]), true));
-        tblListen->setItem(r, SpStufe3, Zelle(Zahl(l.Stufen[2]), true));
-        tblListen->setItem(r, SpNote, Zelle(letzter ? letzter->Note : QStringLiteral("–"), true));
-        tblListen->setItem(r, SpDatum, Zelle(letzter ? lernstand::Datum(letzter->Zeitpunkt) : QStringLiteral("–"), false));
-        tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), true));
+        tblListen->setItem(r, SpName, Zelle(l.Name, Qt::AlignLeft));
+        tblListen->setItem(r, SpWoerter, Zelle(Zahl(l.Stufen[0]), Qt::AlignRight));
+        tblListen->setItem(r, SpStufe2, Zelle(Zahl(l.Stufen[1]), Qt::AlignRight));
+        tblListen->setItem(r, SpStufe3, Zelle(Zahl(l.Stufen[2]), Qt::AlignRight));
+        tblListen->setItem(r, SpNote, Zelle(letzter ? letzter->Note : QStringLiteral("–"), Qt::AlignHCenter));
+        tblListen->setItem(r, SpDatum,
+                           Zelle(letzter ? lernstand::Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
+        tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), Qt::AlignRight));
         // Odd lines are noted where they are counted, not reported one by one.
         QStringList hinweis;
         if (l.lesefehler())

@@ -146,7 +146,9 @@ void frmLernstand::TabelleFuellen()
         if (l.lesefehler())
             hinweis << QStringLiteral("Eine Datei der Liste kann nicht gelesen werden.");
         if (l.ungueltig() > 0)
-            hinweis << QStringLiteral("%1 Zeilen sind keine Vokabeln und werden nicht gezählt.").arg(l.ungueltig());
+            hinweis << (l.ungueltig() == 1
+                            ? QStringLiteral("1 Zeile ist keine Vokabel und wird nicht gezählt.")
+                            : QStringLiteral("%1 Zeilen sind keine Vokabeln und werden nicht gezählt.").arg(l.ungueltig()));
         if (!hinweis.isEmpty())
             for (int s = SpWoerter; s <= SpStufe3; ++s)
                 tblListen->item(r, s)->setToolTip(hinweis.join(u'\n'));
@@ -172,7 +174,14 @@ void frmLernstand::Auswahl_Change()
         lblListe->setText(QStringLiteral("Im Ordner Vokabeln liegt noch keine Liste."));
         return;
     }
-    lblListe->setText(QStringLiteral("%1: %2 Wörter, %3 Tests").arg(l->Name).arg(l->Stufen[0].Woerter).arg(l->Tests.size()));
+    const qsizetype woerter = l->Stufen[0].Woerter;
+    const qsizetype tests = l->Tests.size();
+    lblListe->setText(QStringLiteral("%1: %2 %3, %4 %5")
+                          .arg(l->Name)
+                          .arg(woerter)
+                          .arg(woerter == 1 ? QStringLiteral("Wort") : QStringLiteral("Wörter"))
+                          .arg(tests)
+                          .arg(tests == 1 ? QStringLiteral("Test") : QStringLiteral("Tests")));
     picBalken->setListe(l);
     picNoten->setTests(l->Tests);
 }

@@ -75,7 +75,7 @@ TEST_F(Lernstand, TheTableHasOneRowPerListWithItsStagesAndLastTest)
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < t->columnCount(); ++c)
             EXPECT_EQ(Text(t, r, c), zeilen[r][c]) << r << "," << c;
-    EXPECT_TRUE(t->item(0, frmLernstand::SpWoerter)->toolTip().contains("1 Zeilen sind keine Vokabeln"));
+    EXPECT_TRUE(t->item(0, frmLernstand::SpWoerter)->toolTip().contains("1 Zeile ist keine Vokabel"));
 
     // The first list is selected; choosing another shows its bar and chart.
     ASSERT_NE(f.gewaehlt(), nullptr);
@@ -83,7 +83,7 @@ TEST_F(Lernstand, TheTableHasOneRowPerListWithItsStagesAndLastTest)
     EXPECT_EQ(f.lblListe->text(), "Englisch: 3 Wörter, 2 Tests");
     EXPECT_EQ(f.picNoten->punkte().size(), 2);
     t->selectRow(2);
-    EXPECT_EQ(f.lblListe->text(), "Latein: 0 Wörter, 1 Tests");
+    EXPECT_EQ(f.lblListe->text(), "Latein: 0 Wörter, 1 Test");
     EXPECT_EQ(f.picNoten->punkte().size(), 1);
     EXPECT_FALSE(f.lblDrucken->isHidden());
 

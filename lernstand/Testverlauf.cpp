@@ -17,8 +17,8 @@ QString Pfad(const QString& ordner) { return ordner + QLatin1Char('/') + Verlauf
 
 std::optional<int> Anzahl(const QByteArray& feld)
 {
-    // Digits only: "+3", " 3" or "03x" are no count.
-    if (feld.isEmpty() || feld.size() > 2)
+    // Digits only, as written: "+3", " 3", "03" or "3x" are no count.
+    if (feld.isEmpty() || feld.size() > 2 || (feld.size() == 2 && feld[0] == '0'))
         return std::nullopt;
     for (char c : feld)
         if (c < '0' || c > '9')

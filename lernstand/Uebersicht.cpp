@@ -12,6 +12,15 @@
 
 namespace lerno::lernstand {
 
+namespace {
+// The fuzz build shrinks it, so that lines cross block borders often.
+#ifdef LERNO_LESEPUFFER
+constexpr qint64 Block = LERNO_LESEPUFFER;
+#else
+constexpr qint64 Block = 64 * 1024;
+#endif
+} // namespace
+
 Stufenzahl WoerterZaehlen(const QString& pfad)
 {
     Stufenzahl z;
@@ -35,7 +44,7 @@ Stufenzahl WoerterZaehlen(const QString& pfad)
         rauten = 0;
         leer = true;
     };
-    char block[64 * 1024];
+    char block[Block];
     for (;;) {
         const qint64 n = f.read(block, sizeof block);
         if (n < 0) {

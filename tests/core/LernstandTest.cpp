@@ -62,6 +62,7 @@ TEST(Testverlauf, OddLinesAreNoEntries)
         {"impossible date", "2026-02-30 16:05:09\tFD\t15\t5\t2.9\tDemo"},
         {"unknown direction", "2026-12-08 16:05:09\tfd\t15\t5\t2.9\tDemo"},
         {"sign in a count", "2026-12-08 16:05:09\tFD\t+15\t5\t2.9\tDemo"},
+        {"leading zero in a count", "2026-12-08 16:05:09\tFD\t15\t05\t2.9\tDemo"},
         {"21 right", "2026-12-08 16:05:09\tFD\t21\t0\t1\tDemo"},
         {"counts not 20", "2026-12-08 16:05:09\tFD\t15\t6\t2.9\tDemo"},
         {"grade 7", "2026-12-08 16:05:09\tFD\t15\t5\t7\tDemo"},

@@ -14,6 +14,7 @@
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
+#include "lernstand/modLernstand.h"
 #include "transfer/modtransfer.h"
 #include "vocabtest/modVokTest.h"
 
@@ -85,6 +86,7 @@ void frmStart::menueAnlegen()
     mnuImport = mnuDatei->addAction(QStringLiteral("Vokabeln &importieren …"));
     mnuExport = mnuDatei->addAction(QStringLiteral("Vokabeln e&xportieren …"));
     mnuDrucken = mnuDatei->addAction(QStringLiteral("Vokabeln &drucken …"));
+    mnuLernstand = mnuDatei->addAction(QStringLiteral("Lern&stand …"));
     mnuEnde = mnuDatei->addAction(QStringLiteral("&Programm beenden"));
     mnuOptionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     mnuSound = mnuOptionen->addMenu(QStringLiteral("&Sound"));
@@ -106,11 +108,12 @@ void frmStart::menueAnlegen()
     connect(mnuSoundan, &QAction::triggered, this, &frmStart::mnuSoundan_Click);
     connect(mnuSoundaus, &QAction::triggered, this, &frmStart::mnuSoundaus_Click);
     connect(mnuIntro, &QAction::triggered, this, &frmStart::mnuIntro_Click);
-    // Lists in and out: no label of their own, each returns to the start screen.
+    // Lists in and out and the overview: no label of their own, each returns to the start screen.
     const std::pair<QAction*, void (*)(QWidget*)> transfer[] = {
         {mnuImport, &modtransfer::VokabelnImportieren},
         {mnuExport, &modtransfer::VokabelnExportieren},
-        {mnuDrucken, &modtransfer::VokabelnDrucken}};
+        {mnuDrucken, &modtransfer::VokabelnDrucken},
+        {mnuLernstand, &modLernstand::LernstandZeigen}};
     for (auto [aktion, ablauf] : transfer)
         connect(aktion, &QAction::triggered, this, [this, ablauf] { ablauf(this); Form_Activate(); });
 }

@@ -44,6 +44,7 @@ public:
     QAction* mnuImport = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuDrucken = nullptr;
+    QAction* mnuLernstand = nullptr;
     QAction* mnuEnde = nullptr;
     QMenu* mnuOptionen = nullptr;
     QMenu* mnuSound = nullptr;

@@ -25,28 +25,53 @@ QFont Schrift(double punkt, bool fett = false)
     return f;
 }
 
-} // namespace
-
-bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare)
+// The paper every Lerno PDF is printed on.
+void Einrichten(QPdfWriter& writer, const QString& titel)
 {
-    // Rendered in memory and then put in place whole: a PDF of the same name that is
-    // already there stays intact if anything fails.
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    if (!PdfZeichnen(puffer, titel, paare))
-        return false;
-    puffer.close();
-    return DateiErsetzen(pfad, puffer.data());
-}
-
-bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare)
-{
-    QPdfWriter writer(&ziel);
     writer.setResolution(Dpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
     writer.setTitle(titel);
     writer.setCreator(QStringLiteral("Lerno"));
+}
+
+// Rendered in memory and then put in place whole: a PDF of the same name that is
+// already there stays intact if anything fails.
+bool ImGanzenSchreiben(const QString& pfad, const std::function<bool(QIODevice&)>& zeichnen)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    if (!zeichnen(puffer))
+        return false;
+    puffer.close();
+    return DateiErsetzen(pfad, puffer.data());
+}
+
+} // namespace
+
+bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare)
+{
+    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) { return PdfZeichnen(ziel, titel, paare); });
+}
+
+bool PdfSeiteSchreiben(const QString& pfad, const QString& titel, const PdfSeite& zeichnen)
+{
+    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) {
+        QPdfWriter writer(&ziel);
+        Einrichten(writer, titel);
+        QPainter p;
+        if (!p.begin(&writer))
+            return false;
+        const QRect flaeche = writer.pageLayout().paintRectPixels(Dpi);
+        const bool gezeichnet = zeichnen(p, QRectF(QPointF(0, 0), QSizeF(flaeche.size())), Mm(1));
+        return p.end() && gezeichnet;
+    });
+}
+
+bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare)
+{
+    QPdfWriter writer(&ziel);
+    Einrichten(writer, titel);
 
     QPainter p;
     if (!p.begin(&writer))

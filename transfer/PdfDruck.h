@@ -5,9 +5,12 @@
 #include "lists/Vokabeleintrag.h"
 
 #include <QList>
+#include <QRectF>
 #include <QString>
+#include <functional>
 
 class QIODevice;
+class QPainter;
 
 namespace lerno {
 
@@ -16,5 +19,11 @@ bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaa
 
 // The PDF itself, into any open device.
 bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare);
+
+// Any single A4 page on the same paper and margins, drawn by zeichnen into seite (device
+// pixels, origin at the top-left of the printable area; mm converts millimetres) and put
+// in place whole like the list. False when zeichnen or writing fails.
+using PdfSeite = std::function<bool(QPainter& p, const QRectF& seite, double mm)>;
+bool PdfSeiteSchreiben(const QString& pfad, const QString& titel, const PdfSeite& zeichnen);
 
 } // namespace lerno

@@ -154,6 +154,7 @@ void frmVokTest::lblok_Click()
     lblMeldung->hide();
     lblFertig->show();
     lblok->hide();
+    emit bewertet(b);
 }
 
 void frmVokTest::imgBackground_MouseMove()

@@ -37,6 +37,10 @@ public:
     LabelButton* lblFertig = nullptr;
     LabelButton* lblcancler = nullptr;
 
+signals:
+    // The test has been graded; the module records it (the window keeps no data).
+    void bewertet(const lerno::modVokTest::Bewertung& b);
+
 protected:
     void showEvent(QShowEvent* e) override;
 

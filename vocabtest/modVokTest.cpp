@@ -1,14 +1,40 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "lernstand/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace lerno::modVokTest {
+
+namespace {
+
+// The graded test goes into the pupil's record beside the list; the list itself is never
+// written. A screen filled without a chosen list (TestDatei gone) has nothing to record.
+void TestVermerken(const Bewertung& b, QWidget* parent)
+{
+    if (TestDatei.isEmpty() || !QFileInfo::exists(TestDatei))
+        return;
+    lernstand::Testeintrag e;
+    e.Zeitpunkt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
+    e.Liste = lernstand::ListennameAus(TestDatei);
+    e.richtung = dlgTestfolge::Fremdsprache ? lernstand::Richtung::DeutschNachFremd
+                                            : lernstand::Richtung::FremdNachDeutsch;
+    e.Richtige = b.Richtige;
+    e.Falsche = b.Falsche;
+    e.Note = NoteSchreiben(b.Note);
+    if (!lernstand::TestVermerken(QFileInfo(TestDatei).absolutePath(), e))
+        MeldungZeigen(parent, QStringLiteral("Der Test konnte nicht in den Lernstand eingetragen werden."),
+                      QStringLiteral("Dateifehler"));
+}
+
+} // namespace
 
 void TestStarten(QWidget* parent)
 {
@@ -46,6 +72,8 @@ void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* par
             return;
         }
     }
+    QObject::connect(&test, &frmVokTest::bewertet, &test,
+                     [&test](const Bewertung& b) { TestVermerken(b, &test); });
     test.exec();
 }
 

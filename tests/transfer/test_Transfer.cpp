@@ -72,7 +72,7 @@ int Seiten(const QString& text, const QString& titel)
 
 } // namespace
 
-TEST_F(TransferTest, MenuHasTheThreeItemsJustBeforeProgrammBeenden)
+TEST_F(TransferTest, MenuHasTheThreeItemsAfterVokabelTestThenLernstand)
 {
     frmStart start;
     QStringList texte;
@@ -80,7 +80,8 @@ TEST_F(TransferTest, MenuHasTheThreeItemsJustBeforeProgrammBeenden)
         texte << a->text();
     EXPECT_EQ(texte, QStringList({"&Vokabeln Eingeben", "Vokabeln &Üben", "Vokabeln &löschen",
                                   "Vokabeln &bearbeiten", "Vokabel &Test", "Vokabeln &importieren …",
-                                  "Vokabeln e&xportieren …", "Vokabeln &drucken …", "&Programm beenden"}));
+                                  "Vokabeln e&xportieren …", "Vokabeln &drucken …", "Lern&stand …",
+                                  "&Programm beenden"}));
 }
 
 TEST_F(TransferTest, ImportIntoAnExistingListThroughTheChooser)

@@ -1,0 +1,108 @@
+#include "lernstand/Uebersicht.h"
+
+#include "lists/Vokabeleintrag.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <algorithm>
+
+namespace lerno::lernstand {
+
+namespace {
+// The fuzz build shrinks it, so that lines cross block borders often.
+#ifdef LERNO_LESEPUFFER
+constexpr qint64 Block = LERNO_LESEPUFFER;
+#else
+constexpr qint64 Block = 64 * 1024;
+#endif
+} // namespace
+
+Stufenzahl WoerterZaehlen(const QString& pfad)
+{
+    Stufenzahl z;
+    QFile f(pfad);
+    if (!f.exists()) {
+        z.Fehlt = true;
+        return z;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        z.Lesefehler = true;
+        return z;
+    }
+    // Read in blocks: a list of 100,000 lines is counted without holding it twice.
+    int rauten = 0;
+    bool leer = true;
+    auto zeileEnde = [&] {
+        if (rauten >= 3)
+            ++z.Woerter;
+        else if (!leer)
+            ++z.Ungueltig;
+        rauten = 0;
+        leer = true;
+    };
+    char block[Block];
+    for (;;) {
+        const qint64 n = f.read(block, sizeof block);
+        if (n < 0) {
+            z.Lesefehler = true;
+            return z;
+        }
+        if (n == 0)
+            break;
+        for (qint64 i = 0; i < n; ++i) {
+            const char c = block[i];
+            if (c == '\n')
+                zeileEnde();
+            else if (c == '#')
+                ++rauten, leer = false;
+            else if (c != '\r')
+                leer = false;
+        }
+    }
+    if (!leer)
+        zeileEnde(); // a last line without its line end
+    return z;
+}
+
+QStringList ListenImOrdner(const QString& ordner)
+{
+    QDir dir(ordner);
+    // Hidden files (the crash-safe replace's scratch files among them) are never listed.
+    QStringList namen = dir.entryList({QStringLiteral("*.dva")}, QDir::Files | QDir::CaseSensitive);
+    namen.removeIf([](const QString& n) {
+        return n.startsWith(u'.') || n == QLatin1String("afile.dva");
+    });
+    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
+    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(namen.begin(), namen.end(),
+                     [&](const QString& a, const QString& b) { return sortierung.compare(a, b) < 0; });
+    return namen;
+}
+
+Uebersicht UebersichtLesen(const QString& ordner)
+{
+    Uebersicht u;
+    u.Testverlauf = VerlaufLesen(ordner);
+    QHash<QString, QList<Testeintrag>> proListe;
+    for (const Testeintrag& e : u.Testverlauf.Eintraege)
+        proListe[e.Liste].append(e);
+
+    for (const QString& datei : ListenImOrdner(ordner)) {
+        Listenstand l;
+        l.Name = ListennameAus(datei);
+        l.Pfad = ordner + QLatin1Char('/') + datei;
+        const QChar buchstaben[] = {u'a', u'b', u'c'};
+        for (int s = 0; s < 3; ++s)
+            l.Stufen[s] = WoerterZaehlen(StufenDatei(l.Pfad, buchstaben[s]));
+        // File order is the order the tests were taken, even if the clock was set back.
+        l.Tests = proListe.value(l.Name);
+        u.Listen.append(std::move(l));
+    }
+    return u;
+}
+
+} // namespace lerno::lernstand

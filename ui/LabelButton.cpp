@@ -4,10 +4,73 @@
 #include "ui/Schriften.h"
 #include "ui/Twips.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace lerno {
+
+namespace {
+
+// What a screen reader sees of a label button: a push button named by its caption that
+// can be pressed. The press runs from the event loop, so a window it opens does not hold
+// up the reader's request until that window closes.
+class LabelButtonZugang : public QAccessibleWidget {
+public:
+    explicit LabelButtonZugang(LabelButton* l) : QAccessibleWidget(l, QAccessible::PushButton) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return knopf()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    QStringList keyBindingsForAction(const QString& aktion) const override
+    {
+        if (aktion == pressAction())
+            return {QStringLiteral("Return"), QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(aktion);
+    }
+    void doAction(const QString& aktion) override
+    {
+        if (aktion == pressAction())
+            QMetaObject::invokeMethod(knopf(), &LabelButton::druecken, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(aktion);
+    }
+
+private:
+    LabelButton* knopf() const { return static_cast<LabelButton*>(widget()); }
+};
+
+QAccessibleInterface* LabelButtonFabrik(const QString& klasse, QObject* o)
+{
+    if (klasse == QLatin1String("lerno::LabelButton")) {
+        if (auto* l = qobject_cast<LabelButton*>(o))
+            return new LabelButtonZugang(l);
+    }
+    return nullptr;
+}
+
+bool TastaturGrund(Qt::FocusReason grund)
+{
+    return grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason
+        || grund == Qt::ShortcutFocusReason;
+}
+
+// The window lost the focus to another window or a menu; it comes back to the same label.
+bool VoruebergehendWeg(Qt::FocusReason grund)
+{
+    return grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason;
+}
+
+} // namespace
 
 LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top, int width,
                          int height, double punkt)
@@ -19,6 +82,13 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true); // hover needs moves without a pressed button
+    // Tab only: a click must leave the focus in the window's text box.
+    setFocusPolicy(Qt::TabFocus);
+    static const bool zugangBekannt = [] {
+        QAccessible::installFactory(&LabelButtonFabrik);
+        return true;
+    }();
+    Q_UNUSED(zugangBekannt);
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Gelb);
     setPalette(p);
@@ -62,6 +132,66 @@ void LabelButton::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit mausBewegt();
+}
+
+void LabelButton::keyPressEvent(QKeyEvent* e)
+{
+    const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+    const int k = e->key();
+    if (mods == Qt::NoModifier && (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space)) {
+        e->accept();
+        if (e->isAutoRepeat())
+            return;
+        if (!fokusmarke_) {
+            fokusmarke_ = true;
+            update();
+        }
+        druecken();
+        return;
+    }
+    // Escape, Tab and the rest go on to the window.
+    QLabel::keyPressEvent(e);
+}
+
+void LabelButton::focusInEvent(QFocusEvent* e)
+{
+    QLabel::focusInEvent(e);
+    if (TastaturGrund(e->reason())) {
+        fokusmarke_ = true;
+        update();
+        emit mausBewegt();
+    } else if (!VoruebergehendWeg(e->reason())) {
+        fokusmarke_ = false;
+    }
+}
+
+void LabelButton::focusOutEvent(QFocusEvent* e)
+{
+    QLabel::focusOutEvent(e);
+    if (!VoruebergehendWeg(e->reason()))
+        fokusmarke_ = false;
+    update();
+}
+
+void LabelButton::paintEvent(QPaintEvent* e)
+{
+    QLabel::paintEvent(e);
+    if (!zeigtFokusmarke())
+        return;
+    // A thin frame in the label's own colour, inside its rectangle: nothing moves.
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Tabfolge(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* vorher = nullptr;
+    for (QWidget* w : widgets) {
+        if (vorher)
+            QWidget::setTabOrder(vorher, w);
+        vorher = w;
+    }
 }
 
 QPushButton* KnopfAusserhalb(const QString& text, QWidget* parent, int left, int top,

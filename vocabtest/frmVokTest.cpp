@@ -103,6 +103,10 @@ frmVokTest::frmVokTest(QWidget* parent)
     connect(lblcancler, &LabelButton::clicked, this, &frmVokTest::reject);
     for (LabelButton* l : {lblok, lblFertig, lblcancler})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+    // After the last answer box the button row, left to right.
+    Tabfolge({txtEingabe[modVokTest::Testzeilen - 1], lblcancler, lblok, lblFertig});
+    lblNote->setAccessibleDescription(QStringLiteral("Ergebnis"));
+    lblMeldung->setAccessibleDescription(QStringLiteral("Anleitung"));
 
     Form_Load();
 }

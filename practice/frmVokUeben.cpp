@@ -135,7 +135,6 @@ frmVokUeben::frmVokUeben(QWidget* parent)
     txtBedeutung->setAccessibleName(QStringLiteral("Antwort"));
     TxtLoesung->setAccessibleName(QString::fromUtf8("Lösung"));
     txthelp->setAccessibleName(QStringLiteral("Hilfe"));
-    lblHelp->setAccessibleName(QStringLiteral("Hilfe"));
     lblRichtig->setAccessibleDescription(QStringLiteral("Ergebnis"));
     lblFalsch->setAccessibleDescription(QStringLiteral("Ergebnis"));
 

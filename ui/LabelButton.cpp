@@ -49,13 +49,45 @@ private:
     LabelButton* knopf() const { return static_cast<LabelButton*>(widget()); }
 };
 
+// The push button behind a label: it only lends the window its Enter key. A screen
+// reader is told it is not on screen, so the label is the one button it reads out.
+class KnopfAusserhalbSicht : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+};
+
+class VerdeckterKnopfZugang : public QAccessibleWidget {
+public:
+    explicit VerdeckterKnopfZugang(QWidget* w) : QAccessibleWidget(w, QAccessible::PushButton) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.focusable = false;
+        return s;
+    }
+};
+
 QAccessibleInterface* LabelButtonFabrik(const QString& klasse, QObject* o)
 {
     if (klasse == QLatin1String("lerno::LabelButton")) {
         if (auto* l = qobject_cast<LabelButton*>(o))
             return new LabelButtonZugang(l);
+    } else if (klasse == QLatin1String("lerno::KnopfAusserhalbSicht")) {
+        if (auto* k = qobject_cast<KnopfAusserhalbSicht*>(o))
+            return new VerdeckterKnopfZugang(k);
     }
     return nullptr;
+}
+
+void ZugangEinrichten()
+{
+    static const bool eingerichtet = [] {
+        QAccessible::installFactory(&LabelButtonFabrik);
+        return true;
+    }();
+    Q_UNUSED(eingerichtet);
 }
 
 bool TastaturGrund(Qt::FocusReason grund)
@@ -84,11 +116,7 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top
     setMouseTracking(true); // hover needs moves without a pressed button
     // Tab only: a click must leave the focus in the window's text box.
     setFocusPolicy(Qt::TabFocus);
-    static const bool zugangBekannt = [] {
-        QAccessible::installFactory(&LabelButtonFabrik);
-        return true;
-    }();
-    Q_UNUSED(zugangBekannt);
+    ZugangEinrichten();
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Gelb);
     setPalette(p);
@@ -197,7 +225,8 @@ void Tabfolge(std::initializer_list<QWidget*> widgets)
 QPushButton* KnopfAusserhalb(const QString& text, QWidget* parent, int left, int top,
                              bool standard)
 {
-    auto* k = new QPushButton(text, parent);
+    ZugangEinrichten();
+    auto* k = new KnopfAusserhalbSicht(text, parent);
     // No size at all: beyond the designed area it would show once the window is maximized.
     k->setGeometry(Px(left), Px(top), 0, 0);
     k->setDefault(standard);
@@ -224,3 +253,5 @@ void HoverHintergrund(bool& hoverok, std::initializer_list<LabelButton*> labels)
 }
 
 } // namespace lerno
+
+#include "LabelButton.moc"

@@ -144,6 +144,7 @@ void LabelButton::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
         gedrueckt_ = true;
+    tasteZuletzt_ = false;
     e->accept();
 }
 
@@ -170,6 +171,7 @@ void LabelButton::keyPressEvent(QKeyEvent* e)
         e->accept();
         if (e->isAutoRepeat())
             return;
+        tasteZuletzt_ = true;
         if (!fokusmarke_) {
             fokusmarke_ = true;
             update();
@@ -185,10 +187,13 @@ void LabelButton::focusInEvent(QFocusEvent* e)
 {
     QLabel::focusInEvent(e);
     if (TastaturGrund(e->reason())) {
+        tasteZuletzt_ = true;
         fokusmarke_ = true;
         update();
         emit mausBewegt();
-    } else if (!VoruebergehendWeg(e->reason())) {
+    } else if (VoruebergehendWeg(e->reason())) {
+        fokusmarke_ = fokusmarke_ || tasteZuletzt_;
+    } else {
         fokusmarke_ = false;
     }
 }

@@ -58,6 +58,8 @@ private:
     QRect entwurf_;
     bool gedrueckt_ = false;
     bool fokusmarke_ = false;
+    // The last label was worked by key: a window opened then shows its focus at once.
+    static inline bool tasteZuletzt_ = false;
 };
 
 // Tab walks the given widgets in this order (hidden ones are skipped by Qt).

@@ -280,6 +280,25 @@ TEST_F(Tastatur, TheFocusFrameShowsOnKeyFocusOnlyAndMovesNothing)
     box->setFocus(Qt::MouseFocusReason);
     l->setFocus(Qt::MouseFocusReason);
     EXPECT_FALSE(l->zeigtFokusmarke());
+
+    // A window opened by a key shows its focus at once; one opened by a click does not.
+    QTest::keyClick(l, Qt::Key_Space);
+    {
+        QWidget zweites;
+        auto* l2 = new LabelButton(QStringLiteral("ok"), &zweites, 300, 300, 1395, 300);
+        ASSERT_TRUE(Aktiv(&zweites));
+        ASSERT_EQ(QApplication::focusWidget(), l2);
+        EXPECT_TRUE(l2->zeigtFokusmarke());
+    }
+    ASSERT_TRUE(Aktiv(&fenster));
+    Klick(l);
+    {
+        QWidget drittes;
+        auto* l3 = new LabelButton(QStringLiteral("ok"), &drittes, 300, 300, 1395, 300);
+        ASSERT_TRUE(Aktiv(&drittes));
+        ASSERT_EQ(QApplication::focusWidget(), l3);
+        EXPECT_FALSE(l3->zeigtFokusmarke());
+    }
 }
 
 // Tab onto a label is a hover: after the pointer crossed the background the first label

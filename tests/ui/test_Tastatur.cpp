@@ -65,6 +65,8 @@ struct Fall {
     std::function<Aufbau(const TempProgrammordner&)> bauen;
 };
 
+void PrintTo(const Fall& f, std::ostream* os) { *os << f.name; }
+
 template <typename F>
 Aufbau Mit(std::unique_ptr<F> f, std::function<std::vector<QWidget*>(F&)> folge)
 {
@@ -178,6 +180,8 @@ TEST_P(TabFolge, TabWalksTheControlsInReadingOrder)
     Aufbau a = GetParam().bauen(ordner);
     ASSERT_TRUE(Aktiv(a.fenster.get()));
     const auto& f = a.folge;
+    for (QWidget* w : f)
+        EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << Beschreibung(w).toStdString();
     f.front()->setFocus(Qt::OtherFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), f.front());
     for (size_t i = 1; i <= f.size(); ++i) {
@@ -211,6 +215,8 @@ struct Taste {
     Qt::KeyboardModifiers mods;
     int klicks;
 };
+
+void PrintTo(const Taste& t, std::ostream* os) { *os << t.name; }
 
 class LabelTaste : public ::testing::TestWithParam<Taste> {};
 

@@ -5,6 +5,8 @@
 #include "ui/Twips.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -186,6 +188,10 @@ void LabelButton::keyPressEvent(QKeyEvent* e)
 void LabelButton::focusInEvent(QFocusEvent* e)
 {
     QLabel::focusInEvent(e);
+    // A dialog coming up sends its first control a made-up focus event before any window
+    // is active: that is no move of the user's.
+    if (!hasFocus())
+        return;
     if (TastaturGrund(e->reason())) {
         tasteZuletzt_ = true;
         fokusmarke_ = true;
@@ -215,6 +221,22 @@ void LabelButton::paintEvent(QPaintEvent* e)
     QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void LabelButton::hideEvent(QHideEvent* e)
+{
+    QLabel::hideEvent(e);
+    // The dialog closes. Without a window manager nothing hands the window below the
+    // keyboard again, and keys would reach its focused label with no window active: the
+    // menu's access keys would go nowhere.
+    QWidget* fenster = window();
+    QWidget* darunter = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
+    if (!darunter || fenster->isVisible())
+        return;
+    QTimer::singleShot(0, darunter, [darunter] {
+        if (!QApplication::activeWindow() && !QApplication::activeModalWidget() && darunter->isVisible())
+            darunter->activateWindow();
+    });
 }
 
 void Tabfolge(std::initializer_list<QWidget*> widgets)

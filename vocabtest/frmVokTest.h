@@ -36,6 +36,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();

@@ -83,10 +83,35 @@ QAccessibleInterface* LabelButtonFabrik(const QString& klasse, QObject* o)
     return nullptr;
 }
 
+// A dialog or message box closes. Without a window manager nothing hands the window below
+// the keyboard again; keys would then reach its focused label with no window active, and
+// the menu's access keys would go nowhere. With one, the window below is active already.
+class FensterUebergabe : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::Hide || !o->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(o);
+        const Qt::WindowType art = w->windowType();
+        if (!w->isWindow() || (art != Qt::Dialog && art != Qt::Window) || !w->parentWidget())
+            return false;
+        QWidget* darunter = w->parentWidget()->window();
+        QTimer::singleShot(0, darunter, [darunter] {
+            if (!QApplication::activeWindow() && !QApplication::activeModalWidget()
+                && darunter->isVisible())
+                darunter->activateWindow();
+        });
+        return false;
+    }
+};
+
 void ZugangEinrichten()
 {
     static const bool eingerichtet = [] {
         QAccessible::installFactory(&LabelButtonFabrik);
+        qApp->installEventFilter(new FensterUebergabe(qApp));
         return true;
     }();
     Q_UNUSED(eingerichtet);
@@ -221,22 +246,6 @@ void LabelButton::paintEvent(QPaintEvent* e)
     QPainter p(this);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void LabelButton::hideEvent(QHideEvent* e)
-{
-    QLabel::hideEvent(e);
-    // The dialog closes. Without a window manager nothing hands the window below the
-    // keyboard again, and keys would reach its focused label with no window active: the
-    // menu's access keys would go nowhere.
-    QWidget* fenster = window();
-    QWidget* darunter = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
-    if (!darunter || fenster->isVisible())
-        return;
-    QTimer::singleShot(0, darunter, [darunter] {
-        if (!QApplication::activeWindow() && !QApplication::activeModalWidget() && darunter->isVisible())
-            darunter->activateWindow();
-    });
 }
 
 void Tabfolge(std::initializer_list<QWidget*> widgets)

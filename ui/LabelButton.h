@@ -52,7 +52,6 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
 
 private:
     void anpassen();

@@ -346,6 +346,25 @@ TEST_F(Tastatur, FocusOnALabelIsAHoverUnderTheWindowsRule)
     EXPECT_FALSE(start.lblTest->istFett());
 }
 
+// A dialog coming up puts the focus on its first label without any key: no hover, no
+// sound, no frame, even with the window's hover armed from its last opening.
+TEST_F(Tastatur, OpeningADialogIsNoHover)
+{
+    {
+        dlgFrage vorher;
+        MausUeber(vorher.hintergrund); // arms the hover of every later dlgFrage
+    }
+    sounds.clear();
+    dlgFrage d;
+    ASSERT_TRUE(Aktiv(&d));
+    ASSERT_EQ(QApplication::focusWidget(), d.lblCancle);
+    EXPECT_TRUE(sounds.empty());
+    EXPECT_FALSE(d.lblCancle->istFett());
+    QTest::keyClick(d.lblCancle, Qt::Key_Tab);
+    EXPECT_EQ(sounds, std::vector<int>{2}); // the first key move is the hover
+    EXPECT_TRUE(d.lblok->istFett());
+}
+
 // Screen readers see a push button named by its caption; its press action clicks it.
 TEST_F(Tastatur, ALabelButtonIsAPushButtonWithAPressAction)
 {

@@ -213,17 +213,13 @@ void LabelButton::keyPressEvent(QKeyEvent* e)
 void LabelButton::focusInEvent(QFocusEvent* e)
 {
     QLabel::focusInEvent(e);
-    // A dialog coming up sends its first control a made-up focus event before any window
-    // is active: that is no move of the user's.
-    if (!hasFocus())
-        return;
     if (TastaturGrund(e->reason())) {
         tasteZuletzt_ = true;
         fokusmarke_ = true;
         update();
         emit mausBewegt();
     } else if (VoruebergehendWeg(e->reason())) {
-        fokusmarke_ = fokusmarke_ || tasteZuletzt_;
+        fokusmarke_ = fokusmarke_ || tasteZuletzt_; // a window coming up or back: no hover
     } else {
         fokusmarke_ = false;
     }

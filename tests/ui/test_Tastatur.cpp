@@ -256,6 +256,11 @@ INSTANTIATE_TEST_SUITE_P(Tasten, LabelTaste,
 
 class Tastatur : public UiTest {
 protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        frmStart::Soundok = true;
+    }
     void TearDown() override
     {
         frmStart::Filename.clear();

@@ -64,6 +64,8 @@ frmVokBearbeiten::frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern spe
     connect(lblCancle, &LabelButton::clicked, this, &frmVokBearbeiten::lblCancle_Click);
     for (LabelButton* l : {LblJa, lblNein, lblok, lblCancle})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+    // Read top to bottom, left to right.
+    Tabfolge({GrdVok, txtVokabel, lblNein, LblJa, lblCancle, lblok});
 
     // Beyond the designed area and never the default: Enter in the edit box must not
     // close the window. Hidden too, so an enlarged window does not reveal them.

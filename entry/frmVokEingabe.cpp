@@ -75,6 +75,10 @@ frmVokEingabe::frmVokEingabe(QWidget* parent)
     connect(lblEnde, &LabelButton::clicked, this, &frmVokEingabe::cmdEnde_Click);
     for (LabelButton* l : {lblok, lblEnde})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+    // Read top to bottom, left to right; the captions above name the boxes.
+    Tabfolge({txtVokabel, txtBedeutung, lblEnde, lblok});
+    lblVokabel->setBuddy(txtVokabel);
+    lblBedeutung->setBuddy(txtBedeutung);
 
     // Push buttons beyond the designed width: Enter saves, as "ok" does.
     cmdok = KnopfAusserhalb(QStringLiteral("ok"), this, 10920, 5160, true);

@@ -41,6 +41,8 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
     txtNewFile->setFont(TimesNewRoman(12, true));
     txtNewFile->setGeometry(TwRect(2040, 1440, 3375, 375));
     txtNewFile->hide();
+    cboFilename->setAccessibleName(QStringLiteral("Vorhandene Datei"));
+    txtNewFile->setAccessibleName(QStringLiteral("Name der neuen Datei"));
 
     lblok = new LabelButton(QStringLiteral("ok"), this, 3000, 3360, 1395, 300);
     lblCancle = new LabelButton(QStringLiteral("Abbrechen"), this, 3000, 4200, 1425, 300);

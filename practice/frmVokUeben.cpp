@@ -127,6 +127,16 @@ frmVokUeben::frmVokUeben(QWidget* parent)
     connect(lblHelp, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblHelp, 48); });
     connect(lblok, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblok, 14); });
     connect(lblEnde, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblEnde, 14); });
+    // The answer box, then the row below it from left to right; the boxes and the
+    // feedback carry names a screen reader can read out.
+    Tabfolge({txtBedeutung, lblEnde, lblHelp, lblok});
+    txtVokabel->setAccessibleName(QStringLiteral("Frage"));
+    TxtVok2->setAccessibleName(QStringLiteral("Frage"));
+    txtBedeutung->setAccessibleName(QStringLiteral("Antwort"));
+    TxtLoesung->setAccessibleName(QString::fromUtf8("Lösung"));
+    txthelp->setAccessibleName(QStringLiteral("Hilfe"));
+    lblRichtig->setAccessibleDescription(QStringLiteral("Ergebnis"));
+    lblFalsch->setAccessibleDescription(QStringLiteral("Ergebnis"));
 
     // Push buttons outside the client area: Enter checks the answer.
     cmdok = KnopfAusserhalb(QStringLiteral("ok"), flaeche, 12000, 5160, true);

@@ -28,6 +28,8 @@ if [ "$modus" = test ]; then
   pakete+=(kdeedu-kvtml-data poppler-utils)
   pakete+=(imagemagick tesseract-ocr tesseract-ocr-deu)
   pakete+=(desktop-file-utils pulseaudio pulseaudio-utils)
+  # The screen-reader test: a private session bus, the AT-SPI registry and its Python reader.
+  pakete+=(dbus-x11 at-spi2-core python3-pyatspi)
 fi
 
 source "$quelle/tools/pakete.sh"

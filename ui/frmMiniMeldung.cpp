@@ -26,6 +26,7 @@ frmMiniMeldung::frmMiniMeldung(QWidget* parent)
     lblMeldung->setGeometry(TwRect(480, 480, 3645, 1500));
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);
+    lblMeldung->setAccessibleDescription(QStringLiteral("Mitteilung"));
 
     lblok = new LabelButton(QStringLiteral("ok"), this, 1680, 2520, 1395, 300);
     connect(lblok, &LabelButton::clicked, this, &QDialog::accept);

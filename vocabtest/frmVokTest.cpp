@@ -104,6 +104,10 @@ frmVokTest::frmVokTest(QWidget* parent)
     connect(lblcancler, &LabelButton::clicked, this, &frmVokTest::reject);
     for (LabelButton* l : {lblok, lblFertig, lblcancler})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+    // The button row, left to right, after the last answer box when walking backwards.
+    Tabfolge({txtEingabe[modVokTest::Testzeilen - 1], lblcancler, lblok, lblFertig});
+    lblNote->setAccessibleDescription(QStringLiteral("Ergebnis"));
+    lblMeldung->setAccessibleDescription(QStringLiteral("Anleitung"));
 
     Form_Load();
 }
@@ -121,6 +125,17 @@ void frmVokTest::showEvent(QShowEvent* e)
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
     txtEingabe[0]->setFocus();
+}
+
+bool frmVokTest::focusNextPrevChild(bool next)
+{
+    // Tab keeps going round the twenty rows as the instruction says; the buttons are
+    // reached with Shift+Tab from the first row.
+    if (next && focusWidget() == txtEingabe[modVokTest::Testzeilen - 1]) {
+        txtEingabe[0]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QDialog::focusNextPrevChild(next);
 }
 
 void frmVokTest::naechsteZeile(int i)

@@ -43,6 +43,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Load();

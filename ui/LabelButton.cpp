@@ -135,6 +135,8 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top
                          int height, double punkt)
     : QLabel(text, parent), entwurf_(TwRect(left, top, width, height))
 {
+    // First: a text change below may already ask for (and cache) the accessible interface.
+    ZugangEinrichten();
     setObjectName(text);
     setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -144,7 +146,6 @@ LabelButton::LabelButton(const QString& text, QWidget* parent, int left, int top
     setMouseTracking(true); // hover needs moves without a pressed button
     // Tab only: a click must leave the focus in the window's text box.
     setFocusPolicy(Qt::TabFocus);
-    ZugangEinrichten();
     QPalette p = palette();
     p.setColor(QPalette::WindowText, Gelb);
     setPalette(p);

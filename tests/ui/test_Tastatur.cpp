@@ -1,9 +1,11 @@
 // Keyboard and screen-reader use of the windows: Tab order, Enter and Space on a label
 // button, focus as a hover, the focus frame, and what assistive technology is told.
+#include "lists/GewaehlteListe.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
+#include "editor/modBearbeiten.h"
 #include "entry/frmVokEingabe.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgFrage.h"
@@ -53,8 +55,8 @@ void ListeWaehlen(const TempProgrammordner& ordner, qint16 stufe)
 {
     const QString pfad = ordner.datei(QStringLiteral("Englisch.dv") + QChar(u'a' + stufe - 1));
     SchreibeBytes(pfad, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
-    frmStart::Filename = pfad;
-    frmStart::FileNr = stufe;
+    GewaehlteListe::Filename = pfad;
+    GewaehlteListe::FileNr = stufe;
     QDir::setCurrent(ordner.pfad());
 }
 
@@ -100,7 +102,7 @@ std::vector<Fall> Faelle()
         {"DateiwahlNeu", QString::fromUtf8("In welche Datei möchtest du deine Vokabeln speichern"),
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             dlgWasTun::Wahl = 1;
+             GewaehlteListe::Wahl = 1;
              return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(), [](dlgFilewahl& w) {
                  return std::vector<QWidget*>{w.txtNewFile, w.lblok, w.lblCancle};
              });
@@ -108,7 +110,7 @@ std::vector<Fall> Faelle()
         {"DateiwahlVorhanden", QString::fromUtf8("In welche Datei möchtest du deine Vokabeln speichern"),
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             dlgWasTun::Wahl = 2;
+             GewaehlteListe::Wahl = 2;
              return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(), [](dlgFilewahl& w) {
                  return std::vector<QWidget*>{w.cboFilename, w.lblok, w.lblCancle};
              });
@@ -159,7 +161,10 @@ std::vector<Fall> Faelle()
         {"Bearbeiten", "Vokabeln Bearbeiten",
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             return Mit<frmVokBearbeiten>(std::make_unique<frmVokBearbeiten>(), [](frmVokBearbeiten& w) {
+             modBearbeiten::ListeLaden(nullptr);
+             return Mit<frmVokBearbeiten>(std::make_unique<frmVokBearbeiten>(modBearbeiten::Zeilen,
+                                                                            modBearbeiten::ListeSpeichern),
+                                          [](frmVokBearbeiten& w) {
                  return std::vector<QWidget*>{w.GrdVok, w.lblCancle, w.lblok}; // Ja/Nein hidden
              });
          }},
@@ -170,7 +175,7 @@ class TabFolge : public UiTest, public ::testing::WithParamInterface<Fall> {
 protected:
     void TearDown() override
     {
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -259,11 +264,11 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        frmStart::Soundok = true;
+        Module1::Soundok = true;
     }
     void TearDown() override
     {
-        frmStart::Filename.clear();
+        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -400,7 +405,7 @@ TEST_F(Tastatur, ALabelButtonIsAPushButtonWithAPressAction)
 TEST_F(Tastatur, TheNewListIsNamedWithKeysAlone)
 {
     ListeWaehlen(ordner, 1);
-    frmStart::Filename.clear();
+    GewaehlteListe::Filename.clear();
     bool gesehen = false;
     BeiModalVom<dlgFilewahl>([&](dlgFilewahl* c) {
         gesehen = true;
@@ -421,13 +426,13 @@ TEST_F(Tastatur, TheNewListIsNamedWithKeysAlone)
     dlgWasTun d;
     d.exec();
     EXPECT_TRUE(gesehen);
-    EXPECT_EQ(frmStart::Filename, ordner.datei(QStringLiteral("Tiere.dva")));
+    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei(QStringLiteral("Tiere.dva")));
 }
 
 TEST_F(Tastatur, EscapeAndAbbrechenByKeyLeaveTheChooserWithoutAList)
 {
     ListeWaehlen(ordner, 1);
-    dlgWasTun::Wahl = 2;
+    GewaehlteListe::Wahl = 2;
     dlgFilewahl c;
     ASSERT_TRUE(Aktiv(&c));
     ASSERT_EQ(QApplication::focusWidget(), c.cboFilename);
@@ -436,7 +441,7 @@ TEST_F(Tastatur, EscapeAndAbbrechenByKeyLeaveTheChooserWithoutAList)
     ASSERT_EQ(QApplication::focusWidget(), c.lblCancle);
     QTest::keyClick(c.lblCancle, Qt::Key_Return);
     EXPECT_EQ(c.result(), QDialog::Rejected);
-    EXPECT_TRUE(frmStart::Filename.isEmpty());
+    EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
 }
 
 // In the practice window Enter on a focused label presses that label; in the answer box

@@ -438,17 +438,19 @@ void SpaltenErkennen(const ImportTabelle& tab, ImportEinstellungen& e)
     // Too few usable columns: the first other one beside a column the titles name,
     // else the first two as they stand.
     if (wort < 0 && bedeutung >= 0)
-        wort = bedeutung == 0 && n > 1 ? 1 : 0;
+        wort = bedeutung == 0 ? 1 : 0;
     else if (bedeutung < 0 && wort >= 0)
-        bedeutung = wort == 0 && n > 1 ? 1 : 0;
+        bedeutung = wort == 0 ? 1 : 0;
     else if (wort < 0 && bedeutung < 0) {
         wort = 0;
-        bedeutung = n > 1 ? 1 : 0;
+        bedeutung = 1; // with one column only, a column that is empty everywhere
     }
     if (wort >= 0)
         e.wortSpalte = wort;
     if (bedeutung >= 0 && bedeutung != wort)
         e.bedeutungSpalte = bedeutung;
+    else if (wort == 0)
+        e.bedeutungSpalte = 1;
 }
 
 QString FeldNormalisieren(const QString& feld, bool html)

@@ -11,6 +11,7 @@
 #include "transfer/ImportLesen.h"
 #include "transfer/ListeErweitern.h"
 #include "transfer/PdfDruck.h"
+#include "transfer/dlgImportVorschau.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -120,10 +121,19 @@ void VokabelnImportieren(QWidget* parent)
     if (quelle.isEmpty())
         return;
     QString fehler;
-    const auto inhalt = ImportDateiLesen(quelle, &fehler);
-    if (!inhalt) {
+    auto vorlage = ImportVorlageLesen(quelle, &fehler);
+    if (!vorlage) {
         MeldungZeigen(parent, fehler, TitelImport);
         return;
+    }
+    // The pupil sees the file as read and the pairs as they will be stored, and may
+    // choose other columns; cancelling imports nothing.
+    std::optional<ImportInhalt> inhalt;
+    {
+        dlgImportVorschau vorschau(std::move(*vorlage), parent);
+        if (vorschau.exec() != QDialog::Accepted)
+            return;
+        inhalt = vorschau.Inhalt();
     }
     if (inhalt->paare.isEmpty()) {
         // Nothing to store: no list is asked for, none is created.

@@ -249,7 +249,13 @@ void dlgImportVorschau::Zeigen()
             liste.append({inhalt_.paare[p].stelle, inhalt_.paare[p].Vokabel, inhalt_.paare[p].Bedeutung, {}});
             ++p;
         } else {
-            liste.append({inhalt_.ausgelassen[a].stelle, {}, {}, inhalt_.ausgelassen[a].grund});
+            // The skipped row's fields as they stand, so the pupil finds it.
+            const int stelle = inhalt_.ausgelassen[a].stelle;
+            const auto z = std::lower_bound(tab.zeilen.cbegin(), tab.zeilen.cend(), stelle,
+                                            [](const ImportZeile& z, int s) { return z.stelle < s; });
+            const bool da = z != tab.zeilen.cend() && z->stelle == stelle;
+            liste.append({stelle, da ? z->felder.value(e.wortSpalte) : QString(),
+                          da ? z->felder.value(e.bedeutungSpalte) : QString(), inhalt_.ausgelassen[a].grund});
             ++a;
         }
     }

@@ -158,7 +158,7 @@ char TrennzeichenErkennen(const QByteArray& bytes)
 ImportInhalt CsvLesen(const QByteArray& bytes)
 {
     ImportEinstellungen e = CsvEinstellungenErkennen(bytes);
-    const ImportTabelle tab = CsvTabelle(bytes, e.kodierung, e.trenner);
+    const ImportTabelle tab = *CsvTabelle(bytes, e.kodierung, e.trenner);
     SpaltenErkennen(tab, e);
     return PaareBilden(tab, e);
 }

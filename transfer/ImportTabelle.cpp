@@ -116,12 +116,16 @@ public:
     CsvLeser(const QString& text, QChar trenner, ImportTabelle& tabelle)
         : t_(text), trenner_(trenner), tab_(tabelle) {}
 
-    void Lesen(qsizetype ab, int zeile)
+    bool Lesen(qsizetype ab, int zeile, const ImportFortschritt& fortschritt)
     {
         pos_ = ab;
         zeile_ = zeile;
-        while (pos_ < t_.size())
+        for (int n = 1; pos_ < t_.size(); ++n) {
             Datensatz();
+            if (fortschritt && n % 4096 == 0 && !fortschritt(pos_, t_.size()))
+                return false;
+        }
+        return true;
     }
 
 private:
@@ -349,7 +353,8 @@ ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes)
     return e;
 }
 
-ImportTabelle CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar trenner)
+std::optional<ImportTabelle> CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar trenner,
+                                        const ImportFortschritt& fortschritt)
 {
     ImportTabelle tab;
     const QString text = ImportDekodieren(bytes, kodierung);
@@ -358,7 +363,8 @@ ImportTabelle CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar tre
     const qsizetype ab = AnkiKopf(text, zeile, &anki);
     if (anki.contains(QStringLiteral("columns")))
         tab.titel = anki.value(QStringLiteral("columns")).split(trenner);
-    CsvLeser(text, trenner, tab).Lesen(ab, zeile);
+    if (!CsvLeser(text, trenner, tab).Lesen(ab, zeile, fortschritt))
+        return std::nullopt;
     tab.spalten = std::max(tab.spalten, static_cast<int>(tab.titel.size()));
     return tab;
 }
@@ -551,7 +557,8 @@ void KvtmlSpaltenErkennen(const QByteArray& bytes, ImportEinstellungen& e)
 
 } // namespace
 
-std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtml, QString* fehler)
+std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtml, QString* fehler,
+                                              const ImportFortschritt& fortschritt)
 {
     ImportVorlage v;
     v.bytes = bytes;
@@ -565,7 +572,13 @@ std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtm
         return v;
     }
     v.einstellungen = CsvEinstellungenErkennen(bytes);
-    v.tabelle = CsvTabelle(bytes, v.einstellungen.kodierung, v.einstellungen.trenner);
+    auto tab = CsvTabelle(bytes, v.einstellungen.kodierung, v.einstellungen.trenner, fortschritt);
+    if (!tab) {
+        if (fehler)
+            fehler->clear();
+        return std::nullopt;
+    }
+    v.tabelle = std::move(*tab);
     SpaltenErkennen(v.tabelle, v.einstellungen);
     return v;
 }
@@ -576,16 +589,18 @@ void VorlageNeuLesen(ImportVorlage& v, Kodierung kodierung, QChar trenner)
         return;
     v.einstellungen.kodierung = kodierung;
     v.einstellungen.trenner = trenner;
-    v.tabelle = CsvTabelle(v.bytes, kodierung, trenner);
+    v.tabelle = *CsvTabelle(v.bytes, kodierung, trenner);
     SpaltenErkennen(v.tabelle, v.einstellungen);
 }
 
-std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler)
+std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler,
+                                                const ImportFortschritt& fortschritt)
 {
     const auto bytes = ImportBytesLesen(pfad, fehler);
     if (!bytes)
         return std::nullopt;
-    return ImportVorlageAus(*bytes, pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive), fehler);
+    return ImportVorlageAus(*bytes, pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive), fehler,
+                            fortschritt);
 }
 
 } // namespace lerno

@@ -6,6 +6,7 @@
 #include "transfer/ImportLesen.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace lerno {
 
@@ -39,6 +40,10 @@ struct ImportVorlage {
     ImportEinstellungen einstellungen;
 };
 
+// Called now and then while a file is read, with the part done of the whole; false stops
+// the reading (the pupil cancelled), and nothing is returned.
+using ImportFortschritt = std::function<bool(qint64 erledigt, qint64 gesamt)>;
+
 // Decodes bytes in the given encoding (a BOM of it dropped); CR LF and a lone CR become LF.
 QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung);
 
@@ -48,7 +53,9 @@ ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes);
 
 // The rows of a CSV/TSV file in the given encoding and separator; Anki's "#key:value"
 // lines at the top are not rows.
-ImportTabelle CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar trenner);
+// nullopt only when fortschritt stopped it.
+std::optional<ImportTabelle> CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar trenner,
+                                        const ImportFortschritt& fortschritt = {});
 
 // Header row and the word and meaning columns for a table: a German or meaning column
 // gives the meaning, the first other language or word column the word; without a header a
@@ -65,9 +72,12 @@ ImportInhalt PaareBilden(const ImportTabelle& tabelle, const ImportEinstellungen
 // as blanks, inner runs of blanks made one, outer blanks gone.
 QString FeldNormalisieren(const QString& feld, bool html);
 
-// Reads the file and detects everything; nullopt with a German reason as ImportDateiLesen.
-std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler = nullptr);
-std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtml, QString* fehler = nullptr);
+// Reads the file and detects everything; nullopt with a German reason as ImportDateiLesen,
+// or with an empty reason when fortschritt stopped it.
+std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler = nullptr,
+                                                const ImportFortschritt& fortschritt = {});
+std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtml, QString* fehler = nullptr,
+                                              const ImportFortschritt& fortschritt = {});
 
 // Reads the table again after the pupil chose another encoding or separator, and detects
 // header and columns for it anew.

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProgressDialog>
 
 namespace lerno::modtransfer {
 
@@ -121,9 +122,22 @@ void VokabelnImportieren(QWidget* parent)
     if (quelle.isEmpty())
         return;
     QString fehler;
-    auto vorlage = ImportVorlageLesen(quelle, &fehler);
+    std::optional<ImportVorlage> vorlage;
+    {
+        // Shown only when reading takes longer than half a second; cancelling reads no further.
+        QProgressDialog fortschritt(QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()),
+                                    QStringLiteral("Abbrechen"), 0, 1000, parent);
+        fortschritt.setWindowTitle(TitelImport);
+        fortschritt.setWindowModality(Qt::WindowModal);
+        fortschritt.setMinimumDuration(500);
+        vorlage = ImportVorlageLesen(quelle, &fehler, [&fortschritt](qint64 erledigt, qint64 gesamt) {
+            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
+            return !fortschritt.wasCanceled();
+        });
+    }
     if (!vorlage) {
-        MeldungZeigen(parent, fehler, TitelImport);
+        if (!fehler.isEmpty())
+            MeldungZeigen(parent, fehler, TitelImport);
         return;
     }
     // The pupil sees the file as read and the pairs as they will be stored, and may

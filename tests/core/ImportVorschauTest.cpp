@@ -178,3 +178,29 @@ TEST(ImportVorschau, DetectedSettings)
             << f.name;
     }
 }
+
+// Long reads report their progress; a cancel stops the read and gives nothing back.
+TEST(ImportVorschau, ProgressAndCancel)
+{
+    QByteArray datei;
+    for (int i = 0; i < 20000; ++i)
+        datei += "cat;Katz\n";
+    QList<qint64> stand;
+    QString fehler = QStringLiteral("alt");
+    const auto ganz = ImportVorlageAus(datei, false, &fehler, [&stand](qint64 erledigt, qint64 gesamt) {
+        EXPECT_EQ(gesamt, 180000);
+        stand.append(erledigt);
+        return true;
+    });
+    ASSERT_TRUE(ganz);
+    EXPECT_EQ(PaareBilden(ganz->tabelle, ganz->einstellungen).paare.size(), 20000);
+    EXPECT_EQ(stand, QList<qint64>({36864, 73728, 110592, 147456}));
+
+    int aufrufe = 0;
+    const auto abgebrochen = ImportVorlageAus(datei, false, &fehler, [&aufrufe](qint64, qint64) {
+        return ++aufrufe < 2;
+    });
+    EXPECT_FALSE(abgebrochen);
+    EXPECT_EQ(aufrufe, 2);
+    EXPECT_TRUE(fehler.isEmpty());
+}

@@ -16,7 +16,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace lerno::modtransfer {
 
@@ -110,6 +112,27 @@ QString UnlesbarHinweis(const QList<int>& unlesbar)
     return QStringLiteral("\n%1 Zeile(n) der Liste sind keine Vokabeln und fehlen darin (Zeile %2).")
         .arg(unlesbar.size())
         .arg(nummern.join(QStringLiteral(", ")));
+}
+
+// The list itself or a test sheet with one column left empty; nullopt on cancel.
+std::optional<Druckart> DruckartWaehlen(QWidget* parent)
+{
+    QMessageBox frage(QMessageBox::Question, TitelDruck, QStringLiteral("Was möchtest du drucken ?"),
+                      QMessageBox::NoButton, parent);
+    QPushButton* liste = frage.addButton(QStringLiteral("&Vokabelliste"), QMessageBox::AcceptRole);
+    QPushButton* ohneBedeutung =
+        frage.addButton(QStringLiteral("Abfrageblatt, &Bedeutung leer"), QMessageBox::AcceptRole);
+    QPushButton* ohneVokabel = frage.addButton(QStringLiteral("Abfrageblatt, V&okabel leer"), QMessageBox::AcceptRole);
+    frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    frage.setDefaultButton(liste);
+    frage.exec();
+    if (frage.clickedButton() == liste)
+        return Druckart::Liste;
+    if (frage.clickedButton() == ohneBedeutung)
+        return Druckart::OhneBedeutung;
+    if (frage.clickedButton() == ohneVokabel)
+        return Druckart::OhneVokabel;
+    return std::nullopt;
 }
 
 } // namespace
@@ -222,11 +245,15 @@ void VokabelnDrucken(QWidget* parent)
         return;
     }
     const QString name = QFileInfo(liste).completeBaseName();
-    const QString ziel = DateiDialog(parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
-                                     name + QStringLiteral(".pdf"));
+    const auto art = DruckartWaehlen(parent);
+    if (!art)
+        return;
+    const QString ziel = DateiDialog(
+        parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
+        name + (*art == Druckart::Liste ? QStringLiteral(".pdf") : QStringLiteral(" Abfrageblatt.pdf")));
     if (ziel.isEmpty())
         return;
-    if (!PdfSchreiben(ziel, name, *paare)) {
+    if (!PdfSchreiben(ziel, name, *paare, *art)) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
                       TitelDruck);

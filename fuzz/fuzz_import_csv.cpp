@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     (void)IstTextdatei(bytes);
     const ImportInhalt inhalt = CsvLesen(bytes);
-    const qsizetype zeilen = bytes.count('\n') + 1;
+    // A lone CR ends a line too: count both as an upper bound.
+    const qsizetype zeilen = bytes.count('\n') + bytes.count('\r') + 1;
 
     QSet<int> stellen;
     int letzte = 0;
@@ -38,11 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_PRUEFEN(records.has_value());
     FUZZ_PRUEFEN(records->count("\r\n") == inhalt.paare.size());
 
-    if (!bytes.contains('"')) {
+    // The line rule below reads LF lines in UTF-8 or Windows-1252 without Anki's "#key:"
+    // lines, HTML or tidied blanks.
+    const Kodierung k = KodierungErkennen(bytes);
+    const bool schlicht = !bytes.contains('\r') && !bytes.startsWith('#') && !bytes.contains('<') && !bytes.contains('&')
+        && (k == Kodierung::Utf8 || k == Kodierung::Utf8MitBom || k == Kodierung::Windows1252);
+    if (!bytes.contains('"') && schlicht) {
         // Without quotes a record is one line: each line with content (but the first,
         // which may be the header) is accounted for by its own number.
         const QList<QByteArray> liste = fuzzhilfen::ErwarteteZeilen(bytes);
-        const bool cp1252 = KodierungErkennen(bytes) == Kodierung::Windows1252;
+        const bool cp1252 = k == Kodierung::Windows1252;
         const QChar trenner = QLatin1Char(TrennzeichenErkennen(bytes));
         bool kopf = true; // the first line with content may be the header
         for (qsizetype i = 0; i < liste.size(); ++i) {

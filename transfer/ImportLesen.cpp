@@ -2,6 +2,7 @@
 
 #include "lists/Paarpruefung.h"
 #include "lists/TextDatei.h"
+#include "transfer/ImportTabelle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,172 +16,9 @@ namespace {
 
 const QByteArray Bom("\xEF\xBB\xBF");
 
-// Column titles that spreadsheets and textbooks put above word lists; a first row made
-// of two of these is a header, not a pair.
-bool IstSpaltentitel(const QString& feld)
-{
-    static const QSet<QString> titel = {
-        QStringLiteral("vokabel"), QStringLiteral("vokabeln"), QStringLiteral("wort"),
-        QStringLiteral("wörter"), QStringLiteral("bedeutung"), QStringLiteral("bedeutungen"),
-        QStringLiteral("übersetzung"), QStringLiteral("fremdwort"), QStringLiteral("fremdsprache"),
-        QStringLiteral("deutsch"), QStringLiteral("englisch"), QStringLiteral("französisch"),
-        QStringLiteral("spanisch"), QStringLiteral("italienisch"), QStringLiteral("latein"),
-        QStringLiteral("lateinisch"), QStringLiteral("russisch"), QStringLiteral("griechisch"),
-        QStringLiteral("niederländisch"), QStringLiteral("portugiesisch"), QStringLiteral("polnisch"),
-        QStringLiteral("türkisch"), QStringLiteral("word"), QStringLiteral("words"),
-        QStringLiteral("meaning"), QStringLiteral("translation"), QStringLiteral("term"),
-        QStringLiteral("definition"), QStringLiteral("german"), QStringLiteral("english"),
-        QStringLiteral("french"), QStringLiteral("français"), QStringLiteral("spanish"),
-        QStringLiteral("español"), QStringLiteral("italian"), QStringLiteral("italiano"),
-        QStringLiteral("latin"), QStringLiteral("russian"), QStringLiteral("vocabulary"),
-    };
-    return titel.contains(feld.trimmed().toLower());
-}
-
 // Deeper than any vocabulary file nests the text of a translation; a file beyond it is
 // refused rather than read.
 constexpr int MaxTextTiefe = 64;
-
-// Fields 0 and 1 of one record, and whether any field holds more than blanks.
-struct Datensatz {
-    int anfang = 0; // line on which the record began
-    int felder = 0;
-    QString vokabel, bedeutung;
-    bool inhalt = false;
-
-    void Feld(QString feld)
-    {
-        inhalt = inhalt || !feld.trimmed().isEmpty();
-        if (felder == 0)
-            vokabel = std::move(feld);
-        else if (felder == 1)
-            bedeutung = std::move(feld);
-        ++felder;
-    }
-};
-
-// RFC 4180 on decoded text, by hand so that a broken quote costs one line, not the rest
-// of the file. A quote opens a quoted field only at the start of a field; a field whose
-// closing quote is followed by other text was no quoted field, and is read as it stands
-// up to the next separator on its line. A quote that never closes is reported with the
-// line it began on, and reading goes on at the next line.
-class CsvLeser {
-public:
-    CsvLeser(const QString& text, QChar trenner) : t_(text), trenner_(trenner) {}
-
-    ImportInhalt Lesen()
-    {
-        while (pos_ < t_.size())
-            Datensatzlesen();
-        return std::move(inhalt_);
-    }
-
-private:
-    bool Zeilenende(qsizetype i) const
-    {
-        return i >= t_.size() || t_[i] == u'\n'
-            || (t_[i] == u'\r' && (i + 1 >= t_.size() || t_[i + 1] == u'\n'));
-    }
-
-    qsizetype ZeileEnde(qsizetype i) const
-    {
-        const qsizetype lf = t_.indexOf(u'\n', i);
-        return lf < 0 ? t_.size() : lf;
-    }
-
-    // Up to the next separator or line end; a CR before the LF belongs to the line end.
-    QString OhneAnfuehrung(qsizetype von)
-    {
-        qsizetype ende = von;
-        while (ende < t_.size() && t_[ende] != trenner_ && t_[ende] != u'\n')
-            ++ende;
-        qsizetype laenge = ende - von;
-        if (ende < t_.size() && t_[ende] == u'\n' && laenge > 0 && t_[ende - 1] == u'\r')
-            --laenge;
-        pos_ = ende;
-        return t_.mid(von, laenge);
-    }
-
-    // The quoted field at pos_, or nullopt when its quote never closes (pos_ unchanged).
-    std::optional<QString> MitAnfuehrung()
-    {
-        QString feld;
-        qsizetype q = pos_ + 1;
-        for (;;) {
-            const qsizetype k = t_.indexOf(u'"', q);
-            if (k < 0)
-                return std::nullopt;
-            feld += QStringView(t_).mid(q, k - q);
-            if (k + 1 < t_.size() && t_[k + 1] == u'"') {
-                feld += u'"';
-                q = k + 2;
-                continue;
-            }
-            if (!Zeilenende(k + 1) && t_[k + 1] != trenner_)
-                return OhneAnfuehrung(pos_);
-            zeile_ += static_cast<int>(QStringView(t_).mid(pos_, k - pos_).count(u'\n'));
-            pos_ = k + 1;
-            return feld;
-        }
-    }
-
-    void Datensatzlesen()
-    {
-        Datensatz d;
-        d.anfang = zeile_;
-        for (;;) {
-            if (pos_ < t_.size() && t_[pos_] == u'"') {
-                const int quoteZeile = zeile_;
-                auto feld = MitAnfuehrung();
-                if (!feld) {
-                    inhalt_.ausgelassen.append(
-                        {d.anfang, quoteZeile == d.anfang
-                                       ? QStringLiteral("Das Anführungszeichen wird nicht geschlossen")
-                                       : QStringLiteral("Das Anführungszeichen aus Zeile %1 wird nicht "
-                                                        "geschlossen").arg(quoteZeile)});
-                    kopfGeprueft_ = true;
-                    pos_ = ZeileEnde(pos_) + 1;
-                    zeile_ = quoteZeile + 1;
-                    return;
-                }
-                d.Feld(std::move(*feld));
-            } else {
-                d.Feld(OhneAnfuehrung(pos_));
-            }
-            if (pos_ >= t_.size())
-                break;
-            if (t_[pos_] == trenner_) {
-                ++pos_;
-                continue;
-            }
-            if (t_[pos_] == u'\r')
-                ++pos_;
-            ++pos_; // the LF
-            ++zeile_;
-            break;
-        }
-        Fertig(d);
-    }
-
-    void Fertig(const Datensatz& d)
-    {
-        const bool erste = !kopfGeprueft_;
-        kopfGeprueft_ = true;
-        if (erste && d.felder >= 2 && IstSpaltentitel(d.vokabel) && IstSpaltentitel(d.bedeutung))
-            return;
-        // A row without any content (";;" left over by a spreadsheet) is no pair at all.
-        if (!d.inhalt)
-            return;
-        ImportPaarAufnehmen(inhalt_, d.anfang, d.vokabel, d.bedeutung);
-    }
-
-    const QString& t_;
-    const QChar trenner_;
-    qsizetype pos_ = 0;
-    int zeile_ = 1;
-    bool kopfGeprueft_ = false;
-    ImportInhalt inhalt_;
-};
 
 // The text of the current element and of everything nested in it, as
 // readElementText(IncludeChildElements) gives it but without recursion; nullopt when it
@@ -223,9 +61,17 @@ void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabe
 
 bool IstTextdatei(const QByteArray& bytes)
 {
+    const Kodierung k = KodierungErkennen(bytes);
+    if (k == Kodierung::Utf16LE || k == Kodierung::Utf16BE) {
+        const QString text = ImportDekodieren(bytes, k);
+        qsizetype fremd = 0;
+        for (const QChar c : text)
+            fremd += c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\f';
+        return !text.contains(QChar(0)) && fremd * 20 <= text.size();
+    }
     if (bytes.contains('\0'))
         return false;
-    const bool utf8 = KodierungErkennen(bytes) != Kodierung::Windows1252;
+    const bool utf8 = k != Kodierung::Windows1252;
     // Control bytes no text holds, and in Windows-1252 the five bytes it leaves undefined.
     qsizetype fremd = 0;
     for (const char c : bytes) {
@@ -242,71 +88,127 @@ Kodierung KodierungErkennen(const QByteArray& bytes)
 {
     if (bytes.startsWith(Bom))
         return Kodierung::Utf8MitBom;
+    if (bytes.startsWith("\xFF\xFE"))
+        return Kodierung::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Kodierung::Utf16BE;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(utf8(bytes));
-    return utf8.hasError() ? Kodierung::Windows1252 : Kodierung::Utf8;
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return Kodierung::Utf8;
+    // Every invalid byte became one U+FFFD; every valid multi-byte character is one
+    // character for two to four bytes.
+    const qsizetype ersatz = text.count(QChar(0xFFFD));
+    qsizetype hoch = 0;
+    for (const char c : bytes)
+        hoch += static_cast<unsigned char>(c) >= 0x80;
+    const qsizetype mehrbyte = (hoch - ersatz) / 2; // at least this many bytes pairs, at most
+    return mehrbyte > ersatz ? Kodierung::Utf8 : Kodierung::Windows1252;
 }
 
 namespace {
 
 // nullopt when a quote opened in the first line never closes.
-std::optional<char> TrennzeichenSuchen(const QByteArray& bytes, bool anfuehrungBeachten)
+std::optional<QChar> TrennzeichenSuchen(QStringView text, bool anfuehrungBeachten)
 {
     bool inAnfuehrung = false;
     bool feldAnfang = true; // a quote opens a quoted field only here
     bool tab = false, semikolon = false, komma = false, inhalt = false;
-    for (qsizetype i = bytes.startsWith(Bom) ? 3 : 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (inAnfuehrung) {
-            inAnfuehrung = c != '"';
+            inAnfuehrung = c != u'"';
             continue;
         }
-        if (c == '\n' || c == '\r') {
+        if (c == u'\n' || c == u'\r') {
             if (inhalt)
                 break;
             feldAnfang = true;
             continue;
         }
         inhalt = true;
-        if (c == '"' && feldAnfang && anfuehrungBeachten)
+        if (c == u'"' && feldAnfang && anfuehrungBeachten)
             inAnfuehrung = true;
-        tab = tab || c == '\t';
-        semikolon = semikolon || c == ';';
-        komma = komma || c == ',';
-        feldAnfang = c == '\t' || c == ';' || c == ',';
+        tab = tab || c == u'\t';
+        semikolon = semikolon || c == u';';
+        komma = komma || c == u',';
+        feldAnfang = c == u'\t' || c == u';' || c == u',';
     }
     if (inAnfuehrung)
         return std::nullopt;
-    return tab ? '\t' : semikolon ? ';' : ',';
+    return QChar(tab ? u'\t' : semikolon ? u';' : u',');
 }
 
 } // namespace
 
-char TrennzeichenErkennen(const QByteArray& bytes)
+QChar TrennzeichenErkennen(QStringView text)
 {
     // A first line whose quote never closes is reported as broken; the separator then
     // comes from that line read as it stands.
-    if (const auto t = TrennzeichenSuchen(bytes, true))
+    if (const auto t = TrennzeichenSuchen(text, true))
         return *t;
-    return *TrennzeichenSuchen(bytes, false);
+    return *TrennzeichenSuchen(text, false);
+}
+
+char TrennzeichenErkennen(const QByteArray& bytes)
+{
+    return static_cast<char>(CsvEinstellungenErkennen(bytes).trenner.unicode());
 }
 
 ImportInhalt CsvLesen(const QByteArray& bytes)
 {
-    QString text;
-    switch (KodierungErkennen(bytes)) {
-    case Kodierung::Utf8MitBom:
-        text = QString::fromUtf8(bytes.mid(Bom.size()));
-        break;
-    case Kodierung::Utf8:
-        text = QString::fromUtf8(bytes);
-        break;
-    case Kodierung::Windows1252:
-        text = AusCp1252(bytes);
-        break;
-    }
-    return CsvLeser(text, QLatin1Char(TrennzeichenErkennen(bytes))).Lesen();
+    ImportEinstellungen e = CsvEinstellungenErkennen(bytes);
+    const ImportTabelle tab = *CsvTabelle(bytes, e.kodierung, e.trenner);
+    SpaltenErkennen(tab, e);
+    return PaareBilden(tab, e);
 }
+
+namespace {
+
+// KVTML 1.0: entries <e> anywhere (lessons nest them), each with its original <o> and
+// translations <t>, the language given as an attribute l; columns by position.
+std::optional<KvtmlDokument> Kvtml1Zerlegen(QXmlStreamReader& xml, QString* fehler)
+{
+    KvtmlDokument dok;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("e"))
+            continue;
+        QMap<QString, QString> eintrag;
+        int spalte = 0;
+        while (xml.readNextStartElement()) {
+            if (xml.name() != QLatin1String("o") && xml.name() != QLatin1String("t")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const QString sprache = xml.attributes().value(QLatin1String("l")).toString();
+            const auto text = TextLesen(xml);
+            if (!text) {
+                if (fehler)
+                    *fehler = QStringLiteral("Die KVTML-Datei ist zu tief verschachtelt (Zeile %1).").arg(xml.lineNumber());
+                return std::nullopt;
+            }
+            const QString id = QString::number(spalte);
+            if (spalte >= dok.sprachen.size())
+                dok.sprachen.append({id, {}, false});
+            KvtmlSprache& s = dok.sprachen[spalte];
+            if (s.name.isEmpty() && !sprache.isEmpty()) {
+                s.name = sprache;
+                s.deutsch = sprache.left(2).compare(QLatin1String("de"), Qt::CaseInsensitive) == 0;
+            }
+            eintrag.insert(id, *text);
+            ++spalte;
+        }
+        dok.eintraege.append(eintrag);
+    }
+    if (xml.hasError()) {
+        if (fehler)
+            *fehler = QStringLiteral("Die KVTML-Datei ist beschädigt (Zeile %1).").arg(xml.lineNumber());
+        return std::nullopt;
+    }
+    return dok;
+}
+
+} // namespace
 
 std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* fehler)
 {
@@ -323,8 +225,11 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
     QXmlStreamReader xml(bytes);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("kvtml"))
         return scheitern(QStringLiteral("Die Datei ist keine KVTML-Vokabeldatei."));
-    if (!xml.attributes().value(QLatin1String("version")).startsWith(u'2'))
-        return scheitern(QStringLiteral("Lerno liest nur KVTML-Dateien der Version 2."));
+    const auto version = xml.attributes().value(QLatin1String("version"));
+    if (version.isEmpty() || version.startsWith(u'1'))
+        return Kvtml1Zerlegen(xml, fehler);
+    if (!version.startsWith(u'2'))
+        return scheitern(QStringLiteral("Lerno liest nur KVTML-Dateien der Versionen 1 und 2."));
 
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("identifiers")) {
@@ -341,6 +246,8 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
                     const QString text = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                     if (locale)
                         s.deutsch = s.deutsch || text.left(2).compare(QLatin1String("de"), Qt::CaseInsensitive) == 0;
+                    if (name)
+                        s.name = text;
                     if (name)
                         s.deutsch = s.deutsch || text.compare(QLatin1String("Deutsch"), Qt::CaseInsensitive) == 0
                             || text.compare(QLatin1String("German"), Qt::CaseInsensitive) == 0;
@@ -387,48 +294,13 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
 
 std::optional<ImportInhalt> KvtmlLesen(const QByteArray& bytes, QString* fehler)
 {
-    const auto dok = KvtmlZerlegen(bytes, fehler);
-    if (!dok)
+    const auto v = ImportVorlageAus(bytes, true, fehler);
+    if (!v)
         return std::nullopt;
-    const QList<KvtmlSprache>& sprachen = dok->sprachen;
-    const QList<QMap<QString, QString>>& eintraege = dok->eintraege;
-    if (sprachen.size() < 2) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei enthält nur eine Sprache. Lerno braucht zu jeder "
-                                     "Vokabel eine Bedeutung.");
-        return std::nullopt;
-    }
-
-    // The German identifier gives the meaning, the first other one the word;
-    // without a German one, the first two in the file's order.
-    qsizetype deutsch = -1;
-    for (qsizetype i = 0; i < sprachen.size() && deutsch < 0; ++i)
-        if (sprachen[i].deutsch)
-            deutsch = i;
-    QString wortId, bedeutungId;
-    if (deutsch < 0) {
-        wortId = sprachen[0].id;
-        bedeutungId = sprachen[1].id;
-    } else {
-        bedeutungId = sprachen[deutsch].id;
-        wortId = sprachen[deutsch == 0 ? 1 : 0].id;
-    }
-
-    ImportInhalt inhalt;
-    inhalt.eintraege = true;
-    for (qsizetype i = 0; i < eintraege.size(); ++i) {
-        const int stelle = static_cast<int>(i + 1);
-        const QString vokabel = eintraege[i].value(wortId);
-        const QString bedeutung = eintraege[i].value(bedeutungId);
-        if (UnsichtbaresEntfernen(vokabel).isEmpty() && UnsichtbaresEntfernen(bedeutung).isEmpty())
-            inhalt.ausgelassen.append({stelle, QStringLiteral("Eintrag ist leer")});
-        else
-            ImportPaarAufnehmen(inhalt, stelle, vokabel, bedeutung);
-    }
-    return inhalt;
+    return PaareBilden(v->tabelle, v->einstellungen);
 }
 
-std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehler)
+std::optional<QByteArray> ImportBytesLesen(const QString& pfad, QString* fehler)
 {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -443,7 +315,7 @@ std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehle
             *fehler = QStringLiteral("Die Datei „%1“ ist zu groß für eine Vokabelliste.").arg(QFileInfo(pfad).fileName());
         return std::nullopt;
     }
-    const QByteArray bytes = f.readAll();
+    QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) {
         if (fehler)
             *fehler = QStringLiteral("Die Datei „%1“ lässt sich nicht lesen.").arg(QFileInfo(pfad).fileName());
@@ -454,9 +326,15 @@ std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehle
             *fehler = QStringLiteral("Die Datei „%1“ ist keine Textdatei.").arg(QFileInfo(pfad).fileName());
         return std::nullopt;
     }
-    if (pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive))
-        return KvtmlLesen(bytes, fehler);
-    return CsvLesen(bytes);
+    return bytes;
+}
+
+std::optional<ImportInhalt> ImportDateiLesen(const QString& pfad, QString* fehler)
+{
+    const auto v = ImportVorlageLesen(pfad, fehler);
+    if (!v)
+        return std::nullopt;
+    return PaareBilden(v->tabelle, v->einstellungen);
 }
 
 } // namespace lerno

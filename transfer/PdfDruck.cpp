@@ -49,9 +49,9 @@ bool ImGanzenSchreiben(const QString& pfad, const std::function<bool(QIODevice&)
 
 } // namespace
 
-bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare)
+bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare, Druckart art)
 {
-    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) { return PdfZeichnen(ziel, titel, paare); });
+    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) { return PdfZeichnen(ziel, titel, paare, art); });
 }
 
 bool PdfSeiteSchreiben(const QString& pfad, const QString& titel, const PdfSeite& zeichnen)
@@ -68,8 +68,11 @@ bool PdfSeiteSchreiben(const QString& pfad, const QString& titel, const PdfSeite
     });
 }
 
-bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare)
+bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare, Druckart art)
 {
+    const bool vokabelZeigen = art != Druckart::OhneVokabel;
+    const bool bedeutungZeigen = art != Druckart::OhneBedeutung;
+    const QString namenszeile = QStringLiteral("Name: ______________________________     Datum: ______________");
     QPdfWriter writer(&ziel);
     Einrichten(writer, titel);
 
@@ -98,7 +101,8 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
     };
 
     // First pass: row heights and the page each row lands on.
-    const double titelHoehe = hoehe(titel, seite, titelSchrift) + Mm(6);
+    const double nameHoehe = art == Druckart::Liste ? 0 : hoehe(namenszeile, seite, textSchrift) + Mm(6);
+    const double titelHoehe = hoehe(titel, seite, titelSchrift) + Mm(6) + nameHoehe;
     const double kopfHoehe = hoehe(QStringLiteral("Vokabel"), links, kopfSchrift) + 2 * polster;
     const double fussHoehe = hoehe(QStringLiteral("Seite"), seite, fussSchrift) + Mm(4);
     QList<double> zeilenHoehe;
@@ -106,8 +110,10 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
     int seiten = 1;
     double y = titelHoehe + kopfHoehe;
     for (const WortPaar& paar : paare) {
-        const double h = std::max(hoehe(paar.Vokabel, links, textSchrift),
-                                  hoehe(paar.Bedeutung, rechts, textSchrift)) + 2 * polster;
+        // An empty column keeps the height of one written line at least.
+        const double h = std::max({vokabelZeigen ? hoehe(paar.Vokabel, links, textSchrift) : 0.0,
+                                   bedeutungZeigen ? hoehe(paar.Bedeutung, rechts, textSchrift) : 0.0,
+                                   art == Druckart::Liste ? 0.0 : Mm(8)}) + 2 * polster;
         if (y + h > seite.bottom() - fussHoehe && y > kopfHoehe + (seiten == 1 ? titelHoehe : 0)) {
             ++seiten;
             y = kopfHoehe;
@@ -128,7 +134,11 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
         if (s == 1) {
             p.setFont(titelSchrift);
             p.setPen(Qt::black);
-            p.drawText(QRectF(seite.left(), 0, seite.width(), titelHoehe), titel, umbruch);
+            p.drawText(QRectF(seite.left(), 0, seite.width(), titelHoehe - nameHoehe), titel, umbruch);
+            if (nameHoehe > 0) {
+                p.setFont(textSchrift);
+                p.drawText(QRectF(seite.left(), titelHoehe - nameHoehe, seite.width(), nameHoehe), namenszeile, umbruch);
+            }
             y = titelHoehe;
         }
         const double tabelleOben = y;
@@ -143,8 +153,10 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
         p.setFont(textSchrift);
         for (; i < paare.size() && seiteVon[i] == s; ++i) {
             p.setPen(Qt::black);
-            p.drawText(QRectF(links.left(), y + polster, links.width(), zeilenHoehe[i]), paare[i].Vokabel, umbruch);
-            p.drawText(QRectF(rechts.left(), y + polster, rechts.width(), zeilenHoehe[i]), paare[i].Bedeutung, umbruch);
+            if (vokabelZeigen)
+                p.drawText(QRectF(links.left(), y + polster, links.width(), zeilenHoehe[i]), paare[i].Vokabel, umbruch);
+            if (bedeutungZeigen)
+                p.drawText(QRectF(rechts.left(), y + polster, rechts.width(), zeilenHoehe[i]), paare[i].Bedeutung, umbruch);
             y += zeilenHoehe[i];
             p.setPen(linie);
             p.drawLine(QPointF(seite.left(), y), QPointF(seite.right(), y));

@@ -14,11 +14,17 @@ class QPainter;
 
 namespace lerno {
 
+// The list as it is, or a test sheet ("Abfrageblatt"): one column left empty to write
+// in, and a line for name and date under the title.
+enum class Druckart { Liste, OhneBedeutung, OhneVokabel };
+
 // False when the file cannot be written. Needs a QGuiApplication (fonts).
-bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare);
+bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare,
+                  Druckart art = Druckart::Liste);
 
 // The PDF itself, into any open device.
-bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare);
+bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare,
+                 Druckart art = Druckart::Liste);
 
 // Any single A4 page on the same paper and margins, drawn by zeichnen into seite (device
 // pixels, origin at the top-left of the printable area; mm converts millimetres) and put

@@ -12,10 +12,14 @@
 #include "transfer/ImportLesen.h"
 #include "transfer/ListeErweitern.h"
 #include "transfer/PdfDruck.h"
+#include "transfer/dlgImportVorschau.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 
 #include <cerrno>
 
@@ -84,6 +88,27 @@ QString UnlesbarHinweis(const QList<int>& unlesbar)
         .arg(nummern.join(QStringLiteral(", ")));
 }
 
+// The list itself or a test sheet with one column left empty; nullopt on cancel.
+std::optional<Druckart> DruckartWaehlen(QWidget* parent)
+{
+    QMessageBox frage(QMessageBox::Question, TitelDruck, QStringLiteral("Was möchtest du drucken ?"),
+                      QMessageBox::NoButton, parent);
+    QPushButton* liste = frage.addButton(QStringLiteral("&Vokabelliste"), QMessageBox::AcceptRole);
+    QPushButton* ohneBedeutung =
+        frage.addButton(QStringLiteral("Abfrageblatt, &Bedeutung leer"), QMessageBox::AcceptRole);
+    QPushButton* ohneVokabel = frage.addButton(QStringLiteral("Abfrageblatt, V&okabel leer"), QMessageBox::AcceptRole);
+    frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    frage.setDefaultButton(liste);
+    frage.exec();
+    if (frage.clickedButton() == liste)
+        return Druckart::Liste;
+    if (frage.clickedButton() == ohneBedeutung)
+        return Druckart::OhneBedeutung;
+    if (frage.clickedButton() == ohneVokabel)
+        return Druckart::OhneVokabel;
+    return std::nullopt;
+}
+
 } // namespace
 
 void VokabelnImportieren(QWidget* parent)
@@ -94,10 +119,32 @@ void VokabelnImportieren(QWidget* parent)
     if (quelle.isEmpty())
         return;
     QString fehler;
-    const auto inhalt = ImportDateiLesen(quelle, &fehler);
-    if (!inhalt) {
-        MeldungZeigen(parent, fehler, TitelImport);
+    std::optional<ImportVorlage> vorlage;
+    {
+        // Shown only when reading takes longer than half a second; cancelling reads no further.
+        QProgressDialog fortschritt(QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()),
+                                    QStringLiteral("Abbrechen"), 0, 1000, parent);
+        fortschritt.setWindowTitle(TitelImport);
+        fortschritt.setWindowModality(Qt::WindowModal);
+        fortschritt.setMinimumDuration(500);
+        vorlage = ImportVorlageLesen(quelle, &fehler, [&fortschritt](qint64 erledigt, qint64 gesamt) {
+            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
+            return !fortschritt.wasCanceled();
+        });
+    }
+    if (!vorlage) {
+        if (!fehler.isEmpty())
+            MeldungZeigen(parent, fehler, TitelImport);
         return;
+    }
+    // The pupil sees the file as read and the pairs as they will be stored, and may
+    // choose other columns; cancelling imports nothing.
+    std::optional<ImportInhalt> inhalt;
+    {
+        dlgImportVorschau vorschau(std::move(*vorlage), parent);
+        if (vorschau.exec() != QDialog::Accepted)
+            return;
+        inhalt = vorschau.Inhalt();
     }
     if (inhalt->paare.isEmpty()) {
         // Nothing to store: no list is asked for, none is created.
@@ -185,11 +232,15 @@ void VokabelnDrucken(QWidget* parent)
     }
     const ListenPaare gelesen = PaareAusZeilen(*zeilen);
     const QString name = QFileInfo(liste).completeBaseName();
-    const QString ziel = DateiDialog(parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
-                                     name + QStringLiteral(".pdf"));
+    const auto art = DruckartWaehlen(parent);
+    if (!art)
+        return;
+    const QString ziel = DateiDialog(
+        parent, TitelDruck, {QStringLiteral("PDF-Datei (*.pdf)")},
+        name + (*art == Druckart::Liste ? QStringLiteral(".pdf") : QStringLiteral(" Abfrageblatt.pdf")));
     if (ziel.isEmpty())
         return;
-    if (!PdfSchreiben(ziel, name, gelesen.paare)) {
+    if (!PdfSchreiben(ziel, name, gelesen.paare, *art)) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(QFileInfo(ziel).fileName()),
                       TitelDruck);

@@ -54,9 +54,9 @@ TEST(CsvLesen, FilesByteForByte)
         {"comma with quoted separators and doubled quotes",
          "\"to go, went\",gehen\n\"say \"\"hi\"\"\",\"sag \"\"hallo\"\"\"\nplain,einfach",
          L({"1|to go, went|gehen", "2|say \"hi\"|sag \"hallo\"", "3|plain|einfach"})},
-        {"tab-separated, blanks kept as they stand",
+        {"tab-separated, outer blanks trimmed",
          "the mouse\tdie Maus\r\n house \t Haus\r\n",
-         L({"1|the mouse|die Maus", "2| house | Haus"})},
+         L({"1|the mouse|die Maus", "2|house|Haus"})},
         {"Windows-1252 text",
          "gr\xFCn;gr\xFCn\r\n\x80uro;Euro\r\nStra\xDF" "e;street\r\n",
          L({"1|grün|grün", "2|€uro|Euro", "3|Straße|street"})},
@@ -66,11 +66,10 @@ TEST(CsvLesen, FilesByteForByte)
         {"a header-looking row after the first is a pair",
          "dog;Hund\r\nWort;Bedeutung\r\n",
          L({"1|dog|Hund", "2|Wort|Bedeutung"})},
-        {"skipped lines with their reasons, empty lines still counted",
+        {"skipped lines with their reasons, empty lines still counted, a quoted line break a blank",
          "a#b;c\r\n;leer\r\nx;\r\n\r\n;;\r\n\"two\r\nlines\";zwei\r\nok;gut\r\nfa\tlsch;x\r\n"
          "\xD0\xBA\xD0\xBE\xD1\x82;Katze\r\nsmile;\xF0\x9F\x98\x80\r\nsingle\r\n",
-         L({"8|ok|gut", "1|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen", "2|Vokabel ist leer", "3|Bedeutung ist leer",
-            "6|Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten",
+         L({"6|two lines|zwei", "8|ok|gut", "1|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen", "2|Vokabel ist leer", "3|Bedeutung ist leer",
             "9|Vokabel und Bedeutung dürfen keinen Tabulator enthalten",
             "10|Das Zeichen „к“ (U+043A) kann nicht gespeichert werden",
             "11|Das Zeichen „😀“ (U+1F600) kann nicht gespeichert werden", "12|Bedeutung ist leer"})},
@@ -131,14 +130,14 @@ TEST(KvtmlLesen, DocumentsByteForByte)
                      "</firstperson></singular></conjugation></translation>"
                      "<translation id=\"0\"><text>sein</text></translation></entry>"),
          L({"1|to be & stay|sein"})},
-        {"entries that cannot be stored, by entry number",
+        {"entries that cannot be stored, by entry number; an empty entry is no skip",
          Kvtml(DeEn, "<entry id=\"0\"><translation id=\"1\"><text>cat</text></translation></entry>"
                      "<entry id=\"1\"></entry>"
                      "<entry id=\"2\"><translation id=\"1\"><text>C#</text></translation>"
                      "<translation id=\"0\"><text>Cis</text></translation></entry>"
                      "<entry id=\"3\"><translation id=\"1\"><text>ok</text></translation>"
                      "<translation id=\"0\"><text>gut</text></translation></entry>"),
-         L({"4|ok|gut", "1|Bedeutung ist leer", "2|Eintrag ist leer", "3|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"})},
+         L({"4|ok|gut", "1|Bedeutung ist leer", "3|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"})},
     };
     for (const CsvFall& f : faelle) {
         QString fehler;
@@ -158,7 +157,8 @@ TEST(KvtmlLesen, RefusesWhatIsNoTwoLanguageDocument)
         const char* grund;
     } faelle[] = {
         {"Vokabel;Bedeutung\n", "Die Datei ist keine KVTML-Vokabeldatei."},
-        {"<kvtml version=\"1.0\"></kvtml>", "Lerno liest nur KVTML-Dateien der Version 2."},
+        {"<kvtml version=\"3.0\"></kvtml>", "Lerno liest nur KVTML-Dateien der Versionen 1 und 2."},
+        {"<kvtml version=\"1.0\"></kvtml>", "Die Datei enthält keine Vokabeln."},
         {Kvtml(DeEn, "<entry id=\"0\"><translation id=\"0\"><text>Haus</text></translation>"),
          "Die KVTML-Datei ist beschädigt"},
         {Kvtml("<identifier id=\"0\"><locale>de</locale></identifier>", ""),
@@ -250,9 +250,9 @@ TEST(ImportRegeln, ListsByteForByte)
          std::nullopt, Cp("001#\"cool\" (slang)#toll#0#0#\r\n") + Records(2, 998, 2), {},
          {}},
         {"offenes Anführungszeichen nach mehrzeiligem Feld", "mehr.csv",
-         "x;\"a\nb\"\n\"c;d\ne;f\ng;h\n", std::nullopt, CpZeilen({"001#e#f#0#0#", "002#g#h#0#0#"}), {},
-         L({"1|Vokabel und Bedeutung dürfen keinen Zeilenumbruch enthalten",
-            "3|Das Anführungszeichen wird nicht geschlossen"})},
+         "x;\"a\nb\"\n\"c;d\ne;f\ng;h\n", std::nullopt,
+         CpZeilen({"001#x#a b#0#0#", "002#e#f#0#0#", "003#g#h#0#0#"}), {},
+         L({"3|Das Anführungszeichen wird nicht geschlossen"})},
         {"Liste endet mit einem einzelnen CR", "cr.csv", "x;y\r\n", QByteArray("001#a#b#0#0#\r"),
          QByteArray("001#a#b#0#0#\r\n002#x#y#0#0#\r\n"), {}, {}},
         {"PNG-Datei", "bild.png", png, std::nullopt, std::nullopt,

@@ -2,6 +2,7 @@
 // gives spreadsheet files that read back as the same pairs.
 #include "transfer/Export.h"
 #include "transfer/ListeErweitern.h"
+#include "transfer/ImportTabelle.h"
 
 #include "common/TestHilfen.h"
 #include "lists/DateiErsetzen.h"
@@ -167,8 +168,10 @@ TEST(ExportBauen, ExportThenImportGivesTheSamePairs)
         for (const ImportPaar& p : zurueck.paare)
             paare << p.Vokabel + u'#' + p.Bedeutung;
         QStringList erwartet;
+        // Outer blanks do not survive the way in: the import trims them.
         for (const QString& z : liste)
-            erwartet << z.section(u'#', 1, 2);
+            erwartet << FeldNormalisieren(z.section(u'#', 1, 1), false) + u'#'
+                    + FeldNormalisieren(z.section(u'#', 2, 2), false);
         EXPECT_EQ(paare, erwartet) << int(trenner);
     }
 }

@@ -16,6 +16,11 @@ fenster "Vokabeln importieren" >/dev/null
 tippen "$ARBEIT/woerter.tsv"
 tasten Return
 
+# The preview's defaults are right for this file: accepted with Enter.
+fenster "Import-Vorschau" >/dev/null
+tasten Return
+fenster_weg "Import-Vorschau"
+
 wastun=$(fenster "Was möchtest du tun ???")
 klicken "$wastun" 170 50 # "Eine neue Datei erstellen"
 fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null

@@ -9,6 +9,7 @@
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgWasTun.h"
 #include "transfer/PdfDruck.h"
+#include "transfer/dlgImportVorschau.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
 
 #include "lists/DateiErsetzen.h"
 
@@ -34,12 +36,23 @@ protected:
     {
         UiTest::SetUp();
         QDir::setCurrent(ordner.pfad());
+        // The import preview is accepted with Enter, as its defaults are meant to be
+        // right; its own tests drive it themselves.
+        vorschau.setInterval(10);
+        QObject::connect(&vorschau, &QTimer::timeout, [] {
+            auto* d = qobject_cast<dlgImportVorschau*>(QApplication::activeModalWidget());
+            if (d && d->isVisible())
+                QTest::keyClick(d, Qt::Key_Return);
+        });
+        vorschau.start();
     }
     void TearDown() override
     {
+        vorschau.stop();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
+    QTimer vorschau;
 };
 
 // Types a path into Qt's file dialog and accepts it, as a user would with the keyboard.

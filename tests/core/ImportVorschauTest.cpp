@@ -1,0 +1,206 @@
+// Files as people's programs write them, imported with the detected settings (as the
+// preview presets them): the list written from them byte for byte, and every skip.
+#include "transfer/ImportTabelle.h"
+
+#include "common/TestHilfen.h"
+#include "transfer/ListeErweitern.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+using namespace lerno;
+using testhilfen::CpZeilen;
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+QByteArray Utf16(const char* utf8, bool le)
+{
+    QStringEncoder e(le ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+    return e(QString::fromUtf8(utf8));
+}
+
+QByteArray Kvtml2(const char* identifiers, const char* entries)
+{
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>")
+        + identifiers + "</identifiers><entries>" + entries + "</entries></kvtml>";
+}
+
+const char* FrDeEn = "<identifier id=\"0\"><name>Französisch</name><locale>fr</locale></identifier>"
+                     "<identifier id=\"1\"><name>Deutsch</name><locale>de</locale></identifier>"
+                     "<identifier id=\"2\"><name>Englisch</name><locale>en</locale></identifier>";
+
+struct Fall {
+    const char* name;
+    const char* datei;
+    QByteArray inhalt;
+    QByteArray liste;          // the list's bytes afterwards
+    QStringList ausgelassen;   // "line|reason"
+    std::optional<Kodierung> gewaehlt = std::nullopt; // chosen by the pupil in the preview
+};
+
+QStringList L(std::initializer_list<const char*> utf8)
+{
+    QStringList out;
+    for (const char* s : utf8)
+        out << QString::fromUtf8(s);
+    return out;
+}
+
+} // namespace
+
+TEST(ImportVorschau, FilesFromOtherProgramsByteForByte)
+{
+    const Fall faelle[] = {
+        {"German in the first column, no header", "de_zuerst.csv",
+         "die Katze;the cat\nder Hund;the dog\ndas Haus;the house\n",
+         CpZeilen({"001#the cat#die Katze#0#0#", "002#the dog#der Hund#0#0#", "003#the house#das Haus#0#0#"}), {}},
+        {"recognised header Deutsch;Englisch swaps the columns", "de_en.csv", "Deutsch;Englisch\nKatze;cat\n",
+         CpZeilen({"001#cat#Katze#0#0#"}), {}},
+        {"level column before the pair", "level.csv", "level;deutsch;englisch\n1;Katze;cat\n2;Hund;dog\n",
+         CpZeilen({"001#cat#Katze#0#0#", "002#dog#Hund#0#0#"}), {}},
+        {"Unit,Page,English,Deutsch: never Unit 1 = 1", "unit.csv",
+         "Unit,Page,English,Deutsch\nUnit 1,12,cat,Katze\nUnit 1,13,dog,Hund\n",
+         CpZeilen({"001#cat#Katze#0#0#", "002#dog#Hund#0#0#"}), {}},
+        {"number-only column without header is never chosen", "nummer.csv", "1;the cat;die Katze\n2;the dog;der Hund\n",
+         CpZeilen({"001#the cat#die Katze#0#0#", "002#the dog#der Hund#0#0#"}), {}},
+        {"header in plain words begriff;uebersetzung", "begriff.csv", "begriff;uebersetzung\nthe cat;die Katze\n",
+         CpZeilen({"001#the cat#die Katze#0#0#"}), {}},
+        {"header with an addition: Englisch (Unit 3);Deutsch", "zusatz.csv",
+         "Englisch (Unit 3);Deutsch\nthe dog;der Hund\n", CpZeilen({"001#the dog#der Hund#0#0#"}), {}},
+        {"spreadsheet Unicode text: UTF-16 LE with BOM, tabs", "unicode.txt",
+         Utf16("Englisch\tDeutsch\r\ngreen\tgrün\r\nthe street\tdie Straße\r\n", true),
+         CpZeilen({"001#green#grün#0#0#", "002#the street#die Straße#0#0#"}), {}},
+        {"UTF-16 BE with BOM", "be.txt", Utf16("green;grün\r\n", false), CpZeilen({"001#green#grün#0#0#"}), {}},
+        {"Anki export: separator, html and columns lines honoured", "anki.txt",
+         "#separator:tab\n#html:true\n#columns:Front\tBack\n<b>the cat</b>\tdie&nbsp;Katze\n"
+         "to go<br>went\tgehen &amp; ging\nx&lt;y\tx &#252; y\n",
+         CpZeilen({"001#the cat#die Katze#0#0#", "002#to go went#gehen & ging#0#0#", "003#x<y#x ü y#0#0#"}), {}},
+        {"Anki fields with tags but no header lines", "anki_ohne.txt",
+         "<div>the house</div>\tdas&nbsp;Haus\n<i>green</i>\tgr&uuml;n &amp; frisch\n",
+         CpZeilen({"001#the house#das Haus#0#0#", "002#green#grün & frisch#0#0#"}), {}},
+        {"outer blanks trimmed, inner runs made one", "blanks.csv",
+         "grandfather ;Großvater \net   ;  und\nthe   old  man;der alte\tMann\n",
+         CpZeilen({"001#grandfather#Großvater#0#0#", "002#et#und#0#0#"}),
+         L({"3|Vokabel und Bedeutung dürfen keinen Tabulator enthalten"})},
+        {"narrow and plain no-break spaces become blanks", "fr.csv",
+         "\xC3\xA7" "a va\xE2\x80\xAF?;wie geht's\nmerci\xC2\xA0 beaucoup;danke sch\xC3\xB6n\n",
+         CpZeilen({"001#ça va ?#wie geht's#0#0#", "002#merci beaucoup#danke schön#0#0#"}), {}},
+        {"line break inside a quoted cell becomes a blank", "umbruch.csv", "\"to go,\r\nwent\";gehen\nok;gut\n",
+         CpZeilen({"001#to go, went#gehen#0#0#", "002#ok#gut#0#0#"}), {}},
+        {"a character Windows-1252 cannot hold is named visibly", "ro.csv", "Rom\xC4\x83nia;Rum\xC3\xA4nien\nok;gut\n",
+         CpZeilen({"001#ok#gut#0#0#"}), L({"1|Das Zeichen „ă“ (U+0103) kann nicht gespeichert werden"})},
+        {"only rows that held something count as skipped", "leer.csv", "a;b\n;;\n  ;  \n\n;x\nc;d\n",
+         CpZeilen({"001#a#b#0#0#", "002#c#d#0#0#"}), L({"5|Vokabel ist leer"})},
+        {"empty KVTML entries are no skipped words", "leer.kvtml",
+         Kvtml2("<identifier id=\"0\"><name>Deutsch</name><locale>de</locale></identifier>"
+                "<identifier id=\"1\"><name>English</name><locale>en</locale></identifier>",
+                "<entry id=\"0\"></entry><entry id=\"1\"><translation id=\"0\"><text> </text></translation></entry>"
+                "<entry id=\"2\"><translation id=\"1\"><text>cat</text></translation>"
+                "<translation id=\"0\"><text>Katze</text></translation></entry>"),
+         CpZeilen({"001#cat#Katze#0#0#"}), {}},
+        {"KVTML 1.0 is read", "alt.kvtml",
+         "<?xml version=\"1.0\"?>\n<kvtml encoding=\"UTF-8\" generator=\"x\" cols=\"2\">\n"
+         "<lesson width=\"1\"><desc no=\"1\">L1</desc></lesson>\n"
+         "<e m=\"1\"><o l=\"de\">Haus</o><t l=\"en\">house</t></e>\n<e><o>Maus</o><t>mouse &amp; rat</t></e>\n</kvtml>\n",
+         CpZeilen({"001#house#Haus#0#0#", "002#mouse & rat#Maus#0#0#"}), {}},
+        {"KVTML with three languages: German meaning, first other word", "drei.kvtml",
+         Kvtml2(FrDeEn, "<entry id=\"0\"><translation id=\"0\"><text>le chat</text></translation>"
+                        "<translation id=\"1\"><text>die Katze</text></translation>"
+                        "<translation id=\"2\"><text>the cat</text></translation></entry>"),
+         CpZeilen({"001#le chat#die Katze#0#0#"}), {}},
+        {"old Mac file: Mac Roman chosen, CR-only line ends counted as lines", "mac.csv",
+         "green;gr\x9Fn\rthe street;die Stra\xA7" "e\r\rx#;y\r", CpZeilen({"001#green#grün#0#0#", "002#the street#die Straße#0#0#"}),
+         L({"4|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen"}), Kodierung::MacRoman},
+        {"UTF-8 with one invalid byte stays UTF-8", "kaputt.csv",
+         "green;gr\xC3\xBCn\nbad;b\xFF\nthe street;die Stra\xC3\x9F" "e\n",
+         CpZeilen({"001#green#grün#0#0#", "002#the street#die Straße#0#0#"}),
+         L({"2|Die Zeile enthält Bytes, die kein UTF-8 sind"})},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir dir;
+        const QString quelle = dir.filePath(f.datei);
+        const QString liste = dir.filePath("Liste.dva");
+        {
+            QFile q(quelle);
+            ASSERT_TRUE(q.open(QIODevice::WriteOnly) && q.write(f.inhalt) == f.inhalt.size());
+        }
+        QString fehler;
+        auto vorlage = ImportVorlageLesen(quelle, &fehler);
+        ASSERT_TRUE(vorlage) << fehler.toStdString();
+        if (f.gewaehlt)
+            VorlageNeuLesen(*vorlage, *f.gewaehlt, vorlage->einstellungen.trenner);
+        const ImportInhalt inhalt = PaareBilden(vorlage->tabelle, vorlage->einstellungen);
+        QStringList ausgelassen;
+        for (const Ausgelassen& a : inhalt.ausgelassen)
+            ausgelassen << QStringLiteral("%1|%2").arg(a.stelle).arg(a.grund);
+        EXPECT_EQ(ausgelassen, f.ausgelassen);
+        ASSERT_TRUE(PaareAnhaengen(liste, inhalt.paare));
+        QFile l(liste);
+        ASSERT_TRUE(l.open(QIODevice::ReadOnly));
+        EXPECT_EQ(l.readAll(), f.liste);
+    }
+}
+
+// What the preview presets: encoding, separator, header and the two columns by number.
+TEST(ImportVorschau, DetectedSettings)
+{
+    const struct {
+        const char* name;
+        QByteArray inhalt;
+        bool kvtml;
+        QString erwartet; // "encoding|separator|header|word|meaning|titles"
+    } faelle[] = {
+        {"UTF-8 with BOM", "\xEF\xBB\xBFVokabel;Bedeutung\nx;y\n", false, "UTF-8|;|1|0|1|"},
+        {"Windows-1252", "gr\xFCn,green\n", false, "Windows-1252|,|0|1|0|"},
+        {"UTF-16 LE", Utf16("a\tb\n", true), false, "UTF-16 LE|\t|0|0|1|"},
+        {"Anki columns as titles", "#separator:Pipe\n#columns:Front|Back\nx|y\n", false, "UTF-8|||0|0|1|Front,Back"},
+        {"three KVTML languages titled by name", Kvtml2(FrDeEn, ""), true,
+         "UTF-8|;|0|0|1|Französisch,Deutsch,Englisch"},
+    };
+    for (const auto& f : faelle) {
+        QString fehler;
+        const auto v = ImportVorlageAus(f.inhalt, f.kvtml, &fehler);
+        ASSERT_TRUE(v) << f.name << fehler.toStdString();
+        const ImportEinstellungen& e = v->einstellungen;
+        EXPECT_EQ(QStringLiteral("%1|%2|%3|%4|%5|%6")
+                      .arg(KodierungName(e.kodierung), QString(e.trenner))
+                      .arg(e.kopfzeile)
+                      .arg(e.wortSpalte)
+                      .arg(e.bedeutungSpalte)
+                      .arg(v->tabelle.titel.join(u',')),
+                  f.erwartet)
+            << f.name;
+    }
+}
+
+// Long reads report their progress; a cancel stops the read and gives nothing back.
+TEST(ImportVorschau, ProgressAndCancel)
+{
+    QByteArray datei;
+    for (int i = 0; i < 20000; ++i)
+        datei += "cat;Katz\n";
+    QList<qint64> stand;
+    QString fehler = QStringLiteral("alt");
+    const auto ganz = ImportVorlageAus(datei, false, &fehler, [&stand](qint64 erledigt, qint64 gesamt) {
+        EXPECT_EQ(gesamt, 180000);
+        stand.append(erledigt);
+        return true;
+    });
+    ASSERT_TRUE(ganz);
+    EXPECT_EQ(PaareBilden(ganz->tabelle, ganz->einstellungen).paare.size(), 20000);
+    EXPECT_EQ(stand, QList<qint64>({36864, 73728, 110592, 147456}));
+
+    int aufrufe = 0;
+    const auto abgebrochen = ImportVorlageAus(datei, false, &fehler, [&aufrufe](qint64, qint64) {
+        return ++aufrufe < 2;
+    });
+    EXPECT_FALSE(abgebrochen);
+    EXPECT_EQ(aufrufe, 2);
+    EXPECT_TRUE(fehler.isEmpty());
+}

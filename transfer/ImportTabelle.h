@@ -1,0 +1,89 @@
+#pragma once
+// A file from elsewhere in two steps: first its rows and columns as read, with the
+// settings detected for it (encoding, separator, header, which column is which), then
+// the pairs for whatever settings the pupil confirms. The preview shows the first step;
+// the import stores the second.
+#include "transfer/ImportLesen.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace lerno {
+
+struct ImportZeile {
+    int stelle = 0; // line (CSV) or entry (KVTML) number from 1
+    QStringList felder;
+};
+
+struct ImportTabelle {
+    QList<ImportZeile> zeilen;       // only rows that held something
+    QStringList titel;               // KVTML language names or an Anki "#columns:" line
+    int spalten = 0;                 // widest row
+    QList<Ausgelassen> fehler;       // rows that could not be read at all (open quote)
+    bool eintraege = false;          // numbered by KVTML entries
+};
+
+struct ImportEinstellungen {
+    Kodierung kodierung = Kodierung::Utf8;
+    QChar trenner = u';';
+    bool kopfzeile = false;  // the first row is column titles, not a pair
+    bool html = false;       // fields are HTML: tags removed, entities decoded
+    int wortSpalte = 0;
+    int bedeutungSpalte = 1;
+};
+
+// The file as the preview shows it, ready to be read again with other settings.
+struct ImportVorlage {
+    QByteArray bytes;
+    bool kvtml = false;
+    ImportTabelle tabelle;
+    ImportEinstellungen einstellungen;
+};
+
+// Called now and then while a file is read, with the part done of the whole; false stops
+// the reading (the pupil cancelled), and nothing is returned.
+using ImportFortschritt = std::function<bool(qint64 erledigt, qint64 gesamt)>;
+
+// Decodes bytes in the given encoding (a BOM of it dropped); CR LF and a lone CR become LF.
+QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung);
+
+// Encoding, separator (an Anki "#separator:" line wins), and whether the file says or
+// plainly shows that its fields are HTML.
+ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes);
+
+// The rows of a CSV/TSV file in the given encoding and separator; Anki's "#key:value"
+// lines at the top are not rows.
+// nullopt only when fortschritt stopped it.
+std::optional<ImportTabelle> CsvTabelle(const QByteArray& bytes, Kodierung kodierung, QChar trenner,
+                                        const ImportFortschritt& fortschritt = {});
+
+// Header row and the word and meaning columns for a table: a German or meaning column
+// gives the meaning, the first other language or word column the word; without a header a
+// German-looking column is the meaning when the other is not. Number-only columns never.
+void SpaltenErkennen(const ImportTabelle& tabelle, ImportEinstellungen& einstellungen);
+
+// KVTML 1.0 or 2: one column per language, titled by its name.
+std::optional<ImportTabelle> KvtmlTabelle(const QByteArray& bytes, QString* fehler = nullptr);
+
+// The pairs as they will be stored, and every row that held something but gives no pair.
+ImportInhalt PaareBilden(const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen);
+
+// One field as a list holds it: HTML to text when asked, no-break spaces and line breaks
+// as blanks, inner runs of blanks made one, outer blanks gone.
+QString FeldNormalisieren(const QString& feld, bool html);
+
+// Reads the file and detects everything; nullopt with a German reason as ImportDateiLesen,
+// or with an empty reason when fortschritt stopped it.
+std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler = nullptr,
+                                                const ImportFortschritt& fortschritt = {});
+std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtml, QString* fehler = nullptr,
+                                              const ImportFortschritt& fortschritt = {});
+
+// Reads the table again after the pupil chose another encoding or separator, and detects
+// header and columns for it anew.
+void VorlageNeuLesen(ImportVorlage& vorlage, Kodierung kodierung, QChar trenner);
+
+// The encoding's name as the preview offers it.
+QString KodierungName(Kodierung kodierung);
+
+} // namespace lerno

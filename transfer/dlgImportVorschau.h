@@ -1,0 +1,52 @@
+#pragma once
+// The preview between choosing a file and choosing the list: the file's first rows in all
+// their columns, which column gives the word and which the meaning, encoding, separator
+// and header as detected (changeable), and below the pairs exactly as they will be stored.
+#include "transfer/ImportTabelle.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace lerno {
+
+class dlgImportVorschau : public QDialog {
+    Q_OBJECT
+public:
+    explicit dlgImportVorschau(ImportVorlage vorlage, QWidget* parent = nullptr);
+
+    // The pairs and skipped rows for the settings shown now.
+    const ImportInhalt& Inhalt() const { return inhalt_; }
+    const ImportVorlage& Vorlage() const { return vorlage_; }
+
+    QComboBox* cboKodierung;
+    QComboBox* cboTrenner;
+    QCheckBox* chkKopfzeile;
+    QTableWidget* tblDatei;
+    QComboBox* cboVokabel;
+    QComboBox* cboBedeutung;
+    QPushButton* cmdTauschen;
+    QTableWidget* tblPaare;
+    QLabel* lblAnzahl;
+    QPushButton* cmdUebernehmen;
+    QPushButton* cmdAbbrechen;
+
+    // Rows of the file and of the pairs shown; the counts always cover the whole file.
+    static constexpr int VorschauZeilen = 200;
+
+private:
+    void NeuLesen();      // encoding or separator changed: the table is read again
+    void Einstellen();    // the controls from vorlage_.einstellungen
+    void Auswahl();       // the controls into vorlage_.einstellungen, then Zeigen
+    void Zeigen();
+
+    ImportVorlage vorlage_;
+    ImportInhalt inhalt_;
+    bool stumm_ = false; // while the controls are being set from the settings
+};
+
+} // namespace lerno

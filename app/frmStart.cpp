@@ -3,11 +3,7 @@
 
 #include "ui/LabelButton.h"
 #include "ui/Module1.h"
-#include "ui/Meldungen.h"
 #include "ui/modAussprache.h"
-#include "lists/Dateizugriff.h"
-#include "lists/Listensprache.h"
-#include "lists/Listenwahl.h"
 #include "lists/dlgListensprache.h"
 #include "ui/PictureControl.h"
 #include "ui/Twips.h"
@@ -29,8 +25,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <cerrno>
 #include <memory>
 
 namespace lerno {
@@ -332,17 +326,7 @@ void frmStart::mnuAusspracheAus_Click()
 
 void frmStart::mnuListenSprache_Click()
 {
-    const auto liste = ListeWaehlen(this, QStringLiteral("Welche Liste spricht welche Sprache ?"));
-    if (liste) {
-        dlgListensprache dialog(*liste, this);
-        if (dialog.exec() == QDialog::Accepted && !ListenspracheSetzen(*liste, dialog.Sprache())) {
-            const int fehler = errno;
-            const QString datei = QFileInfo(*liste).absolutePath() + QStringLiteral("/") + QLatin1String(LISTENSPRACHEN_DATEI);
-            MeldungZeigen(this,
-                          QStringLiteral("Die Sprache wurde nicht gespeichert. %1").arg(FehlerUrsache(datei, fehler)),
-                          QStringLiteral("Dateifehler"));
-        }
-    }
+    ListenspracheFestlegen(this);
     Form_Activate();
 }
 

@@ -1,6 +1,9 @@
 #include "lists/dlgListensprache.h"
 
+#include "lists/Dateizugriff.h"
 #include "lists/Listensprache.h"
+#include "lists/Listenwahl.h"
+#include "ui/Meldungen.h"
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "ui/Schriften.h"
@@ -11,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <cerrno>
 
 namespace lerno {
 
@@ -56,6 +60,23 @@ QString dlgListensprache::Sprache() const
 {
     const QListWidgetItem* item = lstSprachen->currentItem();
     return item ? item->text() : QString();
+}
+
+void ListenspracheFestlegen(QWidget* parent)
+{
+    const auto liste = ListeWaehlen(parent, QStringLiteral("Welche Liste spricht welche Sprache ?"));
+    if (!liste)
+        return;
+    dlgListensprache dialog(*liste, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    errno = 0;
+    if (!ListenspracheSetzen(*liste, dialog.Sprache())) {
+        const int fehler = errno;
+        const QString datei = QFileInfo(*liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
+        MeldungZeigen(parent, QStringLiteral("Die Sprache wurde nicht gespeichert. %1").arg(FehlerUrsache(datei, fehler)),
+                      QStringLiteral("Dateifehler"));
+    }
 }
 
 } // namespace lerno

@@ -27,4 +27,8 @@ public:
     LabelButton* lblok = nullptr;
 };
 
+// The whole question: a list from the chooser, then its language; stored at once, a failed
+// write reported.
+void ListenspracheFestlegen(QWidget* parent);
+
 } // namespace lerno

@@ -4,6 +4,7 @@
 #include "ui/modAussprache.h"
 #include "app/frmStart.h"
 #include "lists/Listensprache.h"
+#include "lists/DateiErsetzen.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgListensprache.h"
 #include "ui/LabelButton.h"
@@ -163,6 +164,32 @@ TEST_F(AussprachMenue, TheLanguageOfAChosenListIsStored)
     // Opened again, it shows the stored language.
     dlgListensprache nochmal(ordner.datei("Vokabeln/Unit 3.dva"));
     EXPECT_EQ(nochmal.Sprache(), "Latein");
+}
+
+TEST_F(AussprachMenue, AFailedWriteIsReportedAndKeepsTheOldLanguage)
+{
+    QDir().mkpath(ordner.datei("Vokabeln"));
+    const QString liste = ordner.datei("Vokabeln/Unit 3.dva");
+    SchreibeBytes(liste, CpZeilen({"001#dog#Hund#0#0#"}));
+    ASSERT_TRUE(ListenspracheSetzen(liste, QStringLiteral("Englisch")));
+    frmStart start;
+    QDir::setCurrent(ordner.datei("Vokabeln"));
+    BeiModalVom<dlgFilewahl>([](dlgFilewahl* w) {
+        w->cboFilename->setCurrentIndex(w->cboFilename->findText("Unit 3.dva"));
+        Klick(w->lblok);
+    });
+    BeiModalVom<dlgListensprache>([](dlgListensprache* d) {
+        EXPECT_EQ(d->Sprache(), "Englisch");
+        d->lstSprachen->setCurrentRow(d->lstSprachen->row(d->lstSprachen->findItems("Spanisch", Qt::MatchExactly)[0]));
+        Klick(d->lblok);
+    });
+    SetzeErsetzenFehlerHook([](ErsetzenSchritt s) { return s != ErsetzenSchritt::Umbenennen; });
+    start.mnuListenSprache->trigger();
+    SetzeErsetzenFehlerHook(nullptr);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.startsWith(QStringLiteral("Die Sprache wurde nicht gespeichert.")));
+    EXPECT_EQ(meldungen[0].titel, "Dateifehler");
+    EXPECT_EQ(Listensprache(liste), "Englisch");
 }
 
 } // namespace

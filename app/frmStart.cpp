@@ -3,6 +3,8 @@
 
 #include "ui/LabelButton.h"
 #include "ui/Module1.h"
+#include "ui/modAussprache.h"
+#include "lists/dlgListensprache.h"
 #include "ui/PictureControl.h"
 #include "ui/Twips.h"
 #include "ui/Symbole.h"
@@ -41,6 +43,9 @@ frmStart::frmStart()
     connect(ImgBackground, &PictureControl::mausBewegt, this, &frmStart::LabelsZuruecksetzen);
     // Audio is prepared only once the window is on screen: it never delays the first paint.
     connect(ImgBackground, &PictureControl::gezeichnet, this, &Module1::SoundsVorbereiten,
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    // The voice likewise, after the effects.
+    connect(ImgBackground, &PictureControl::gezeichnet, this, &modAussprache::AusspracheVorbereiten,
             static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     lblEingabe = new LabelButton(QStringLiteral("Vokabeln eingeben"), flaeche, 360, 840, 3165, 300);
@@ -94,6 +99,12 @@ void frmStart::menueAnlegen()
     mnuSoundaus = mnuSound->addAction(QStringLiteral("Sound a&us"));
     mnuSoundan->setCheckable(true);
     mnuSoundaus->setCheckable(true);
+    mnuAussprache = mnuOptionen->addMenu(QStringLiteral("&Aussprache"));
+    mnuAusspracheAn = mnuAussprache->addAction(QStringLiteral("Aussprache &an"));
+    mnuAusspracheAus = mnuAussprache->addAction(QStringLiteral("Aussprache a&us"));
+    mnuAusspracheAn->setCheckable(true);
+    mnuAusspracheAus->setCheckable(true);
+    mnuListenSprache = mnuOptionen->addAction(QStringLiteral("Sprache einer &Liste …"));
     mnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
     mnuIntro = mnuInfo->addAction(QStringLiteral("&Über das Programm"));
 
@@ -107,6 +118,9 @@ void frmStart::menueAnlegen()
 
     connect(mnuSoundan, &QAction::triggered, this, &frmStart::mnuSoundan_Click);
     connect(mnuSoundaus, &QAction::triggered, this, &frmStart::mnuSoundaus_Click);
+    connect(mnuAusspracheAn, &QAction::triggered, this, &frmStart::mnuAusspracheAn_Click);
+    connect(mnuAusspracheAus, &QAction::triggered, this, &frmStart::mnuAusspracheAus_Click);
+    connect(mnuListenSprache, &QAction::triggered, this, &frmStart::mnuListenSprache_Click);
     connect(mnuIntro, &QAction::triggered, this, &frmStart::mnuIntro_Click);
     // Lists in and out and the overview: no label of their own, each returns to the start screen.
     const std::pair<QAction*, void (*)(QWidget*)> transfer[] = {
@@ -123,6 +137,10 @@ void frmStart::Form_Load()
     modBackground::HintergrundPfade();
     ImgBackground->laden(modBackground::Hintergrund2Pfad);
     mnuSoundan_Click();
+    // On at start when an engine is found; until the voice is loaded the items wait disabled.
+    modAussprache::Ausspracheok = true;
+    AusspracheMenueSetzen();
+    modAussprache::WennGeladen(this, [this] { AusspracheMenueSetzen(); });
     bereit_ = modmkdir::VerzeichnisAnlegen(this);
     HilfetexteSetzen();
     Form_Resize();
@@ -283,6 +301,33 @@ void frmStart::mnuSoundaus_Click()
     mnuSoundaus->setChecked(true);
     mnuSoundan->setChecked(false);
     Module1::Soundok = false;
+}
+
+void frmStart::AusspracheMenueSetzen()
+{
+    const bool da = modAussprache::EngineDa();
+    mnuAusspracheAn->setEnabled(da);
+    mnuAusspracheAus->setEnabled(da);
+    mnuAusspracheAn->setChecked(da && modAussprache::Ausspracheok);
+    mnuAusspracheAus->setChecked(da && !modAussprache::Ausspracheok);
+}
+
+void frmStart::mnuAusspracheAn_Click()
+{
+    modAussprache::Ausspracheok = true;
+    AusspracheMenueSetzen();
+}
+
+void frmStart::mnuAusspracheAus_Click()
+{
+    modAussprache::Ausspracheok = false;
+    AusspracheMenueSetzen();
+}
+
+void frmStart::mnuListenSprache_Click()
+{
+    ListenspracheFestlegen(this);
+    Form_Activate();
 }
 
 } // namespace lerno

@@ -50,6 +50,10 @@ public:
     QMenu* mnuSound = nullptr;
     QAction* mnuSoundan = nullptr;
     QAction* mnuSoundaus = nullptr;
+    QMenu* mnuAussprache = nullptr;
+    QAction* mnuAusspracheAn = nullptr;
+    QAction* mnuAusspracheAus = nullptr;
+    QAction* mnuListenSprache = nullptr;
     QMenu* mnuInfo = nullptr;
     QAction* mnuIntro = nullptr;
 
@@ -84,6 +88,11 @@ private:
     void mnuIntro_Click();
     void mnuSoundan_Click();
     void mnuSoundaus_Click();
+    void mnuAusspracheAn_Click();
+    void mnuAusspracheAus_Click();
+    void mnuListenSprache_Click();
+    // Enables the pronunciation items once the voice is loaded, when an engine was found.
+    void AusspracheMenueSetzen();
 
     static inline bool Hoverok = false;
     bool bereit_ = false;

@@ -7,6 +7,9 @@
 #include "ui/Twips.h"
 #include "ui/modBackground.h"
 #include "editor/VokabelGrid.h"
+#include "ui/modAussprache.h"
+
+#include <QAction>
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,6 +42,13 @@ frmVokBearbeiten::frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern spe
     GrdVok->setGeometry(TwRect(1800, 600, 7005, 4460));
     connect(GrdVok, &VokabelGrid::zelleGeklickt, this, &frmVokBearbeiten::GrdVok_Click);
     connect(GrdVok, &VokabelGrid::gescrollt, this, &frmVokBearbeiten::GrdVok_Scroll);
+    // The current row's foreign word, heard by F5 anywhere in the window or from the grid's menu.
+    mnuAnhoeren = new QAction(QStringLiteral("Vokabel anhören"), GrdVok);
+    mnuAnhoeren->setShortcut(QKeySequence(Qt::Key_F5));
+    mnuAnhoeren->setShortcutContext(Qt::WindowShortcut);
+    GrdVok->addAction(mnuAnhoeren);
+    GrdVok->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuAnhoeren, &QAction::triggered, this, &frmVokBearbeiten::VokabelAnhoeren);
 
     txtVokabel = new QLineEdit(this);
     txtVokabel->setFont(TimesNewRoman(12, true));
@@ -176,6 +186,13 @@ void frmVokBearbeiten::lblNein_Click()
 void frmVokBearbeiten::lblCancle_Click()
 {
     reject();
+}
+
+void frmVokBearbeiten::VokabelAnhoeren()
+{
+    const int row = GrdVok->Row();
+    if (row >= 1 && row < GrdVok->Rows())
+        modAussprache::Aussprechen(GrdVok->TextMatrix(row, 1), Sprache);
 }
 
 void frmVokBearbeiten::cmdok_Click()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,9 @@ public:
     LabelButton* lblCancle = nullptr;
     QPushButton* cmdok = nullptr;
     QPushButton* cmdCancle = nullptr;
+    QAction* mnuAnhoeren = nullptr; // F5 and the grid's context menu
+    // The list's language (German name), set by the module: the voice of the foreign words.
+    QString Sprache;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -56,6 +60,7 @@ private:
     void lblNein_Click();
     void lblCancle_Click();
     void cmdok_Click();
+    void VokabelAnhoeren();
     void imgBackground_MouseMove();
     void labelMausBewegt(LabelButton* l);
     void frageZeigen(bool zeigen);

@@ -1,4 +1,5 @@
 #include "editor/modBearbeiten.h"
+#include "lists/Listensprache.h"
 
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
@@ -58,6 +59,7 @@ void BearbeitenStarten(QWidget* parent)
     }
     {
         frmVokBearbeiten fenster(Zeilen, ListeSpeichern, parent);
+        fenster.Sprache = Listensprache(BearbeitenDatei);
         fenster.exec();
     }
     Module1::SoundAbspielen(2);

@@ -11,6 +11,9 @@
 #include "ui/modBackground.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Vokabeleintrag.h"
+#include "lists/Listensprache.h"
+
+#include <QFileInfo>
 
 #include <QLabel>
 
@@ -56,6 +59,9 @@ void dlgFrage::lblok_Click()
     DateiLoeschen(liste, this);
     for (QChar b : {u'b', u'c', u'd'})
         DateiLoeschen(StufenDatei(liste, b), this);
+    // A new list of the same name starts without the old one's language.
+    if (!QFileInfo::exists(liste))
+        ListenspracheEntfernen(liste);
     accept();
 }
 

@@ -13,6 +13,7 @@
 #include "lists/Vokabeleintrag.h"
 #include "practice/Abfrage.h"
 #include "practice/Stufen.h"
+#include "practice/UebenTeile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,36 +31,6 @@ namespace {
 
 constexpr int Breite = 10500;
 constexpr int Hoehe = 6660;
-const QColor Hellgrau{224, 224, 224};
-
-QLineEdit* Textfeld(QWidget* parent, QRect lage)
-{
-    auto* t = new QLineEdit(parent);
-    t->setFont(TimesNewRoman(14.25, true));
-    t->setGeometry(lage);
-    return t;
-}
-
-// A disabled box on light grey whose text stays black and readable.
-void GrauUndGesperrt(QLineEdit* t)
-{
-    QPalette p = t->palette();
-    for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(gruppe, QPalette::Base, Hellgrau);
-        p.setColor(gruppe, QPalette::Text, Qt::black);
-    }
-    t->setPalette(p);
-    t->setEnabled(false);
-}
-
-QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort)
-{
-    auto* l = GelbeBeschriftung(text, parent, MsSansSerif(12, true));
-    l->move(ort);
-    l->adjustSize();
-    l->hide();
-    return l;
-}
 
 } // namespace
 
@@ -127,9 +98,13 @@ frmVokUeben::frmVokUeben(QWidget* parent)
     connect(lblHelp, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblHelp, 48); });
     connect(lblok, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblok, 14); });
     connect(lblEnde, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblEnde, 14); });
+    // Beside the question box, clear of the feedback below it.
+    anhoeren_ = new VokabelAnhoeren(this, flaeche, 8040, 1200, 1800, 300);
+    lblAnhoeren = anhoeren_->knopf;
+    connect(lblAnhoeren, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblAnhoeren, 14); });
     // The answer box, then the row below it from left to right; the boxes and the
     // feedback carry names a screen reader can read out.
-    Tabfolge({txtBedeutung, lblEnde, lblHelp, lblok});
+    Tabfolge({txtBedeutung, lblEnde, lblHelp, lblok, lblAnhoeren});
     txtVokabel->setAccessibleName(QStringLiteral("Frage"));
     TxtVok2->setAccessibleName(QStringLiteral("Frage"));
     txtBedeutung->setAccessibleName(QStringLiteral("Antwort"));
@@ -262,6 +237,8 @@ void frmVokUeben::cmdok_Click()
         Module1::SoundAbspielen(4);
         ++fehlerzahl_[aktZeile_ - 1];
     }
+    // Whichever way it was asked, the foreign word of the checked pair is heard.
+    anhoeren_->Sagen(liste_, vokabel_);
     NaechsteVokabel();
     txtBedeutung->clear();
 }
@@ -330,6 +307,7 @@ void frmVokUeben::ImgBackground_MouseMove()
         txthelp->hide();
     lblok->zuruecksetzenWennFett(12);
     lblEnde->zuruecksetzenWennFett(12);
+    lblAnhoeren->zuruecksetzenWennFett(12);
     lblHelp->zuruecksetzenWennFett(36);
 }
 

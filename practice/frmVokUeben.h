@@ -18,6 +18,7 @@ namespace lerno {
 
 class LabelButton;
 class PictureControl;
+class VokabelAnhoeren;
 
 class frmVokUeben : public QDialog {
     Q_OBJECT
@@ -72,6 +73,7 @@ public:
     LabelButton* lblHelp = nullptr;
     LabelButton* lblok = nullptr;
     LabelButton* lblEnde = nullptr;
+    LabelButton* lblAnhoeren = nullptr; // says the checked word again (also F5)
     QPushButton* cmdok = nullptr;
     QPushButton* cmdEnde = nullptr;
     QTimer Timerueben;
@@ -106,6 +108,7 @@ private:
     QString sollantwort_;
     std::vector<int> fehlerzahl_; // wrong answers per line; index 0 is line 1
     bool erstesZeigen_ = true;
+    VokabelAnhoeren* anhoeren_ = nullptr;
 };
 
 } // namespace lerno

@@ -245,6 +245,8 @@ std::optional<KvtmlDokument> KvtmlZerlegen(const QByteArray& bytes, QString* feh
                     const bool name = xml.name() == QLatin1String("name");
                     const QString text = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
                     if (locale)
+                        s.locale = text;
+                    if (locale)
                         s.deutsch = s.deutsch || text.left(2).compare(QLatin1String("de"), Qt::CaseInsensitive) == 0;
                     if (name)
                         s.name = text;

@@ -60,6 +60,7 @@ struct KvtmlSprache {
     QString id;
     QString name; // as the file names it; empty when it gives none
     bool deutsch = false; // locale "de…" or name "Deutsch"/"German"
+    QString locale; // KVTML 2's <locale> ("en", "fr_FR"); empty when it gives none
 };
 struct KvtmlDokument {
     QList<KvtmlSprache> sprachen;

@@ -1,5 +1,7 @@
 #include "transfer/ImportTabelle.h"
 
+#include "lists/Listensprache.h"
+
 #include "lists/Paarpruefung.h"
 #include "lists/TextDatei.h"
 
@@ -520,8 +522,10 @@ std::optional<ImportTabelle> KvtmlTabelle(const QByteArray& bytes, QString* fehl
     auto dok = KvtmlZerlegen(bytes, fehler);
     if (!dok)
         return std::nullopt;
-    for (const KvtmlSprache& s : dok->sprachen)
+    for (const KvtmlSprache& s : dok->sprachen) {
         tab.titel.append(s.name.isEmpty() ? s.id : s.name);
+        tab.kennungen.append(s.locale.isEmpty() ? s.id : s.locale);
+    }
     tab.spalten = static_cast<int>(tab.titel.size());
     for (qsizetype i = 0; i < dok->eintraege.size(); ++i) {
         ImportZeile z;
@@ -601,6 +605,23 @@ std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fe
         return std::nullopt;
     return ImportVorlageAus(*bytes, pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive), fehler,
                             fortschritt);
+}
+
+QString ImportSprache(const ImportVorlage& vorlage)
+{
+    const ImportTabelle& tab = vorlage.tabelle;
+    const int c = vorlage.einstellungen.wortSpalte;
+    QStringList angaben;
+    if (c >= 0 && c < tab.kennungen.size())
+        angaben << tab.kennungen[c];
+    if (c >= 0 && c < tab.titel.size())
+        angaben << tab.titel[c];
+    if (vorlage.einstellungen.kopfzeile && !tab.zeilen.isEmpty() && c >= 0 && c < tab.zeilen[0].felder.size())
+        angaben << tab.zeilen[0].felder[c];
+    for (const QString& a : angaben)
+        if (const QString s = SpracheAusKennung(a); !s.isEmpty())
+            return s;
+    return {};
 }
 
 } // namespace lerno

@@ -18,6 +18,7 @@ struct ImportZeile {
 struct ImportTabelle {
     QList<ImportZeile> zeilen;       // only rows that held something
     QStringList titel;               // KVTML language names or an Anki "#columns:" line
+    QStringList kennungen;           // KVTML language identifiers ("en"), one per column
     int spalten = 0;                 // widest row
     QList<Ausgelassen> fehler;       // rows that could not be read at all (open quote)
     bool eintraege = false;          // numbered by KVTML entries
@@ -82,6 +83,10 @@ std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtm
 // Reads the table again after the pupil chose another encoding or separator, and detects
 // header and columns for it anew.
 void VorlageNeuLesen(ImportVorlage& vorlage, Kodierung kodierung, QChar trenner);
+
+// The language of the word column, as the file's language identifiers or its header name
+// it (German name, see lists/Listensprache.h); empty when it says nothing.
+QString ImportSprache(const ImportVorlage& vorlage);
 
 // The encoding's name as the preview offers it.
 QString KodierungName(Kodierung kodierung);

@@ -3,6 +3,7 @@
 #include "ui/Meldungen.h"
 #include "lists/GewaehlteListe.h"
 #include "lists/DateiErsetzen.h"
+#include "lists/Listensprache.h"
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -140,11 +141,13 @@ void VokabelnImportieren(QWidget* parent)
     // The pupil sees the file as read and the pairs as they will be stored, and may
     // choose other columns; cancelling imports nothing.
     std::optional<ImportInhalt> inhalt;
+    QString sprache;
     {
         dlgImportVorschau vorschau(std::move(*vorlage), parent);
         if (vorschau.exec() != QDialog::Accepted)
             return;
         inhalt = vorschau.Inhalt();
+        sprache = ImportSprache(vorschau.Vorlage());
     }
     if (inhalt->paare.isEmpty()) {
         // Nothing to store: no list is asked for, none is created.
@@ -178,6 +181,10 @@ void VokabelnImportieren(QWidget* parent)
                       QStringLiteral("Dateifehler"));
         return;
     }
+    // The file's language goes to a list that has none stored yet; a failed write only
+    // loses the guess.
+    if (!sprache.isEmpty() && !ListensprachenLesen(QFileInfo(liste).absolutePath()).contains(QFileInfo(liste).fileName()))
+        ListenspracheSetzen(liste, sprache);
     MeldungZeigen(parent,
                   ImportZusammenfassung(QFileInfo(liste).completeBaseName(), inhalt->paare.size(),
                                         *inhalt, ZeilenZaehlen(liste).value_or(0)),

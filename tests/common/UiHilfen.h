@@ -2,6 +2,7 @@
 // Helpers for window tests: recorded sounds and messages, mouse moves, modal windows.
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
+#include "ui/modAussprache.h"
 #include "common/TestHilfen.h"
 
 #include <QApplication>
@@ -29,17 +30,23 @@ protected:
     void SetUp() override
     {
         lerno::Module1::SetzeSoundBeobachter([this](int n) { sounds.push_back(n); });
+        // Never a real voice in window tests: what would be said is recorded.
+        lerno::modAussprache::Ausspracheok = true;
+        lerno::modAussprache::SetzeAussprachBeobachter(
+            [this](const QString& t, const QString& c) { gesprochen.push_back({t, c}); });
         lerno::SetzeMeldungsBeobachter(
             [this](const QString& t, const QString& ti) { meldungen.push_back({t, ti}); });
     }
     void TearDown() override
     {
         lerno::Module1::SetzeSoundBeobachter({});
+        lerno::modAussprache::SetzeAussprachBeobachter({});
         lerno::SetzeMeldungsBeobachter({});
     }
 
     TempProgrammordner ordner;
     std::vector<int> sounds;
+    std::vector<std::pair<QString, QString>> gesprochen; // text, voice code
     std::vector<Meldung> meldungen;
 };
 

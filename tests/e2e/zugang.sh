@@ -47,7 +47,7 @@ tasten alt+d udiaeresis 1
 fenster "Welche Vokabeln möchtest du üben ?" >/dev/null
 tasten Return
 fenster "Vokabeln üben" >/dev/null
-$LESER knoepfe "Vokabeln üben" "Ende" "?" "ok" || fehler "Üben"
+$LESER knoepfe "Vokabeln üben" "Ende" "?" "ok" "Anhören" || fehler "Üben"
 frage=$($LESER text "Vokabeln üben" "Frage") || fehler "Frage"
 echo "Frage: $frage"
 tr -d '\r' <"$ARBEIT/vorher.dva" | grep -qF -- "#$frage#" || fehler "Frage '$frage' steht nicht in der Liste"

@@ -309,3 +309,33 @@ TEST_F(EditorFenster, CancelFromTheChooserLeavesTheFilesAndSoundsOnce)
 }
 
 } // namespace
+
+namespace {
+
+// F5 and the grid's menu say the current row's foreign word in the list's voice, never
+// the meaning, also while the row is being edited and whichever column is current.
+TEST_F(EditorFenster, F5AndTheContextMenuSayTheCurrentRowsForeignWord)
+{
+    modBearbeiten::ListeLaden(nullptr);
+    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    w.Sprache = QStringLiteral("Englisch");
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    Klicken(w, 3, 2);
+    QTest::keyClick(w.txtVokabel, Qt::Key_F5);
+    Klicken(w, 1, 1);
+    ASSERT_TRUE(w.GrdVok->actions().contains(w.mnuAnhoeren));
+    EXPECT_EQ(w.GrdVok->contextMenuPolicy(), Qt::ActionsContextMenu);
+    w.mnuAnhoeren->trigger();
+    w.Sprache = QStringLiteral("Latein");
+    w.txtVokabel->setText("domus");
+    QTest::keyClick(w.txtVokabel, Qt::Key_F5);
+    using Gesagt = std::vector<std::pair<QString, QString>>;
+    EXPECT_EQ(gesprochen, (Gesagt{{"key", "en"}, {"house", "en"}, {"domus", "la"}}));
+
+    modAussprache::Ausspracheok = false;
+    QTest::keyClick(w.txtVokabel, Qt::Key_F5);
+    EXPECT_EQ(gesprochen.size(), 3u);
+}
+
+} // namespace

@@ -9,6 +9,7 @@
 #include "lists/dlgFrage.h"
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
+#include "lists/Listensprache.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -255,3 +256,19 @@ TEST_F(LoeschenTest, StartScreenLabelAndMenuDeleteAndThenSound)
 }
 
 } // namespace
+
+// The deleted list's language goes with it; the other lists keep theirs.
+TEST_F(LoeschenTest, DeletingAListRemovesItsLanguageEntryOnly)
+{
+    Anlegen(ordner.datei("Englisch.dva"));
+    Anlegen(ordner.datei("Vokabeln 7.dva"));
+    ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Englisch.dva"), QStringLiteral("Latein")));
+    ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Vokabeln 7.dva"), QStringLiteral("Spanisch")));
+    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
+    dlgFrage frage;
+    frage.show();
+    Klick(frage.lblok);
+    EXPECT_FALSE(Da("Englisch.dva"));
+    const QMap<QString, QString> erwartet{{QStringLiteral("Vokabeln 7.dva"), QStringLiteral("Spanisch")}};
+    EXPECT_EQ(ListensprachenLesen(ordner.pfad()), erwartet);
+}

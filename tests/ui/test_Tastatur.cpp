@@ -143,7 +143,7 @@ std::vector<Fall> Faelle()
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
              return Mit<frmVokUeben>(std::make_unique<frmVokUeben>(), [](frmVokUeben& w) {
-                 return std::vector<QWidget*>{w.txtBedeutung, w.lblEnde, w.lblHelp, w.lblok};
+                 return std::vector<QWidget*>{w.txtBedeutung, w.lblEnde, w.lblHelp, w.lblok, w.lblAnhoeren};
              });
          }},
         {"Test", "Vokabeltest",

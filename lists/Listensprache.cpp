@@ -1,0 +1,189 @@
+#include "lists/Listensprache.h"
+
+#include "lists/DateiErsetzen.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace lerno {
+
+namespace {
+
+struct Eintrag {
+    const char* name;
+    const char* code;
+    // Lower-case spellings that name it: German and English, without umlauts too.
+    std::initializer_list<const char*> namen;
+    // Short forms that count only as a whole word ("Engl. 5").
+    std::initializer_list<const char*> kurz;
+};
+
+const std::initializer_list<Eintrag>& Tabelle()
+{
+    static const std::initializer_list<Eintrag> t = {
+        {"Englisch", "en", {"englisch", "english"}, {"engl", "eng"}},
+        {"Französisch", "fr", {"französisch", "franzoesisch", "franzosisch", "french", "français", "francais"}, {"franz", "frz", "fra"}},
+        {"Latein", "la", {"latein", "latin", "latinum"}, {"lat"}},
+        {"Spanisch", "es", {"spanisch", "spanish", "español", "espanol"}, {"span", "spa"}},
+        {"Italienisch", "it", {"italienisch", "italian", "italiano"}, {"ital", "ita"}},
+        {"Niederländisch", "nl", {"niederländisch", "niederlaendisch", "dutch", "holländisch"}, {}},
+        {"Portugiesisch", "pt", {"portugiesisch", "portuguese"}, {}},
+        {"Russisch", "ru", {"russisch", "russian"}, {}},
+        {"Polnisch", "pl", {"polnisch", "polish"}, {}},
+        {"Tschechisch", "cs", {"tschechisch", "czech"}, {}},
+        {"Schwedisch", "sv", {"schwedisch", "swedish"}, {}},
+        {"Dänisch", "da", {"dänisch", "daenisch", "danish"}, {}},
+        {"Norwegisch", "nb", {"norwegisch", "norwegian"}, {}},
+        {"Finnisch", "fi", {"finnisch", "finnish"}, {}},
+        {"Griechisch", "el", {"griechisch", "greek"}, {}},
+        {"Altgriechisch", "grc", {"altgriechisch"}, {}},
+        {"Türkisch", "tr", {"türkisch", "tuerkisch", "turkish"}, {}},
+        {"Ungarisch", "hu", {"ungarisch", "hungarian"}, {}},
+        {"Chinesisch", "zh", {"chinesisch", "chinese"}, {}},
+        {"Japanisch", "ja", {"japanisch", "japanese"}, {}},
+        {"Deutsch", "de", {"deutsch", "german"}, {"dt"}},
+    };
+    return t;
+}
+
+// The language one word names; `ganz` when it names it exactly rather than at its start.
+const Eintrag* WortSprache(const QString& wort, bool* ganz)
+{
+    const Eintrag* treffer = nullptr;
+    qsizetype laenge = 0;
+    for (const Eintrag& e : Tabelle()) {
+        for (const char* n : e.namen) {
+            const QString s = QString::fromUtf8(n);
+            // The longest start wins: "altgriechisch…" is not "griechisch".
+            if (wort.startsWith(s) && s.size() > laenge) {
+                treffer = &e;
+                laenge = s.size();
+                *ganz = wort.size() == s.size();
+            }
+        }
+        for (const char* k : e.kurz)
+            if (!treffer && wort == QString::fromUtf8(k)) {
+                *ganz = true;
+                return &e;
+            }
+    }
+    return treffer;
+}
+
+QString ListenDatei(const QString& liste)
+{
+    return QFileInfo(liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
+}
+
+bool Schreiben(const QString& datei, const QMap<QString, QString>& sprachen)
+{
+    QByteArray inhalt;
+    for (auto it = sprachen.cbegin(); it != sprachen.cend(); ++it)
+        inhalt += (it.key() + QLatin1Char('\t') + it.value()).toUtf8() + "\r\n";
+    return DateiErsetzen(datei, inhalt);
+}
+
+} // namespace
+
+const QList<Sprachangabe>& BekannteSprachen()
+{
+    static const QList<Sprachangabe> liste = [] {
+        QList<Sprachangabe> l;
+        for (const Eintrag& e : Tabelle())
+            l.append({QString::fromUtf8(e.name), QString::fromLatin1(e.code)});
+        return l;
+    }();
+    return liste;
+}
+
+QString SprachCode(const QString& sprache)
+{
+    for (const Sprachangabe& s : BekannteSprachen())
+        if (s.name == sprache)
+            return s.code;
+    return {};
+}
+
+QString SpracheAusName(const QString& listenname)
+{
+    static const QRegularExpression trenner(QStringLiteral("[^\\p{L}]+"));
+    QString name = QFileInfo(listenname).fileName();
+    if (name.endsWith(QLatin1String(".dva"), Qt::CaseInsensitive))
+        name.chop(4);
+    const Eintrag* deutsch = nullptr;
+    for (const QString& wort : name.toLower().split(trenner, Qt::SkipEmptyParts)) {
+        bool ganz = false;
+        const Eintrag* e = WortSprache(wort, &ganz);
+        if (!e)
+            continue;
+        // German is the meaning side of every list: it counts only alone.
+        if (QLatin1String(e->code) == QLatin1String("de")) {
+            deutsch = e;
+            continue;
+        }
+        return QString::fromUtf8(e->name);
+    }
+    return deutsch ? QString::fromUtf8(deutsch->name) : QString();
+}
+
+QString SpracheAusKennung(const QString& kennung)
+{
+    const QString k = kennung.trimmed().toLower();
+    static const QRegularExpression code(QStringLiteral("^([a-z]{2,3})([-_][a-z0-9]+)*$"));
+    if (const auto m = code.match(k); m.hasMatch()) {
+        const QString c = m.captured(1);
+        for (const Eintrag& e : Tabelle())
+            if (c == QLatin1String(e.code))
+                return QString::fromUtf8(e.name);
+    }
+    return SpracheAusName(k);
+}
+
+QMap<QString, QString> ListensprachenLesen(const QString& ordner)
+{
+    QMap<QString, QString> sprachen;
+    QFile f(ordner + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI));
+    if (!f.open(QIODevice::ReadOnly))
+        return sprachen;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        const QString z = QString::fromUtf8(zeile).remove(QLatin1Char('\r'));
+        const qsizetype tab = z.lastIndexOf(QLatin1Char('\t'));
+        if (tab <= 0)
+            continue;
+        const QString sprache = z.mid(tab + 1);
+        if (!SprachCode(sprache).isEmpty())
+            sprachen.insert(z.left(tab), sprache);
+    }
+    return sprachen;
+}
+
+bool ListenspracheSetzen(const QString& liste, const QString& sprache)
+{
+    const QFileInfo info(liste);
+    QMap<QString, QString> sprachen = ListensprachenLesen(info.absolutePath());
+    if (sprache.isEmpty()) {
+        if (!sprachen.contains(info.fileName()))
+            return true;
+        sprachen.remove(info.fileName());
+    } else {
+        if (sprachen.value(info.fileName()) == sprache)
+            return true;
+        sprachen.insert(info.fileName(), sprache);
+    }
+    return Schreiben(ListenDatei(liste), sprachen);
+}
+
+bool ListenspracheEntfernen(const QString& liste)
+{
+    return ListenspracheSetzen(liste, QString());
+}
+
+QString Listensprache(const QString& liste)
+{
+    const QFileInfo info(liste);
+    const QString gespeichert = ListensprachenLesen(info.absolutePath()).value(info.fileName());
+    return gespeichert.isEmpty() ? SpracheAusName(info.fileName()) : gespeichert;
+}
+
+} // namespace lerno

@@ -1,0 +1,48 @@
+#pragma once
+// The language of a list: which voice says its foreign words. Guessed from the list's
+// name or an imported file, set by the pupil, and kept in one small file beside the lists
+// (LISTENSPRACHEN_DATEI) that no chooser pattern (*.dva, *.dvb, *.dvc) ever matches.
+#include <QString>
+#include <QStringList>
+#include <QMap>
+
+namespace lerno {
+
+inline constexpr const char* LISTENSPRACHEN_DATEI = "Listensprachen.txt";
+
+struct Sprachangabe {
+    QString name;   // German name as the pupil sees it: "Englisch"
+    QString code;   // locale/voice code: "en"
+};
+
+// Every language a list can have, in the order the language dialog offers them.
+const QList<Sprachangabe>& BekannteSprachen();
+
+// The voice code for a German language name; empty for an unknown name.
+QString SprachCode(const QString& sprache);
+
+// The language a list's name names, German or English, whole or at the start of a word
+// ("Englisch Unit 3", "Lateinvokabeln", "French 7b"); "Deutsch" only when no other
+// language is named. Empty when the name names none.
+QString SpracheAusName(const QString& listenname);
+
+// The language of a KVTML language identifier ("en", "fr-FR", "en_GB") or a column title
+// naming a language ("English", "Französisch"). Empty when unknown.
+QString SpracheAusKennung(const QString& kennung);
+
+// The stored languages of the lists in a folder: file name of the list -> German name.
+// A missing or unreadable file gives none.
+QMap<QString, QString> ListensprachenLesen(const QString& ordner);
+
+// Stores the language of a list (a path; its folder holds the file); an empty language
+// removes the entry. Written through the crash-safe replace; false when that failed
+// (the file is then as it was).
+bool ListenspracheSetzen(const QString& liste, const QString& sprache);
+
+// Removes the list's entry (the list was deleted). True when nothing is left to do.
+bool ListenspracheEntfernen(const QString& liste);
+
+// The stored language of the list, or else the guess from its name (may be empty).
+QString Listensprache(const QString& liste);
+
+} // namespace lerno

@@ -1,0 +1,195 @@
+// Pronunciation: the voice loaded late, the on/off switch beside the sound switch, and
+// the dialog that sets a list's language.
+#include "ui/Sprecher.h"
+#include "ui/modAussprache.h"
+#include "app/frmStart.h"
+#include "lists/Listensprache.h"
+#include "lists/DateiErsetzen.h"
+#include "lists/dlgFilewahl.h"
+#include "lists/dlgListensprache.h"
+#include "ui/LabelButton.h"
+#include "common/UiHilfen.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+
+using namespace lerno;
+using namespace testhilfen;
+
+namespace {
+
+struct FalscherSprecher : Sprecher {
+    bool da = true;
+    std::vector<std::pair<QString, QString>> gesagt;
+    bool bereit() const override { return da; }
+    void sprechen(const QString& t, const QString& c) override { gesagt.push_back({t, c}); }
+};
+
+class AusspracheLaden : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        modAussprache::SetzeAussprachBeobachter({}); // the fake voice records here
+        modAussprache::SetzeSprecherFabrik([this]() -> Sprecher* {
+            ++erzeugt;
+            return mitEngine ? &sprecher : nullptr;
+        });
+    }
+    void TearDown() override
+    {
+        QCoreApplication::processEvents();
+        modAussprache::SetzeSprecherFabrik({});
+        UiTest::TearDown();
+    }
+    FalscherSprecher sprecher;
+    bool mitEngine = true;
+    int erzeugt = 0;
+};
+
+using Gesagt = std::vector<std::pair<QString, QString>>;
+
+TEST_F(AusspracheLaden, ARequestBeforeLoadingIsSaidOnceLoadedInTheListsVoice)
+{
+    modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
+    modAussprache::Aussprechen(QStringLiteral("maison"), QStringLiteral("Französisch"));
+    EXPECT_EQ(erzeugt, 0) << "the request loaded the voice itself";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(erzeugt, 1);
+    EXPECT_EQ(sprecher.gesagt, (Gesagt{{"maison", "fr"}}));
+
+    modAussprache::Aussprechen(QStringLiteral("domus"), QStringLiteral("Latein"));
+    modAussprache::Aussprechen(QStringLiteral("x"), QStringLiteral("")); // no language: silent
+    modAussprache::Aussprechen(QStringLiteral("  "), QStringLiteral("Latein"));
+    modAussprache::Ausspracheok = false;
+    modAussprache::Aussprechen(QStringLiteral("casa"), QStringLiteral("Spanisch"));
+    EXPECT_EQ(sprecher.gesagt, (Gesagt{{"maison", "fr"}, {"domus", "la"}}));
+}
+
+TEST_F(AusspracheLaden, TheStartScreenLoadsTheVoiceAfterItsFirstPaintAndEnablesTheItems)
+{
+    frmStart start;
+    EXPECT_EQ(erzeugt, 0) << "voice loaded while the window was built";
+    EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
+    start.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return erzeugt == 1; }, 5000));
+    EXPECT_TRUE(start.mnuAusspracheAn->isEnabled());
+    EXPECT_TRUE(start.mnuAusspracheAn->isChecked());
+    EXPECT_FALSE(start.mnuAusspracheAus->isChecked());
+}
+
+TEST_F(AusspracheLaden, WithoutAnEngineTheItemsStayDisabledAndNothingIsSaid)
+{
+    for (bool plugin : {false, true}) {
+        modAussprache::SetzeSprecherFabrik([this]() -> Sprecher* { ++erzeugt; return mitEngine ? &sprecher : nullptr; });
+        mitEngine = plugin;
+        sprecher.da = false; // a plugin whose engine did not answer
+        frmStart start;
+        start.show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return modAussprache::Geladen(); }, 5000));
+        EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
+        EXPECT_FALSE(start.mnuAusspracheAus->isEnabled());
+        EXPECT_FALSE(start.mnuAusspracheAn->isChecked());
+        modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
+        EXPECT_TRUE(sprecher.gesagt.empty());
+    }
+}
+
+class AussprachMenue : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        QDir::setCurrent(ordner.pfad());
+        frmStart::Programmende = [] {};
+    }
+    void TearDown() override
+    {
+        frmStart::Programmende = {};
+        QDir::setCurrent(QDir::tempPath());
+        UiTest::TearDown();
+    }
+};
+
+TEST_F(AussprachMenue, SitsAfterSoundAndSwitchesIndependentlyOfIt)
+{
+    frmStart start;
+    const auto eintraege = start.mnuOptionen->actions();
+    ASSERT_EQ(eintraege.size(), 3);
+    EXPECT_EQ(eintraege[0]->text(), "&Sound");
+    EXPECT_EQ(eintraege[1]->text(), "&Aussprache");
+    EXPECT_EQ(eintraege[2]->text(), QStringLiteral("Sprache einer &Liste …"));
+    EXPECT_EQ(start.mnuAusspracheAn->text(), "Aussprache &an");
+    EXPECT_EQ(start.mnuAusspracheAus->text(), "Aussprache a&us");
+    EXPECT_TRUE(start.mnuAusspracheAn->isEnabled()) << "the recorder counts as an engine";
+    EXPECT_TRUE(start.mnuAusspracheAn->isChecked());
+
+    start.mnuAusspracheAus->trigger();
+    EXPECT_FALSE(modAussprache::Ausspracheok);
+    EXPECT_TRUE(Module1::Soundok) << "Aussprache aus silenced the effects";
+    EXPECT_TRUE(start.mnuAusspracheAus->isChecked());
+    EXPECT_FALSE(start.mnuAusspracheAn->isChecked());
+
+    start.mnuAusspracheAn->trigger();
+    start.mnuSoundaus->trigger();
+    EXPECT_TRUE(modAussprache::Ausspracheok) << "Sound aus silenced speech";
+    EXPECT_FALSE(Module1::Soundok);
+    EXPECT_TRUE(start.mnuAusspracheAn->isChecked());
+}
+
+TEST_F(AussprachMenue, TheLanguageOfAChosenListIsStored)
+{
+    QDir().mkpath(ordner.datei("Vokabeln"));
+    SchreibeBytes(ordner.datei("Vokabeln/Unit 3.dva"), CpZeilen({"001#dog#Hund#0#0#"}));
+    frmStart start;
+    QDir::setCurrent(ordner.datei("Vokabeln"));
+    bool gesehen = false;
+    BeiModalVom<dlgFilewahl>([](dlgFilewahl* w) {
+        w->cboFilename->setCurrentIndex(w->cboFilename->findText("Unit 3.dva"));
+        Klick(w->lblok);
+    });
+    BeiModalVom<dlgListensprache>([&gesehen](dlgListensprache* d) {
+        gesehen = true;
+        EXPECT_EQ(d->lblFrage->text(), QStringLiteral("Welche Sprache hat „Unit 3“ ?"));
+        EXPECT_EQ(d->Sprache(), "Englisch") << "no guess: the first language is offered";
+        d->lstSprachen->setCurrentRow(d->lstSprachen->row(d->lstSprachen->findItems("Latein", Qt::MatchExactly)[0]));
+        Klick(d->lblok);
+    });
+    start.mnuListenSprache->trigger();
+    EXPECT_TRUE(gesehen);
+    EXPECT_EQ(Listensprache(ordner.datei("Vokabeln/Unit 3.dva")), "Latein");
+    // Opened again, it shows the stored language.
+    dlgListensprache nochmal(ordner.datei("Vokabeln/Unit 3.dva"));
+    EXPECT_EQ(nochmal.Sprache(), "Latein");
+}
+
+TEST_F(AussprachMenue, AFailedWriteIsReportedAndKeepsTheOldLanguage)
+{
+    QDir().mkpath(ordner.datei("Vokabeln"));
+    const QString liste = ordner.datei("Vokabeln/Unit 3.dva");
+    SchreibeBytes(liste, CpZeilen({"001#dog#Hund#0#0#"}));
+    ASSERT_TRUE(ListenspracheSetzen(liste, QStringLiteral("Englisch")));
+    frmStart start;
+    QDir::setCurrent(ordner.datei("Vokabeln"));
+    BeiModalVom<dlgFilewahl>([](dlgFilewahl* w) {
+        w->cboFilename->setCurrentIndex(w->cboFilename->findText("Unit 3.dva"));
+        Klick(w->lblok);
+    });
+    BeiModalVom<dlgListensprache>([](dlgListensprache* d) {
+        EXPECT_EQ(d->Sprache(), "Englisch");
+        d->lstSprachen->setCurrentRow(d->lstSprachen->row(d->lstSprachen->findItems("Spanisch", Qt::MatchExactly)[0]));
+        Klick(d->lblok);
+    });
+    SetzeErsetzenFehlerHook([](ErsetzenSchritt s) { return s != ErsetzenSchritt::Umbenennen; });
+    start.mnuListenSprache->trigger();
+    SetzeErsetzenFehlerHook(nullptr);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(meldungen[0].text.startsWith(QStringLiteral("Die Sprache wurde nicht gespeichert.")));
+    EXPECT_EQ(meldungen[0].titel, "Dateifehler");
+    EXPECT_EQ(Listensprache(liste), "Englisch");
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+# After an answer in practice the foreign word is heard: a private sound server with a
+# silent sink records what speech-dispatcher (espeak-ng) says through lerno's voice plugin.
+# With "Aussprache aus" the recording stays silent. Sound effects are off throughout, so
+# whatever is recorded is speech.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
+export HOME="$ARBEIT/heim" # speech-dispatcher keeps its logs and settings there
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+SERVER_PID="" AUFNAHME_PID=""
+sprache_aufraeumen() {
+  local rc=$?
+  [ -z "$AUFNAHME_PID" ] || kill "$AUFNAHME_PID" 2>/dev/null || true
+  local spd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
+  [ ! -f "$spd" ] || kill "$(cat "$spd")" 2>/dev/null || true
+  [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
+  aufraeumen
+  exit "$rc"
+}
+trap sprache_aufraeumen EXIT
+
+command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+  -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
+SERVER_PID=$!
+for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink stumm || fehler "kein Tonserver"
+
+# speech-dispatcher must start here (it refuses on some systems, e.g. as root elsewhere).
+if ! timeout 20 spd-say -w -l en "ok" >/dev/null 2>&1; then
+  echo "ÜBERSPRUNGEN: speech-dispatcher startet hier nicht"
+  exit 0
+fi
+parec -d stumm.monitor --format=s16le --rate=44100 --channels=1 --raw >"$ARBEIT/ton.raw" &
+AUFNAHME_PID=$!
+
+spitze() { od -An -v -td2 -w2 -j "$(($1 & ~1))" -N "$2" "$ARBEIT/ton.raw" |
+  awk 'BEGIN { m = 0 } { v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m }'; }
+# Loudest sample recorded from byte `ab` on within `sekunden` (stops early once loud).
+hoeren() {
+  local ab=$1 sekunden=$2 laut=0 gesamt
+  for ((i = 0; i < sekunden * 5; i++)); do
+    sleep 0.2
+    gesamt=$(stat -c %s "$ARBEIT/ton.raw")
+    laut=$(spitze "$ab" $((gesamt - ab)))
+    [ "$laut" -le 3000 ] || break
+  done
+  echo "$laut"
+}
+
+installieren
+starten
+fenster "Lerno language" >/dev/null
+V="$PROG/Vokabeln"
+printf 'Demo.dva\tEnglisch\r\n' >"$V/Listensprachen.txt"
+tasten alt+o s u # Sound aus: only speech is left to hear
+sleep 1          # the voice is loaded after the first paint
+
+ueben() {
+  tasten alt+d udiaeresis 1
+  fenster "Welche Vokabeln möchtest du üben ?" >/dev/null
+  tasten Return
+  UEBEN=$(fenster "Vokabeln üben")
+  sleep 0.5
+}
+
+ueben
+vorher=$(stat -c %s "$ARBEIT/ton.raw")
+[ "$(hoeren "$vorher" 1)" -lt 300 ] || fehler "Sprache vor der ersten Antwort"
+vorher=$(stat -c %s "$ARBEIT/ton.raw")
+tippen "xyz"
+tasten Return
+laut=$(hoeren "$vorher" 8)
+[ "$laut" -gt 3000 ] || fehler "nach der Antwort war nichts zu hören (Spitze $laut)"
+klicken "$UEBEN" 166 378
+fenster_weg "Vokabeln üben"
+
+tasten alt+o a u # Aussprache aus
+ueben
+vorher=$(stat -c %s "$ARBEIT/ton.raw")
+tippen "xyz"
+tasten Return
+tasten F5
+still=$(hoeren "$vorher" 3)
+[ "$still" -lt 300 ] || fehler "mit 'Aussprache aus' war etwas zu hören (Spitze $still)"
+klicken "$UEBEN" 166 378
+fenster_weg "Vokabeln üben"
+
+tasten alt+d p
+beendet_innerhalb 5 || fehler "lerno endet nicht"
+echo "Aussprache: ok (Spitze $laut, still $still)"

@@ -1,0 +1,49 @@
+#pragma once
+// Pronunciation of foreign words. The voice is loaded once, after the start screen is
+// painted; without a speech engine (package missing, no speech-dispatcher, no audio) every
+// request is silent and nothing waits. Independent of the sound effects (Module1::Soundok).
+#include <QString>
+#include <functional>
+
+class QObject;
+
+namespace lerno {
+class Sprecher;
+}
+
+namespace lerno::modAussprache {
+
+// Pronunciation switched on; not remembered between runs. The start screen's menu sets it.
+inline bool Ausspracheok = true;
+
+// Says text in the voice of the language (German name, lists/Listensprache.h) when
+// Ausspracheok is true, a voice is there and both are non-empty. A request before the voice
+// is loaded is said once it is (the latest only).
+void Aussprechen(const QString& text, const QString& sprache);
+
+// Loads the voice now.
+void AusspracheLaden();
+
+// Loads it in a later turn of the event loop (once); returns at once.
+void AusspracheVorbereiten();
+
+// The voice is loaded (whether or not an engine was found).
+bool Geladen();
+
+// An engine was found: speech can be switched on.
+bool EngineDa();
+
+// Calls f (while kontext lives) once the voice is loaded, at once when it already is.
+void WennGeladen(QObject* kontext, std::function<void()> f);
+
+// Test seam: when set, requests that pass the checks go here (text and voice code)
+// instead of a voice, and an engine counts as found.
+using AussprachBeobachter = std::function<void(const QString& text, const QString& code)>;
+void SetzeAussprachBeobachter(AussprachBeobachter beobachter);
+
+// Test seam: where AusspracheLaden gets its voice from (default: the lerno_sprache plugin).
+// Resetting it also forgets the loaded voice.
+using SprecherFabrik = std::function<Sprecher*()>;
+void SetzeSprecherFabrik(SprecherFabrik fabrik);
+
+} // namespace lerno::modAussprache

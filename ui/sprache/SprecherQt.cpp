@@ -17,8 +17,8 @@ public:
     SprecherQt(const QString& engine, QObject* besitzer) : QObject(besitzer)
     {
         arbeiter_ = new QObject;
-        arbeiter_->moveToThread(&faden_);
-        faden_.start();
+        arbeiter_->moveToThread(faden_);
+        faden_->start();
         QMetaObject::invokeMethod(arbeiter_, [this, engine] {
             tts_ = new QTextToSpeech(engine, arbeiter_);
             zustand_ = tts_->state() == QTextToSpeech::Error ? Fehler : Bereit;
@@ -27,9 +27,16 @@ public:
 
     ~SprecherQt() override
     {
-        QMetaObject::invokeMethod(arbeiter_, [a = arbeiter_] { delete a; }, Qt::BlockingQueuedConnection);
-        faden_.quit();
-        faden_.wait();
+        // This runs as the program ends. The engine may still be reaching speech-dispatcher
+        // (or hang talking to it): the program must end all the same. The engine goes on its
+        // own thread; if that does not finish at once, the thread is left behind, still
+        // reachable, and ends with the process.
+        QMetaObject::invokeMethod(arbeiter_, [a = arbeiter_] { delete a; }, Qt::QueuedConnection);
+        faden_->quit();
+        if (faden_->wait(300))
+            delete faden_;
+        else
+            Zurueckgelassen = faden_;
     }
 
     // While the engine is still being reached, requests queue behind it.
@@ -50,9 +57,10 @@ public:
 
 private:
     enum { Unterwegs, Bereit, Fehler };
-    QThread faden_;
+    QThread* faden_ = new QThread;
+    static inline QThread* Zurueckgelassen = nullptr;
     QObject* arbeiter_ = nullptr;
-    QTextToSpeech* tts_ = nullptr; // lives on faden_
+    QTextToSpeech* tts_ = nullptr; // lives on *faden_
     std::atomic<int> zustand_{Unterwegs};
 };
 

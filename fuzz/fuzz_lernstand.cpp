@@ -1,7 +1,7 @@
 // The test history's line reader on any bytes, and the words-per-stage count on any file.
 #include "FuzzHilfen.h"
 
-#include "lernstand/Testverlauf.h"
+#include "lists/Testverlauf.h"
 #include "lernstand/Uebersicht.h"
 
 using namespace lerno;

@@ -1,7 +1,7 @@
 #pragma once
 // What each list of the folder holds per stage, and its tests: the data of the overview
 // window, read without a single message box (odd lines are counted, not reported).
-#include "lernstand/Testverlauf.h"
+#include "lists/Testverlauf.h"
 
 #include <QList>
 #include <array>

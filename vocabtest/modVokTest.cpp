@@ -1,7 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
-#include "lernstand/Testverlauf.h"
+#include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"

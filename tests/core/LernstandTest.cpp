@@ -1,7 +1,7 @@
 // The test history (line format, all-or-nothing append, reading back) and the words per
 // stage that the overview shows.
 #include "common/TestHilfen.h"
-#include "lernstand/Testverlauf.h"
+#include "lists/Testverlauf.h"
 #include "lernstand/Uebersicht.h"
 #include "lists/DateiErsetzen.h"
 

@@ -1,4 +1,4 @@
-#include "lernstand/Testverlauf.h"
+#include "lists/Testverlauf.h"
 
 #include "lists/DateiErsetzen.h"
 #include "lists/TextDatei.h"

@@ -53,25 +53,12 @@ struct RoheZeile {
     QByteArray Ende;
 };
 
-// The lines as ZeilenAus splits them (CR LF or a lone LF ends a line; a CR elsewhere
-// belongs to it), each with the bytes that ended it.
+// The lines as ZeilenAus splits them, each with the bytes that ended it.
 std::vector<RoheZeile> ZeilenMitEnde(const QByteArray& alles)
 {
     std::vector<RoheZeile> zeilen;
-    zeilen.reserve(size_t(alles.count('\n')) + 1);
-    qsizetype anfang = 0;
-    while (anfang < alles.size()) {
-        qsizetype ende = alles.indexOf('\n', anfang);
-        const bool letzte = ende < 0;
-        if (letzte)
-            ende = alles.size();
-        qsizetype laenge = ende - anfang;
-        if (laenge > 0 && alles[ende - 1] == '\r')
-            --laenge;
-        const qsizetype weiter = letzte ? ende : ende + 1;
-        zeilen.push_back({AusCp1252(alles.mid(anfang, laenge)), alles.mid(anfang + laenge, weiter - anfang - laenge)});
-        anfang = weiter;
-    }
+    for (const Zeilenstelle& z : ZeilenStellen(alles))
+        zeilen.push_back({AusCp1252(alles.mid(z.anfang, z.laenge)), alles.mid(z.anfang + z.laenge, z.endeLaenge)});
     return zeilen;
 }
 

@@ -144,10 +144,10 @@ std::optional<QByteArray> BytesLesen(const QString& pfad)
     return alles;
 }
 
-QStringList ZeilenAus(const QByteArray& alles)
+std::vector<Zeilenstelle> ZeilenStellen(const QByteArray& alles)
 {
-    QStringList zeilen;
-    zeilen.reserve(alles.count('\n') + 1);
+    std::vector<Zeilenstelle> stellen;
+    stellen.reserve(size_t(alles.count('\n')) + 1);
     qsizetype anfang = 0;
     while (anfang < alles.size()) {
         qsizetype ende = alles.indexOf('\n', anfang);
@@ -157,9 +157,20 @@ QStringList ZeilenAus(const QByteArray& alles)
         qsizetype laenge = ende - anfang;
         if (laenge > 0 && alles[ende - 1] == '\r')
             --laenge;
-        zeilen.append(Dekodieren(alles.constData() + anfang, laenge));
-        anfang = ende + 1;
+        const qsizetype weiter = letzte ? ende : ende + 1;
+        stellen.push_back({anfang, laenge, weiter - anfang - laenge});
+        anfang = weiter;
     }
+    return stellen;
+}
+
+QStringList ZeilenAus(const QByteArray& alles)
+{
+    QStringList zeilen;
+    const auto stellen = ZeilenStellen(alles);
+    zeilen.reserve(qsizetype(stellen.size()));
+    for (const Zeilenstelle& z : stellen)
+        zeilen.append(Dekodieren(alles.constData() + z.anfang, z.laenge));
     return zeilen;
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace lerno {
 
@@ -30,6 +31,15 @@ std::optional<QByteArray> BytesLesen(const QString& pfad);
 
 // The lines of a file's bytes, split as ZeilenLesen does.
 QStringList ZeilenAus(const QByteArray& bytes);
+
+// Where each line lies in a file's bytes: CR LF or a lone LF ends a line (a CR elsewhere
+// belongs to it); endeLaenge counts the bytes that ended it (0 for a last open line).
+struct Zeilenstelle {
+    qsizetype anfang = 0;
+    qsizetype laenge = 0;
+    qsizetype endeLaenge = 0;
+};
+std::vector<Zeilenstelle> ZeilenStellen(const QByteArray& bytes);
 
 // What appending zeilen to a file holding bisher writes: first the line end its last
 // line lacks (only LF after a lone CR, CR LF after anything else but LF), then every

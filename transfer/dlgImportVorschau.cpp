@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -159,9 +160,24 @@ void dlgImportVorschau::NeuLesen()
         return;
     const auto k = static_cast<Kodierung>(cboKodierung->currentData().toInt());
     const QChar t = cboTrenner->currentData().toString().at(0);
-    VorlageNeuLesen(vorlage_, k, t);
+    // A large file takes a while: the same cancellable progress as its first reading.
+    // Cancelled, the table and settings stay as they were, and so do the controls.
+    bool gelesen = false;
+    {
+        QProgressDialog fortschritt(QStringLiteral("Die Datei wird neu gelesen …"), QStringLiteral("Abbrechen"), 0,
+                                    1000, this);
+        fortschritt.setWindowTitle(windowTitle());
+        fortschritt.setWindowModality(Qt::WindowModal);
+        fortschritt.setMinimumDuration(FortschrittNach);
+        fortschritt.setValue(0);
+        gelesen = VorlageNeuLesen(vorlage_, k, t, [&fortschritt](qint64 erledigt, qint64 gesamt) {
+            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
+            return !fortschritt.wasCanceled();
+        });
+    }
     Einstellen();
-    Zeigen();
+    if (gelesen)
+        Zeigen();
 }
 
 void dlgImportVorschau::Einstellen()
@@ -180,11 +196,11 @@ void dlgImportVorschau::Einstellen()
     chkKopfzeile->setChecked(e.kopfzeile);
 
     // Columns by number, with the title the file gives them.
-    const QStringList* titel = !tab.titel.isEmpty() ? &tab.titel
-        : e.kopfzeile && !tab.zeilen.isEmpty() ? &tab.zeilen.constFirst().felder : nullptr;
+    const QStringList titel = !tab.titel.isEmpty() ? tab.titel
+        : e.kopfzeile && !tab.zeilen.isEmpty() ? tab.Zeile(0) : QStringList();
     QStringList namen;
     for (int c = 0; c < tab.spalten; ++c) {
-        const QString t = titel ? titel->value(c).trimmed() : QString();
+        const QString t = titel.value(c).trimmed();
         namen << (t.isEmpty() ? QStringLiteral("Spalte %1").arg(c + 1) : QStringLiteral("%1: %2").arg(c + 1).arg(t));
     }
     for (QComboBox* box : {cboVokabel, cboBedeutung}) {
@@ -219,14 +235,20 @@ void dlgImportVorschau::Zeigen()
 {
     const ImportTabelle& tab = vorlage_.tabelle;
     const ImportEinstellungen& e = vorlage_.einstellungen;
-    inhalt_ = PaareBilden(tab, e);
+    anzahl_ = 0;
+    erste_.clear();
+    ausgelassen_ = PaareDurchgehen(tab, e, [this](ImportPaar&& p) {
+        if (erste_.size() < VorschauZeilen)
+            erste_.append(std::move(p));
+        ++anzahl_;
+    });
 
     // The file as read; the header row in italics, the chosen columns in bold.
     const int zeilen = static_cast<int>(std::min<qsizetype>(tab.zeilen.size(), VorschauZeilen));
     tblDatei->setRowCount(zeilen);
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < tab.spalten; ++c) {
-            auto* item = Zelle(tab.zeilen[r].felder.value(c));
+            auto* item = Zelle(tab.Zelle(r, c));
             QFont f = item->font();
             f.setItalic(r == 0 && e.kopfzeile);
             f.setBold(c == e.wortSpalte || c == e.bedeutungSpalte);
@@ -243,19 +265,19 @@ void dlgImportVorschau::Zeigen()
     };
     QList<Eintrag> liste;
     qsizetype p = 0, a = 0;
-    while (liste.size() < VorschauZeilen && (p < inhalt_.paare.size() || a < inhalt_.ausgelassen.size())) {
-        if (a >= inhalt_.ausgelassen.size()
-            || (p < inhalt_.paare.size() && inhalt_.paare[p].stelle < inhalt_.ausgelassen[a].stelle)) {
-            liste.append({inhalt_.paare[p].stelle, inhalt_.paare[p].Vokabel, inhalt_.paare[p].Bedeutung, {}});
+    while (liste.size() < VorschauZeilen && (p < erste_.size() || a < ausgelassen_.size())) {
+        if (a >= ausgelassen_.size() || (p < erste_.size() && erste_[p].stelle < ausgelassen_[a].stelle)) {
+            liste.append({erste_[p].stelle, erste_[p].Vokabel, erste_[p].Bedeutung, {}});
             ++p;
         } else {
             // The skipped row's fields as they stand, so the pupil finds it.
-            const int stelle = inhalt_.ausgelassen[a].stelle;
+            const int stelle = ausgelassen_[a].stelle;
             const auto z = std::lower_bound(tab.zeilen.cbegin(), tab.zeilen.cend(), stelle,
                                             [](const ImportZeile& z, int s) { return z.stelle < s; });
             const bool da = z != tab.zeilen.cend() && z->stelle == stelle;
-            liste.append({stelle, da ? z->felder.value(e.wortSpalte) : QString(),
-                          da ? z->felder.value(e.bedeutungSpalte) : QString(), inhalt_.ausgelassen[a].grund});
+            const qsizetype r = z - tab.zeilen.cbegin();
+            liste.append({stelle, da ? tab.Zelle(r, e.wortSpalte) : QString(),
+                          da ? tab.Zelle(r, e.bedeutungSpalte) : QString(), ausgelassen_[a].grund});
             ++a;
         }
     }
@@ -272,11 +294,11 @@ void dlgImportVorschau::Zeigen()
     }
     tblPaare->resizeColumnsToContents();
 
-    const qsizetype n = inhalt_.paare.size();
+    const qsizetype n = anzahl_;
     lblAnzahl->setText(QStringLiteral("%1 %2 übernommen, %3 übersprungen")
                            .arg(n == 1 ? QStringLiteral("1 Vokabel") : QStringLiteral("%1 Vokabeln").arg(n),
                                 n == 1 ? QStringLiteral("wird") : QStringLiteral("werden"))
-                           .arg(inhalt_.ausgelassen.size()));
+                           .arg(ausgelassen_.size()));
 }
 
 } // namespace lerno

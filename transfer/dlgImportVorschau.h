@@ -19,8 +19,11 @@ class dlgImportVorschau : public QDialog {
 public:
     explicit dlgImportVorschau(ImportVorlage vorlage, QWidget* parent = nullptr);
 
-    // The pairs and skipped rows for the settings shown now.
-    const ImportInhalt& Inhalt() const { return inhalt_; }
+    // The pairs and skipped rows for the settings shown now, built when asked: a large
+    // file's pairs are not all held while the preview is open.
+    ImportInhalt Inhalt() const { return PaareBilden(vorlage_.tabelle, vorlage_.einstellungen); }
+    qsizetype Anzahl() const { return anzahl_; }
+    const QList<Ausgelassen>& Uebersprungen() const { return ausgelassen_; }
     const ImportVorlage& Vorlage() const { return vorlage_; }
 
     QComboBox* cboKodierung;
@@ -37,6 +40,8 @@ public:
 
     // Rows of the file and of the pairs shown; the counts always cover the whole file.
     static constexpr int VorschauZeilen = 200;
+    // Milliseconds a new reading of the file runs before its progress shows.
+    static inline int FortschrittNach = 500;
 
 private:
     void NeuLesen();      // encoding or separator changed: the table is read again
@@ -45,7 +50,9 @@ private:
     void Zeigen();
 
     ImportVorlage vorlage_;
-    ImportInhalt inhalt_;
+    qsizetype anzahl_ = 0;
+    QList<ImportPaar> erste_;           // the first pairs, as many as are shown
+    QList<Ausgelassen> ausgelassen_;
     bool stumm_ = false; // while the controls are being set from the settings
 };
 

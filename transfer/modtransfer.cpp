@@ -139,22 +139,29 @@ void VokabelnImportieren(QWidget* parent)
         return;
     }
     // The pupil sees the file as read and the pairs as they will be stored, and may
-    // choose other columns; cancelling imports nothing.
-    std::optional<ImportInhalt> inhalt;
+    // choose other columns; cancelling imports nothing. The pairs themselves are built
+    // again while the list is written, so that a large file's are never all held at once.
+    ImportVorlage gewaehlt;
+    ImportInhalt uebersicht; // skipped rows only, for the messages
+    qsizetype anzahl = 0;
     QString sprache;
     {
         dlgImportVorschau vorschau(std::move(*vorlage), parent);
+        vorlage.reset();
         if (vorschau.exec() != QDialog::Accepted)
             return;
-        inhalt = vorschau.Inhalt();
-        sprache = ImportSprache(vorschau.Vorlage());
+        gewaehlt = vorschau.Vorlage();
+        uebersicht.ausgelassen = vorschau.Uebersprungen();
+        uebersicht.eintraege = gewaehlt.tabelle.eintraege;
+        anzahl = vorschau.Anzahl();
+        sprache = ImportSprache(gewaehlt);
     }
-    if (inhalt->paare.isEmpty()) {
+    if (anzahl == 0) {
         // Nothing to store: no list is asked for, none is created.
         MeldungZeigen(parent,
                       QStringLiteral("In „%1“ steht keine Vokabel, die Lerno aufnehmen kann.\n")
                               .arg(QFileInfo(quelle).fileName())
-                          + ImportZusammenfassung({}, 0, *inhalt).section(u'\n', 1),
+                          + ImportZusammenfassung({}, 0, uebersicht).section(u'\n', 1),
                       TitelImport);
         return;
     }
@@ -173,7 +180,7 @@ void VokabelnImportieren(QWidget* parent)
         return;
     }
     errno = 0; // what a failed read or replace leaves here names the cause
-    if (!PaareAnhaengen(liste, inhalt->paare)) {
+    if (!PaareAnhaengen(liste, gewaehlt.tabelle, gewaehlt.einstellungen)) {
         const int fehler = errno;
         MeldungZeigen(parent,
                       QStringLiteral("Die Vokabeln wurden nicht in „%1“ aufgenommen. %2")
@@ -186,8 +193,8 @@ void VokabelnImportieren(QWidget* parent)
     if (!sprache.isEmpty() && !ListensprachenLesen(QFileInfo(liste).absolutePath()).contains(QFileInfo(liste).fileName()))
         ListenspracheSetzen(liste, sprache);
     MeldungZeigen(parent,
-                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), inhalt->paare.size(),
-                                        *inhalt, ZeilenZaehlen(liste).value_or(0)),
+                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), anzahl, uebersicht,
+                                        ZeilenZaehlen(liste).value_or(0)),
                   TitelImport);
 }
 

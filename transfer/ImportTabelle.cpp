@@ -668,13 +668,16 @@ QString FeldNormalisieren(const QString& feld, bool html)
     return out;
 }
 
-QList<Ausgelassen> PaareDurchgehen(const ImportTabelle& tab, const ImportEinstellungen& e,
-                                   const std::function<void(ImportPaar&&)>& paar)
+std::optional<QList<Ausgelassen>> PaareDurchgehen(const ImportTabelle& tab, const ImportEinstellungen& e,
+                                                  const std::function<void(ImportPaar&&)>& paar,
+                                                  const ImportFortschritt& fortschritt)
 {
     QList<Ausgelassen> ausgelassen = tab.fehler;
     const bool utf8 = e.kodierung == Kodierung::Utf8 || e.kodierung == Kodierung::Utf8MitBom;
     QString grund;
     for (qsizetype r = e.kopfzeile ? 1 : 0; r < tab.zeilen.size(); ++r) {
+        if (fortschritt && r % 4096 == 4095 && !fortschritt(r, tab.zeilen.size()))
+            return std::nullopt;
         const int stelle = tab.zeilen[r].stelle;
         const QString vokabel = FeldNormalisieren(tab.Zelle(r, e.wortSpalte), e.html);
         const QString bedeutung = FeldNormalisieren(tab.Zelle(r, e.bedeutungSpalte), e.html);
@@ -701,7 +704,7 @@ ImportInhalt PaareBilden(const ImportTabelle& tab, const ImportEinstellungen& e)
 {
     ImportInhalt inhalt;
     inhalt.eintraege = tab.eintraege;
-    inhalt.ausgelassen = PaareDurchgehen(tab, e, [&inhalt](ImportPaar&& p) { inhalt.paare.append(std::move(p)); });
+    inhalt.ausgelassen = *PaareDurchgehen(tab, e, [&inhalt](ImportPaar&& p) { inhalt.paare.append(std::move(p)); });
     return inhalt;
 }
 

@@ -93,9 +93,12 @@ std::optional<ImportTabelle> KvtmlTabelle(const QByteArray& bytes, QString* fehl
 // The pairs as they will be stored, and every row that held something but gives no pair.
 ImportInhalt PaareBilden(const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen);
 // The same one pair at a time, in file order, so that a large file's pairs need not all be
-// held at once; gives the skipped rows in file order.
-QList<Ausgelassen> PaareDurchgehen(const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen,
-                                   const std::function<void(ImportPaar&&)>& paar);
+// held at once; gives the skipped rows in file order, or nullopt when fortschritt (called
+// with rows done and rows in all) stopped it.
+std::optional<QList<Ausgelassen>> PaareDurchgehen(const ImportTabelle& tabelle,
+                                                  const ImportEinstellungen& einstellungen,
+                                                  const std::function<void(ImportPaar&&)>& paar,
+                                                  const ImportFortschritt& fortschritt = {});
 
 // One field as a list holds it: HTML to text when asked, no-break spaces and line breaks
 // as blanks, inner runs of blanks made one, outer blanks gone.

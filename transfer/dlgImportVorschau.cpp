@@ -143,15 +143,58 @@ dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent)
     connect(cboVokabel, &QComboBox::currentIndexChanged, this, [this] { Auswahl(); });
     connect(cboBedeutung, &QComboBox::currentIndexChanged, this, [this] { Auswahl(); });
     connect(cmdTauschen, &QPushButton::clicked, this, [this] {
-        std::swap(vorlage_.einstellungen.wortSpalte, vorlage_.einstellungen.bedeutungSpalte);
+        ImportEinstellungen e = vorlage_.einstellungen;
+        std::swap(e.wortSpalte, e.bedeutungSpalte);
+        Uebernehmen(e);
         Einstellen();
-        Zeigen();
     });
 
     Einstellen();
+    stand_ = *PaareZaehlen(vorlage_, {});
     Zeigen();
     resize(820, 560);
     cmdUebernehmen->setFocus();
+}
+
+namespace {
+
+// Progress of one part of the work, from von to bis per mille of the whole.
+ImportFortschritt Teil(QProgressDialog& dialog, int von, int bis)
+{
+    return [&dialog, von, bis](qint64 erledigt, qint64 gesamt) {
+        dialog.setValue(von + static_cast<int>(erledigt * (bis - von) / std::max<qint64>(gesamt, 1)));
+        return !dialog.wasCanceled();
+    };
+}
+
+} // namespace
+
+std::optional<dlgImportVorschau::Paarstand> dlgImportVorschau::PaareZaehlen(const ImportVorlage& v,
+                                                                           const ImportFortschritt& fortschritt)
+{
+    Paarstand stand;
+    auto ausgelassen = PaareDurchgehen(
+        v.tabelle, v.einstellungen,
+        [&stand](ImportPaar&& p) {
+            if (stand.erste.size() < VorschauZeilen)
+                stand.erste.append(std::move(p));
+            ++stand.anzahl;
+        },
+        fortschritt);
+    if (!ausgelassen)
+        return std::nullopt;
+    stand.ausgelassen = std::move(*ausgelassen);
+    return stand;
+}
+
+bool dlgImportVorschau::MitFortschritt(const QString& text, const std::function<bool(QProgressDialog&)>& arbeit)
+{
+    QProgressDialog fortschritt(text, QStringLiteral("Abbrechen"), 0, 1000, this);
+    fortschritt.setWindowTitle(windowTitle());
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(FortschrittNach);
+    fortschritt.setValue(0);
+    return arbeit(fortschritt);
 }
 
 void dlgImportVorschau::NeuLesen()
@@ -162,22 +205,43 @@ void dlgImportVorschau::NeuLesen()
     const QChar t = cboTrenner->currentData().toString().at(0);
     // A large file takes a while: the same cancellable progress as its first reading.
     // Cancelled, the table and settings stay as they were, and so do the controls.
-    bool gelesen = false;
-    {
-        QProgressDialog fortschritt(QStringLiteral("Die Datei wird neu gelesen …"), QStringLiteral("Abbrechen"), 0,
-                                    1000, this);
-        fortschritt.setWindowTitle(windowTitle());
-        fortschritt.setWindowModality(Qt::WindowModal);
-        fortschritt.setMinimumDuration(FortschrittNach);
-        fortschritt.setValue(0);
-        gelesen = VorlageNeuLesen(vorlage_, k, t, [&fortschritt](qint64 erledigt, qint64 gesamt) {
-            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
-            return !fortschritt.wasCanceled();
-        });
+    ImportVorlage neu = vorlage_;
+    std::optional<Paarstand> stand;
+    const bool gelesen = MitFortschritt(QStringLiteral("Die Datei wird neu gelesen …"), [&](QProgressDialog& d) {
+        if (!VorlageNeuLesen(neu, k, t, Teil(d, 0, 500)))
+            return false;
+        stand = PaareZaehlen(neu, Teil(d, 500, 1000));
+        return stand.has_value();
+    });
+    if (gelesen) {
+        vorlage_ = std::move(neu);
+        stand_ = std::move(*stand);
     }
     Einstellen();
     if (gelesen)
         Zeigen();
+}
+
+void dlgImportVorschau::Uebernehmen(const ImportEinstellungen& e)
+{
+    ImportVorlage neu;
+    neu.tabelle = vorlage_.tabelle;
+    neu.einstellungen = e;
+    std::optional<Paarstand> stand;
+    MitFortschritt(QStringLiteral("Die Vokabeln werden zusammengestellt …"), [&](QProgressDialog& d) {
+        stand = PaareZaehlen(neu, Teil(d, 0, 1000));
+        return stand.has_value();
+    });
+    if (stand) {
+        const bool kopfGeaendert = e.kopfzeile != vorlage_.einstellungen.kopfzeile;
+        vorlage_.einstellungen = e;
+        stand_ = std::move(*stand);
+        if (kopfGeaendert)
+            Einstellen(); // the column names follow the header
+        Zeigen();
+    } else {
+        Einstellen();
+    }
 }
 
 void dlgImportVorschau::Einstellen()
@@ -218,30 +282,22 @@ void dlgImportVorschau::Auswahl()
 {
     if (stumm_)
         return;
-    ImportEinstellungen& e = vorlage_.einstellungen;
-    const bool kopfGeaendert = e.kopfzeile != chkKopfzeile->isChecked();
+    ImportEinstellungen e = vorlage_.einstellungen;
     e.kopfzeile = chkKopfzeile->isChecked();
     // No entry chosen (a file with one column): the setting stays as it was.
     if (cboVokabel->currentIndex() >= 0)
         e.wortSpalte = cboVokabel->currentIndex();
     if (cboBedeutung->currentIndex() >= 0)
         e.bedeutungSpalte = cboBedeutung->currentIndex();
-    if (kopfGeaendert)
-        Einstellen(); // the column names follow the header
-    Zeigen();
+    Uebernehmen(e);
 }
 
 void dlgImportVorschau::Zeigen()
 {
     const ImportTabelle& tab = vorlage_.tabelle;
     const ImportEinstellungen& e = vorlage_.einstellungen;
-    anzahl_ = 0;
-    erste_.clear();
-    ausgelassen_ = PaareDurchgehen(tab, e, [this](ImportPaar&& p) {
-        if (erste_.size() < VorschauZeilen)
-            erste_.append(std::move(p));
-        ++anzahl_;
-    });
+    const QList<ImportPaar>& erste = stand_.erste;
+    const QList<Ausgelassen>& ausgelassen = stand_.ausgelassen;
 
     // The file as read; the header row in italics, the chosen columns in bold.
     const int zeilen = static_cast<int>(std::min<qsizetype>(tab.zeilen.size(), VorschauZeilen));
@@ -265,19 +321,19 @@ void dlgImportVorschau::Zeigen()
     };
     QList<Eintrag> liste;
     qsizetype p = 0, a = 0;
-    while (liste.size() < VorschauZeilen && (p < erste_.size() || a < ausgelassen_.size())) {
-        if (a >= ausgelassen_.size() || (p < erste_.size() && erste_[p].stelle < ausgelassen_[a].stelle)) {
-            liste.append({erste_[p].stelle, erste_[p].Vokabel, erste_[p].Bedeutung, {}});
+    while (liste.size() < VorschauZeilen && (p < erste.size() || a < ausgelassen.size())) {
+        if (a >= ausgelassen.size() || (p < erste.size() && erste[p].stelle < ausgelassen[a].stelle)) {
+            liste.append({erste[p].stelle, erste[p].Vokabel, erste[p].Bedeutung, {}});
             ++p;
         } else {
             // The skipped row's fields as they stand, so the pupil finds it.
-            const int stelle = ausgelassen_[a].stelle;
+            const int stelle = ausgelassen[a].stelle;
             const auto z = std::lower_bound(tab.zeilen.cbegin(), tab.zeilen.cend(), stelle,
                                             [](const ImportZeile& z, int s) { return z.stelle < s; });
             const bool da = z != tab.zeilen.cend() && z->stelle == stelle;
             const qsizetype r = z - tab.zeilen.cbegin();
             liste.append({stelle, da ? tab.Zelle(r, e.wortSpalte) : QString(),
-                          da ? tab.Zelle(r, e.bedeutungSpalte) : QString(), ausgelassen_[a].grund});
+                          da ? tab.Zelle(r, e.bedeutungSpalte) : QString(), ausgelassen[a].grund});
             ++a;
         }
     }
@@ -294,11 +350,11 @@ void dlgImportVorschau::Zeigen()
     }
     tblPaare->resizeColumnsToContents();
 
-    const qsizetype n = anzahl_;
+    const qsizetype n = stand_.anzahl;
     lblAnzahl->setText(QStringLiteral("%1 %2 übernommen, %3 übersprungen")
                            .arg(n == 1 ? QStringLiteral("1 Vokabel") : QStringLiteral("%1 Vokabeln").arg(n),
                                 n == 1 ? QStringLiteral("wird") : QStringLiteral("werden"))
-                           .arg(ausgelassen_.size()));
+                           .arg(ausgelassen.size()));
 }
 
 } // namespace lerno

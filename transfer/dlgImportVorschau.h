@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QProgressDialog;
 class QPushButton;
 class QTableWidget;
 
@@ -22,8 +23,8 @@ public:
     // The pairs and skipped rows for the settings shown now, built when asked: a large
     // file's pairs are not all held while the preview is open.
     ImportInhalt Inhalt() const { return PaareBilden(vorlage_.tabelle, vorlage_.einstellungen); }
-    qsizetype Anzahl() const { return anzahl_; }
-    const QList<Ausgelassen>& Uebersprungen() const { return ausgelassen_; }
+    qsizetype Anzahl() const { return stand_.anzahl; }
+    const QList<Ausgelassen>& Uebersprungen() const { return stand_.ausgelassen; }
     const ImportVorlage& Vorlage() const { return vorlage_; }
 
     QComboBox* cboKodierung;
@@ -40,19 +41,32 @@ public:
 
     // Rows of the file and of the pairs shown; the counts always cover the whole file.
     static constexpr int VorschauZeilen = 200;
-    // Milliseconds a new reading of the file runs before its progress shows.
+    // Milliseconds a new reading of the file, or new pairs for other columns, run before
+    // their progress shows.
     static inline int FortschrittNach = 500;
 
 private:
+    struct Paarstand {
+        qsizetype anzahl = 0;
+        QList<ImportPaar> erste;        // the first pairs, as many as are shown
+        QList<Ausgelassen> ausgelassen;
+    };
+    // nullopt when fortschritt stopped it.
+    static std::optional<Paarstand> PaareZaehlen(const ImportVorlage& vorlage, const ImportFortschritt& fortschritt);
+    // Runs arbeit behind a cancellable progress dialog that shows after FortschrittNach;
+    // arbeit gets the dialog to report to. False when the pupil cancelled.
+    bool MitFortschritt(const QString& text, const std::function<bool(QProgressDialog&)>& arbeit);
+
     void NeuLesen();      // encoding or separator changed: the table is read again
     void Einstellen();    // the controls from vorlage_.einstellungen
-    void Auswahl();       // the controls into vorlage_.einstellungen, then Zeigen
-    void Zeigen();
+    // The pairs for these settings, behind progress; cancelled, the controls go back to
+    // the settings shown.
+    void Uebernehmen(const ImportEinstellungen& e);
+    void Auswahl();       // the controls into the settings, then Uebernehmen
+    void Zeigen();        // the tables and counts from vorlage_ and stand_
 
     ImportVorlage vorlage_;
-    qsizetype anzahl_ = 0;
-    QList<ImportPaar> erste_;           // the first pairs, as many as are shown
-    QList<Ausgelassen> ausgelassen_;
+    Paarstand stand_;
     bool stumm_ = false; // while the controls are being set from the settings
 };
 

@@ -700,6 +700,24 @@ std::optional<QList<Ausgelassen>> PaareDurchgehen(const ImportTabelle& tab, cons
     return ausgelassen;
 }
 
+std::optional<ImportUebersicht> PaareZaehlen(const ImportTabelle& tab, const ImportEinstellungen& e,
+                                             int ersteAnzahl, const ImportFortschritt& fortschritt)
+{
+    ImportUebersicht u;
+    auto ausgelassen = PaareDurchgehen(
+        tab, e,
+        [&u, ersteAnzahl](ImportPaar&& p) {
+            if (u.erste.size() < ersteAnzahl)
+                u.erste.append(std::move(p));
+            ++u.anzahl;
+        },
+        fortschritt);
+    if (!ausgelassen)
+        return std::nullopt;
+    u.ausgelassen = std::move(*ausgelassen);
+    return u;
+}
+
 ImportInhalt PaareBilden(const ImportTabelle& tab, const ImportEinstellungen& e)
 {
     ImportInhalt inhalt;

@@ -100,6 +100,16 @@ std::optional<QList<Ausgelassen>> PaareDurchgehen(const ImportTabelle& tabelle,
                                                   const std::function<void(ImportPaar&&)>& paar,
                                                   const ImportFortschritt& fortschritt = {});
 
+// What the preview shows of the pairs: how many, the first of them, every skipped row.
+struct ImportUebersicht {
+    qsizetype anzahl = 0;
+    QList<ImportPaar> erste;
+    QList<Ausgelassen> ausgelassen;
+};
+// nullopt when fortschritt stopped it.
+std::optional<ImportUebersicht> PaareZaehlen(const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen,
+                                             int ersteAnzahl, const ImportFortschritt& fortschritt = {});
+
 // One field as a list holds it: HTML to text when asked, no-break spaces and line breaks
 // as blanks, inner runs of blanks made one, outer blanks gone.
 QString FeldNormalisieren(const QString& feld, bool html);

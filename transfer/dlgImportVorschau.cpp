@@ -1,5 +1,7 @@
 #include "transfer/dlgImportVorschau.h"
 
+#include "transfer/Fortschritt.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -150,51 +152,10 @@ dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent)
     });
 
     Einstellen();
-    stand_ = *PaareZaehlen(vorlage_, {});
+    stand_ = *PaareZaehlen(vorlage_.tabelle, vorlage_.einstellungen, VorschauZeilen);
     Zeigen();
     resize(820, 560);
     cmdUebernehmen->setFocus();
-}
-
-namespace {
-
-// Progress of one part of the work, from von to bis per mille of the whole.
-ImportFortschritt Teil(QProgressDialog& dialog, int von, int bis)
-{
-    return [&dialog, von, bis](qint64 erledigt, qint64 gesamt) {
-        dialog.setValue(von + static_cast<int>(erledigt * (bis - von) / std::max<qint64>(gesamt, 1)));
-        return !dialog.wasCanceled();
-    };
-}
-
-} // namespace
-
-std::optional<dlgImportVorschau::Paarstand> dlgImportVorschau::PaareZaehlen(const ImportVorlage& v,
-                                                                           const ImportFortschritt& fortschritt)
-{
-    Paarstand stand;
-    auto ausgelassen = PaareDurchgehen(
-        v.tabelle, v.einstellungen,
-        [&stand](ImportPaar&& p) {
-            if (stand.erste.size() < VorschauZeilen)
-                stand.erste.append(std::move(p));
-            ++stand.anzahl;
-        },
-        fortschritt);
-    if (!ausgelassen)
-        return std::nullopt;
-    stand.ausgelassen = std::move(*ausgelassen);
-    return stand;
-}
-
-bool dlgImportVorschau::MitFortschritt(const QString& text, const std::function<bool(QProgressDialog&)>& arbeit)
-{
-    QProgressDialog fortschritt(text, QStringLiteral("Abbrechen"), 0, 1000, this);
-    fortschritt.setWindowTitle(windowTitle());
-    fortschritt.setWindowModality(Qt::WindowModal);
-    fortschritt.setMinimumDuration(FortschrittNach);
-    fortschritt.setValue(0);
-    return arbeit(fortschritt);
 }
 
 void dlgImportVorschau::NeuLesen()
@@ -206,11 +167,12 @@ void dlgImportVorschau::NeuLesen()
     // A large file takes a while: the same cancellable progress as its first reading.
     // Cancelled, the table and settings stay as they were, and so do the controls.
     ImportVorlage neu = vorlage_;
-    std::optional<Paarstand> stand;
-    const bool gelesen = MitFortschritt(QStringLiteral("Die Datei wird neu gelesen …"), [&](QProgressDialog& d) {
-        if (!VorlageNeuLesen(neu, k, t, Teil(d, 0, 500)))
+    std::optional<ImportUebersicht> stand;
+    const bool gelesen = MitFortschritt(this, windowTitle(), QStringLiteral("Die Datei wird neu gelesen …"),
+                                        FortschrittNach, [&](QProgressDialog& d) {
+        if (!VorlageNeuLesen(neu, k, t, FortschrittTeil(d, 0, 500)))
             return false;
-        stand = PaareZaehlen(neu, Teil(d, 500, 1000));
+        stand = PaareZaehlen(neu.tabelle, neu.einstellungen, VorschauZeilen, FortschrittTeil(d, 500, 1000));
         return stand.has_value();
     });
     if (gelesen) {
@@ -227,9 +189,10 @@ void dlgImportVorschau::Uebernehmen(const ImportEinstellungen& e)
     ImportVorlage neu;
     neu.tabelle = vorlage_.tabelle;
     neu.einstellungen = e;
-    std::optional<Paarstand> stand;
-    MitFortschritt(QStringLiteral("Die Vokabeln werden zusammengestellt …"), [&](QProgressDialog& d) {
-        stand = PaareZaehlen(neu, Teil(d, 0, 1000));
+    std::optional<ImportUebersicht> stand;
+    MitFortschritt(this, windowTitle(), QStringLiteral("Die Vokabeln werden zusammengestellt …"), FortschrittNach,
+                   [&](QProgressDialog& d) {
+        stand = PaareZaehlen(neu.tabelle, neu.einstellungen, VorschauZeilen, FortschrittTeil(d, 0, 1000));
         return stand.has_value();
     });
     if (stand) {

@@ -9,7 +9,6 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QProgressDialog;
 class QPushButton;
 class QTableWidget;
 
@@ -46,17 +45,6 @@ public:
     static inline int FortschrittNach = 500;
 
 private:
-    struct Paarstand {
-        qsizetype anzahl = 0;
-        QList<ImportPaar> erste;        // the first pairs, as many as are shown
-        QList<Ausgelassen> ausgelassen;
-    };
-    // nullopt when fortschritt stopped it.
-    static std::optional<Paarstand> PaareZaehlen(const ImportVorlage& vorlage, const ImportFortschritt& fortschritt);
-    // Runs arbeit behind a cancellable progress dialog that shows after FortschrittNach;
-    // arbeit gets the dialog to report to. False when the pupil cancelled.
-    bool MitFortschritt(const QString& text, const std::function<bool(QProgressDialog&)>& arbeit);
-
     void NeuLesen();      // encoding or separator changed: the table is read again
     void Einstellen();    // the controls from vorlage_.einstellungen
     // The pairs for these settings, behind progress; cancelled, the controls go back to
@@ -66,7 +54,7 @@ private:
     void Zeigen();        // the tables and counts from vorlage_ and stand_
 
     ImportVorlage vorlage_;
-    Paarstand stand_;
+    ImportUebersicht stand_;
     bool stumm_ = false; // while the controls are being set from the settings
 };
 

@@ -10,6 +10,7 @@
 #include "lists/Listenwahl.h"
 #include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
+#include "transfer/Fortschritt.h"
 #include "transfer/ImportLesen.h"
 #include "transfer/ListeErweitern.h"
 #include "transfer/PdfDruck.h"
@@ -121,18 +122,12 @@ void VokabelnImportieren(QWidget* parent)
         return;
     QString fehler;
     std::optional<ImportVorlage> vorlage;
-    {
-        // Shown only when reading takes longer than half a second; cancelling reads no further.
-        QProgressDialog fortschritt(QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()),
-                                    QStringLiteral("Abbrechen"), 0, 1000, parent);
-        fortschritt.setWindowTitle(TitelImport);
-        fortschritt.setWindowModality(Qt::WindowModal);
-        fortschritt.setMinimumDuration(500);
-        vorlage = ImportVorlageLesen(quelle, &fehler, [&fortschritt](qint64 erledigt, qint64 gesamt) {
-            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
-            return !fortschritt.wasCanceled();
-        });
-    }
+    // Shown only when reading takes longer than half a second; cancelling reads no further.
+    MitFortschritt(parent, TitelImport, QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()), 500,
+                   [&](QProgressDialog& d) {
+        vorlage = ImportVorlageLesen(quelle, &fehler, FortschrittTeil(d, 0, 1000));
+        return vorlage.has_value();
+    });
     if (!vorlage) {
         if (!fehler.isEmpty())
             MeldungZeigen(parent, fehler, TitelImport);

@@ -2,10 +2,12 @@
 // pairs filled in) and the import after it (pairs built, list written in one step).
 #include "FensterBench.h"
 
+#include "lists/TextDatei.h"
 #include "transfer/ListeErweitern.h"
 #include "transfer/dlgImportVorschau.h"
 
 #include <QFile>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -44,7 +46,7 @@ void BM_VorschauZeigen(benchmark::State& state)
         dlgImportVorschau d(std::move(*vorlage));
         d.show();
         QApplication::processEvents();
-        if (d.Inhalt().paare.size() != state.range(0) || d.Inhalt().paare[0].Vokabel != "word number 1")
+        if (d.Anzahl() != state.range(0) || d.tblPaare->item(0, 1)->text() != "word number 1")
             state.SkipWithError("wrong pairs");
     }
 }
@@ -58,10 +60,12 @@ void BM_NachVorschauImportieren(benchmark::State& state)
     int runde = 0;
     for (auto _ : state) {
         const QString liste = dir.filePath(QString("neu%1.dva").arg(++runde));
-        const ImportInhalt inhalt = PaareBilden(vorlage->tabelle, vorlage->einstellungen);
-        if (inhalt.paare.size() != state.range(0) || !PaareAnhaengen(liste, inhalt.paare))
+        // As the menu does after the preview: the pairs built while the list is written.
+        if (!PaareAnhaengen(liste, vorlage->tabelle, vorlage->einstellungen))
             state.SkipWithError("import failed");
         state.PauseTiming();
+        if (ZeilenZaehlen(liste).value_or(0) != state.range(0))
+            state.SkipWithError("wrong pair count");
         for (const char* endung : {"a", "b", "c"})
             QFile::remove(liste.chopped(1) + endung);
         state.ResumeTiming();

@@ -49,14 +49,25 @@ std::optional<QString> TextLesen(QXmlStreamReader& xml)
 
 } // namespace
 
-void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabel, const QString& bedeutung)
+std::optional<ImportPaar> ImportPaarPruefen(int stelle, const QString& vokabel, const QString& bedeutung,
+                                            QString* grund)
 {
     ImportPaar paar{stelle, UnsichtbaresEntfernen(vokabel), UnsichtbaresEntfernen(bedeutung)};
     const PaarUrteil urteil = PaarPruefen(paar.Vokabel, paar.Bedeutung);
     if (urteil.ok())
-        inhalt.paare.append(std::move(paar));
+        return paar;
+    if (grund)
+        *grund = PaarMeldung(urteil);
+    return std::nullopt;
+}
+
+void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabel, const QString& bedeutung)
+{
+    QString grund;
+    if (auto paar = ImportPaarPruefen(stelle, vokabel, bedeutung, &grund))
+        inhalt.paare.append(std::move(*paar));
     else
-        inhalt.ausgelassen.append({stelle, PaarMeldung(urteil)});
+        inhalt.ausgelassen.append({stelle, grund});
 }
 
 bool IstTextdatei(const QByteArray& bytes)
@@ -92,13 +103,24 @@ Kodierung KodierungErkennen(const QByteArray& bytes)
         return Kodierung::Utf16LE;
     if (bytes.startsWith("\xFE\xFF"))
         return Kodierung::Utf16BE;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
+    if (QByteArrayView(bytes).isValidUtf8())
         return Kodierung::Utf8;
-    // Every invalid byte became one U+FFFD; every valid multi-byte character is one
-    // character for two to four bytes.
-    const qsizetype ersatz = text.count(QChar(0xFFFD));
+    // Every invalid byte becomes one U+FFFD; every valid multi-byte character is one
+    // character for two to four bytes. Slice by slice: a large file is never held decoded.
+    // Slices end after an ASCII byte, which no multi-byte sequence holds.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    qsizetype ersatz = 0;
+    for (qsizetype von = 0; von < bytes.size();) {
+        qsizetype bis = std::min<qsizetype>(von + (1 << 20), bytes.size());
+        for (qsizetype b = bis; bis < bytes.size() && b > von + 1; --b)
+            if (static_cast<unsigned char>(bytes[b - 1]) < 0x80) {
+                bis = b;
+                break;
+            }
+        const QString teil = utf8(QByteArrayView(bytes).sliced(von, bis - von));
+        ersatz += teil.count(QChar(0xFFFD));
+        von = bis;
+    }
     qsizetype hoch = 0;
     for (const char c : bytes)
         hoch += static_cast<unsigned char>(c) >= 0x80;

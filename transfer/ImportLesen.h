@@ -44,6 +44,9 @@ QChar TrennzeichenErkennen(QStringView text);
 // removed, then the pair goes into inhalt.paare if PaarPruefen accepts it, else into
 // inhalt.ausgelassen with PaarMeldung's reason.
 void ImportPaarAufnehmen(ImportInhalt& inhalt, int stelle, const QString& vokabel, const QString& bedeutung);
+// The same for one pair: the pair, or nullopt with the reason in grund.
+std::optional<ImportPaar> ImportPaarPruefen(int stelle, const QString& vokabel, const QString& bedeutung,
+                                            QString* grund);
 
 // False for what is no text file: NUL bytes, or more than one byte in twenty a control
 // byte (or, in a file that is no UTF-8, a byte Windows-1252 leaves undefined).

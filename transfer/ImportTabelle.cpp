@@ -9,8 +9,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+
+#include <bit>
+#include <cstring>
 
 namespace lerno {
 
@@ -110,66 +114,120 @@ QString HtmlZuText(const QString& feld)
     return out;
 }
 
-// RFC 4180 on LF-only text, by hand so that a broken quote costs one line, not the rest
-// of the file. A quote opens a quoted field only at the start of a field; a field whose
-// closing quote is followed by other text was no quoted field and is read as it stands.
+bool Zeilenende(char c) { return c == '\n' || c == '\r'; }
+
+// The first place after the line end at pos: CR LF, a lone CR or LF.
+qsizetype NachZeilenende(const char* t, qsizetype n, qsizetype pos)
+{
+    return t[pos] == '\r' && pos + 1 < n && t[pos + 1] == '\n' ? pos + 2 : pos + 1;
+}
+
+// As QString::trimmed().isEmpty() on the decoded cell, without decoding plain ASCII.
+bool HatInhalt(const char* p, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b >= 0x80)
+            return !QString::fromUtf8(p, n).trimmed().isEmpty();
+        if (b != ' ' && (b < 0x09 || b > 0x0D))
+            return true;
+    }
+    return false;
+}
+
+// RFC 4180 on UTF-8 text with any line ends, by hand so that a broken quote costs one
+// line, not the rest of the file. A quote opens a quoted field only at the start of a
+// field; a field whose closing quote is followed by other text was no quoted field and is
+// read as it stands. Cells are kept as places in the text, not copied.
 class CsvLeser {
 public:
-    CsvLeser(const QString& text, QChar trenner, ImportTabelle& tabelle)
-        : t_(text), trenner_(trenner), tab_(tabelle) {}
+    CsvLeser(QChar trenner, ImportTabelle& tabelle)
+        : t_(tabelle.text.constData()), n_(tabelle.text.size()), trenner_(QString(trenner).toUtf8()),
+          tab_(tabelle) {}
 
     bool Lesen(qsizetype ab, int zeile, const ImportFortschritt& fortschritt)
     {
         pos_ = ab;
         zeile_ = zeile;
-        for (int n = 1; pos_ < t_.size(); ++n) {
+        for (int n = 1; pos_ < n_; ++n) {
             Datensatz();
-            if (fortschritt && n % 4096 == 0 && !fortschritt(pos_, t_.size()))
+            if (fortschritt && n % 4096 == 0 && !fortschritt(pos_, n_))
                 return false;
         }
         return true;
     }
 
 private:
-    QString OhneAnfuehrung(qsizetype von)
+    bool IstTrenner(qsizetype pos) const
     {
-        qsizetype ende = von;
-        while (ende < t_.size() && t_[ende] != trenner_ && t_[ende] != u'\n')
-            ++ende;
-        pos_ = ende;
-        return t_.mid(von, ende - von);
+        if (trenner_.size() == 1)
+            return t_[pos] == trenner_[0];
+        return pos + trenner_.size() <= n_ && std::memcmp(t_ + pos, trenner_.constData(), trenner_.size()) == 0;
     }
 
-    std::optional<QString> MitAnfuehrung()
+    ImportFeld OhneAnfuehrung(qsizetype von)
     {
-        QString feld;
+        qsizetype ende = von;
+        if (trenner_.size() == 1) {
+            const char tr = trenner_[0];
+            while (ende < n_ && t_[ende] != tr && !Zeilenende(t_[ende]))
+                ++ende;
+        } else {
+            while (ende < n_ && !IstTrenner(ende) && !Zeilenende(t_[ende]))
+                ++ende;
+        }
+        pos_ = ende;
+        return {static_cast<qint32>(von), static_cast<qint32>(ende - von)};
+    }
+
+    std::optional<ImportFeld> MitAnfuehrung()
+    {
         qsizetype q = pos_ + 1;
+        bool verdoppelt = false;
         for (;;) {
-            const qsizetype k = t_.indexOf(u'"', q);
-            if (k < 0)
+            const char* k0 = static_cast<const char*>(std::memchr(t_ + q, '"', n_ - q));
+            if (!k0)
                 return std::nullopt;
-            feld += QStringView(t_).mid(q, k - q);
-            if (k + 1 < t_.size() && t_[k + 1] == u'"') {
-                feld += u'"';
+            const qsizetype k = k0 - t_;
+            if (k + 1 < n_ && t_[k + 1] == '"') {
+                verdoppelt = true;
                 q = k + 2;
                 continue;
             }
-            if (k + 1 < t_.size() && t_[k + 1] != u'\n' && t_[k + 1] != trenner_)
+            if (k + 1 < n_ && !Zeilenende(t_[k + 1]) && !IstTrenner(k + 1))
                 return OhneAnfuehrung(pos_);
-            zeile_ += static_cast<int>(QStringView(t_).mid(pos_, k - pos_).count(u'\n'));
+            const QByteArrayView innen(t_ + pos_ + 1, k - pos_ - 1);
+            const qsizetype cr = innen.count('\r');
+            // Line breaks inside count as lines; CR LF counts once.
+            zeile_ += static_cast<int>(innen.count('\n') + cr - innen.count("\r\n"));
+            ImportFeld feld{static_cast<qint32>(pos_ + 1), static_cast<qint32>(innen.size())};
+            if (verdoppelt || cr > 0) {
+                // A changed cell: doubled quotes made one, line breaks LF as in the rest.
+                QByteArray g = innen.toByteArray();
+                g.replace("\"\"", "\"").replace("\r\n", "\n").replace('\r', '\n');
+                feld = {static_cast<qint32>(-tab_.geaendert.size() - 1), static_cast<qint32>(g.size())};
+                tab_.geaendert += g;
+            }
             pos_ = k + 1;
             return feld;
         }
+    }
+
+    const char* Anfang(const ImportFeld& f) const
+    {
+        return f.von >= 0 ? t_ + f.von : tab_.geaendert.constData() - f.von - 1;
     }
 
     void Datensatz()
     {
         ImportZeile z;
         z.stelle = zeile_;
+        z.erstes = static_cast<int>(tab_.felder.size());
+        const qsizetype geaendert = tab_.geaendert.size();
         bool inhalt = false;
         for (;;) {
-            QString feld;
-            if (t_[pos_] == u'"') {
+            ImportFeld feld;
+            if (t_[pos_] == '"') {
                 const int quoteZeile = zeile_;
                 auto f = MitAnfuehrung();
                 if (!f) {
@@ -178,58 +236,67 @@ private:
                                        ? QStringLiteral("Das Anführungszeichen wird nicht geschlossen")
                                        : QStringLiteral("Das Anführungszeichen aus Zeile %1 wird nicht "
                                                         "geschlossen").arg(quoteZeile)});
-                    const qsizetype lf = t_.indexOf(u'\n', pos_);
-                    pos_ = lf < 0 ? t_.size() : lf + 1;
+                    qsizetype lf = pos_;
+                    while (lf < n_ && !Zeilenende(t_[lf]))
+                        ++lf;
+                    pos_ = lf < n_ ? NachZeilenende(t_, n_, lf) : n_;
                     zeile_ = quoteZeile + 1;
+                    tab_.felder.resize(z.erstes);
+                    tab_.geaendert.truncate(geaendert);
                     return;
                 }
-                feld = std::move(*f);
+                feld = *f;
             } else {
                 feld = OhneAnfuehrung(pos_);
             }
-            inhalt = inhalt || !feld.trimmed().isEmpty();
-            z.felder.append(std::move(feld));
-            if (pos_ >= t_.size())
+            inhalt = inhalt || HatInhalt(Anfang(feld), feld.laenge);
+            tab_.felder.append(feld);
+            if (pos_ >= n_)
                 break;
-            if (t_[pos_] == trenner_) {
-                ++pos_;
-                if (pos_ < t_.size())
+            if (IstTrenner(pos_)) {
+                pos_ += trenner_.size();
+                if (pos_ < n_)
                     continue;
-                z.felder.append(QString());
+                tab_.felder.append(ImportFeld{});
                 break;
             }
-            ++pos_; // the LF
+            pos_ = NachZeilenende(t_, n_, pos_);
             ++zeile_;
             break;
         }
         // A row without content (";;" left by a spreadsheet) is no row at all.
-        if (!inhalt)
+        if (!inhalt) {
+            tab_.felder.resize(z.erstes);
+            tab_.geaendert.truncate(geaendert);
             return;
-        tab_.spalten = std::max(tab_.spalten, static_cast<int>(z.felder.size()));
-        tab_.zeilen.append(std::move(z));
+        }
+        tab_.spalten = std::max(tab_.spalten, static_cast<int>(tab_.felder.size() - z.erstes));
+        tab_.zeilen.append(z);
     }
 
-    const QString& t_;
-    const QChar trenner_;
+    const char* t_;
+    const qsizetype n_;
+    const QByteArray trenner_;
     ImportTabelle& tab_;
     qsizetype pos_ = 0;
     int zeile_ = 1;
 };
 
 // Where the rows begin after Anki's "#key:value" lines, and the line number there.
-qsizetype AnkiKopf(const QString& text, int& zeile, QHash<QString, QString>* werte = nullptr)
+qsizetype AnkiKopf(const QByteArray& text, qsizetype pos, int& zeile, QHash<QString, QString>* werte = nullptr)
 {
-    qsizetype pos = 0;
     zeile = 1;
-    while (pos < text.size() && text[pos] == u'#') {
-        const qsizetype lf = text.indexOf(u'\n', pos);
-        const qsizetype ende = lf < 0 ? text.size() : lf;
+    const qsizetype n = text.size();
+    while (pos < n && text[pos] == '#') {
+        qsizetype ende = pos;
+        while (ende < n && !Zeilenende(text[ende]))
+            ++ende;
         QString k, w;
-        if (!AnkiZeile(QStringView(text).mid(pos, ende - pos), &k, &w))
+        if (!AnkiZeile(QString::fromUtf8(text.constData() + pos, ende - pos), &k, &w))
             break;
         if (werte)
             werte->insert(k, w);
-        pos = lf < 0 ? text.size() : lf + 1;
+        pos = ende < n ? NachZeilenende(text.constData(), n, ende) : n;
         ++zeile;
     }
     return pos;
@@ -238,12 +305,19 @@ qsizetype AnkiKopf(const QString& text, int& zeile, QHash<QString, QString>* wer
 // What a column title says about its column.
 enum class Titel { Keiner, Deutsch, Bedeutung, Wort, Sprache, Nummer };
 
-Titel TitelArt(QString feld)
+// A title as the list below knows it: additions like "(Unit 3)" gone, lower case, "ae" as "ä".
+QString TitelWort(QString feld)
 {
     static const QRegularExpression zusatz(QStringLiteral("\\(.*\\)|\\[.*\\]|[:.]$"));
     feld = feld.remove(zusatz).trimmed().toLower();
     feld.replace(QLatin1String("ae"), QStringLiteral("ä")).replace(QLatin1String("oe"), QStringLiteral("ö"));
     feld.replace(QLatin1String("ue"), QStringLiteral("ü"));
+    return feld;
+}
+
+Titel TitelArt(const QString& roh)
+{
+    const QString feld = TitelWort(roh);
     static const QHash<QString, Titel> titel = [] {
         QHash<QString, Titel> t;
         for (const char* s : {"deutsch", "german", "de", "deu", "ger"})
@@ -282,6 +356,39 @@ bool SiehtDeutschAus(const QString& feld)
         QStringLiteral("^(der|die|das|ein|eine|den|dem) |[äöüÄÖÜß]|^\\p{Lu}"));
     return zeichen.match(feld.trimmed()).hasMatch();
 }
+
+// Whether a first row is column titles. Two titles of different kinds are ("Deutsch;
+// Englisch", "Vokabel;Bedeutung", "Nr;Deutsch"); two of the same kind are a word and its
+// translation ("word;Wort", "German;Deutsch", "Seite;page") unless they name two
+// different languages ("Englisch;Französisch").
+bool IstKopfzeile(const QStringList& erste)
+{
+    int bekannt = 0;
+    unsigned arten = 0;
+    QSet<QString> sprachen;
+    for (const QString& f : erste) {
+        const Titel art = TitelArt(f);
+        if (art == Titel::Keiner)
+            continue;
+        ++bekannt;
+        arten |= 1u << static_cast<int>(art);
+        if (art == Titel::Sprache || art == Titel::Deutsch) {
+            const QString wort = TitelWort(f);
+            const QString sprache = SpracheAusKennung(wort);
+            sprachen.insert(sprache.isEmpty() ? wort : sprache);
+        }
+    }
+    if (bekannt == 1)
+        return erste.size() == 1;
+    if (bekannt < 2)
+        return false;
+    if (std::popcount(arten) >= 2)
+        return true;
+    return arten == 1u << static_cast<int>(Titel::Sprache) && sprachen.size() >= 2;
+}
+
+// Text this far into a file is enough to detect its settings.
+constexpr qsizetype KopfBytes = 4 << 20;
 
 } // namespace
 
@@ -338,20 +445,68 @@ QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung)
     return text;
 }
 
+QByteArray ImportUtf8(const QByteArray& bytes, Kodierung kodierung, qsizetype& ab)
+{
+    ab = 0;
+    if (kodierung == Kodierung::Utf8 || kodierung == Kodierung::Utf8MitBom) {
+        ab = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        return bytes;
+    }
+    // Slice by slice, so that the whole file is never held as UTF-16 as well.
+    constexpr qsizetype Stueck = 1 << 20;
+    QByteArray text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    const bool le = kodierung == Kodierung::Utf16LE;
+    QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    qsizetype von = 0;
+    if (kodierung == Kodierung::Utf16LE || kodierung == Kodierung::Utf16BE)
+        von = bytes.startsWith(le ? "\xFF\xFE" : "\xFE\xFF") ? 2 : 0;
+    QString teil;
+    for (; von < bytes.size(); von += Stueck) {
+        const QByteArrayView b = QByteArrayView(bytes).sliced(von, std::min(Stueck, bytes.size() - von));
+        switch (kodierung) {
+        case Kodierung::Utf16LE:
+        case Kodierung::Utf16BE:
+            teil = utf16(b);
+            break;
+        case Kodierung::Windows1252:
+            teil = AusCp1252(b.toByteArray());
+            break;
+        case Kodierung::MacRoman:
+            teil.resize(b.size());
+            for (qsizetype i = 0; i < b.size(); ++i) {
+                const auto c = static_cast<unsigned char>(b[i]);
+                teil[i] = c < 0x80 ? QChar(c) : QChar(MacRoman[c - 0x80]);
+            }
+            break;
+        default:
+            break;
+        }
+        text += teil.toUtf8();
+    }
+    // An odd last byte of UTF-16 shows as what it is, an unreadable character.
+    const bool utf16Art = kodierung == Kodierung::Utf16LE || kodierung == Kodierung::Utf16BE;
+    if (utf16Art && (bytes.size() - (bytes.startsWith(le ? "\xFF\xFE" : "\xFE\xFF") ? 2 : 0)) % 2 != 0)
+        text += "\xEF\xBF\xBD";
+    return text;
+}
+
 ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes)
 {
     ImportEinstellungen e;
     e.kodierung = KodierungErkennen(bytes);
-    const QString text = ImportDekodieren(bytes, e.kodierung);
+    qsizetype ab = 0;
+    const QByteArray kopf = ImportUtf8(bytes.left(KopfBytes), e.kodierung, ab);
     int zeile = 1;
     QHash<QString, QString> anki;
-    const qsizetype ab = AnkiKopf(text, zeile, &anki);
+    ab = AnkiKopf(kopf, ab, zeile, &anki);
+    const QString text = QString::fromUtf8(QByteArrayView(kopf).sliced(ab));
     const QChar anki_trenner = AnkiTrenner(anki.value(QStringLiteral("separator")));
-    e.trenner = anki_trenner.isNull() ? TrennzeichenErkennen(QStringView(text).mid(ab)) : anki_trenner;
+    e.trenner = anki_trenner.isNull() ? TrennzeichenErkennen(text) : anki_trenner;
     if (anki.contains(QStringLiteral("html")))
         e.html = anki.value(QStringLiteral("html")).compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
     else
-        e.html = HatTags(text.mid(ab, 1 << 20));
+        e.html = HatTags(text.left(1 << 20));
     return e;
 }
 
@@ -359,16 +514,53 @@ std::optional<ImportTabelle> CsvTabelle(const QByteArray& bytes, Kodierung kodie
                                         const ImportFortschritt& fortschritt)
 {
     ImportTabelle tab;
-    const QString text = ImportDekodieren(bytes, kodierung);
+    qsizetype ab = 0;
+    tab.text = ImportUtf8(bytes, kodierung, ab);
     int zeile = 1;
     QHash<QString, QString> anki;
-    const qsizetype ab = AnkiKopf(text, zeile, &anki);
+    ab = AnkiKopf(tab.text, ab, zeile, &anki);
     if (anki.contains(QStringLiteral("columns")))
         tab.titel = anki.value(QStringLiteral("columns")).split(trenner);
-    if (!CsvLeser(text, trenner, tab).Lesen(ab, zeile, fortschritt))
+    if (!CsvLeser(trenner, tab).Lesen(ab, zeile, fortschritt))
         return std::nullopt;
     tab.spalten = std::max(tab.spalten, static_cast<int>(tab.titel.size()));
+    tab.felder.squeeze();
+    tab.zeilen.squeeze();
     return tab;
+}
+
+int ImportTabelle::Felder(qsizetype zeile) const
+{
+    const qsizetype ende = zeile + 1 < zeilen.size() ? zeilen[zeile + 1].erstes : felder.size();
+    return static_cast<int>(ende - zeilen[zeile].erstes);
+}
+
+QString ImportTabelle::Zelle(qsizetype zeile, int spalte) const
+{
+    if (spalte < 0 || spalte >= Felder(zeile))
+        return {};
+    const ImportFeld f = felder[zeilen[zeile].erstes + spalte];
+    const char* p = f.von >= 0 ? text.constData() + f.von : geaendert.constData() - f.von - 1;
+    return QString::fromUtf8(p, f.laenge);
+}
+
+QStringList ImportTabelle::Zeile(qsizetype zeile) const
+{
+    QStringList out;
+    for (int c = 0, n = Felder(zeile); c < n; ++c)
+        out.append(Zelle(zeile, c));
+    return out;
+}
+
+void ImportTabelle::ZeileAnhaengen(int stelle, const QStringList& zellen)
+{
+    zeilen.append({stelle, static_cast<int>(felder.size())});
+    for (const QString& z : zellen) {
+        const QByteArray b = z.toUtf8();
+        felder.append({static_cast<qint32>(text.size()), static_cast<qint32>(b.size())});
+        text += b;
+    }
+    spalten = std::max(spalten, static_cast<int>(zellen.size()));
 }
 
 void SpaltenErkennen(const ImportTabelle& tab, ImportEinstellungen& e)
@@ -381,11 +573,8 @@ void SpaltenErkennen(const ImportTabelle& tab, ImportEinstellungen& e)
     // Titles: the file's own (KVTML, Anki) or a first row made of at least two of them.
     QStringList titel = tab.titel;
     if (titel.isEmpty() && !tab.zeilen.isEmpty()) {
-        const QStringList& erste = tab.zeilen.constFirst().felder;
-        int bekannt = 0;
-        for (const QString& f : erste)
-            bekannt += TitelArt(f) != Titel::Keiner;
-        if (bekannt >= 2 || (bekannt == 1 && erste.size() == 1)) {
+        const QStringList erste = tab.Zeile(0);
+        if (IstKopfzeile(erste)) {
             e.kopfzeile = true;
             titel = erste;
         }
@@ -398,7 +587,7 @@ void SpaltenErkennen(const ImportTabelle& tab, ImportEinstellungen& e)
     const qsizetype bis = std::min<qsizetype>(tab.zeilen.size(), ab + 200);
     QList<bool> nurZahl(n, true);
     for (qsizetype r = ab; r < bis; ++r) {
-        const QStringList& f = tab.zeilen[r].felder;
+        const QStringList f = tab.Zeile(r);
         for (int c = 0; c < f.size(); ++c) {
             if (f[c].trimmed().isEmpty())
                 continue;
@@ -479,29 +668,61 @@ QString FeldNormalisieren(const QString& feld, bool html)
     return out;
 }
 
+std::optional<QList<Ausgelassen>> PaareDurchgehen(const ImportTabelle& tab, const ImportEinstellungen& e,
+                                                  const std::function<void(ImportPaar&&)>& paar,
+                                                  const ImportFortschritt& fortschritt)
+{
+    QList<Ausgelassen> ausgelassen = tab.fehler;
+    const bool utf8 = e.kodierung == Kodierung::Utf8 || e.kodierung == Kodierung::Utf8MitBom;
+    QString grund;
+    for (qsizetype r = e.kopfzeile ? 1 : 0; r < tab.zeilen.size(); ++r) {
+        if (fortschritt && r % 4096 == 4095 && !fortschritt(r, tab.zeilen.size()))
+            return std::nullopt;
+        const int stelle = tab.zeilen[r].stelle;
+        const QString vokabel = FeldNormalisieren(tab.Zelle(r, e.wortSpalte), e.html);
+        const QString bedeutung = FeldNormalisieren(tab.Zelle(r, e.bedeutungSpalte), e.html);
+        if (UnsichtbaresEntfernen(vokabel).isEmpty() && UnsichtbaresEntfernen(bedeutung).isEmpty()) {
+            // Something only in other columns: a row, but no pair.
+            ausgelassen.append({stelle, QStringLiteral("Vokabel und Bedeutung sind leer")});
+            continue;
+        }
+        if (utf8 && (vokabel.contains(Ersatz) || bedeutung.contains(Ersatz))) {
+            ausgelassen.append({stelle, QStringLiteral("Die Zeile enthält Bytes, die kein UTF-8 sind")});
+            continue;
+        }
+        if (auto p = ImportPaarPruefen(stelle, vokabel, bedeutung, &grund))
+            paar(std::move(*p));
+        else
+            ausgelassen.append({stelle, grund});
+    }
+    std::stable_sort(ausgelassen.begin(), ausgelassen.end(),
+                     [](const Ausgelassen& a, const Ausgelassen& b) { return a.stelle < b.stelle; });
+    return ausgelassen;
+}
+
+std::optional<ImportUebersicht> PaareZaehlen(const ImportTabelle& tab, const ImportEinstellungen& e,
+                                             int ersteAnzahl, const ImportFortschritt& fortschritt)
+{
+    ImportUebersicht u;
+    auto ausgelassen = PaareDurchgehen(
+        tab, e,
+        [&u, ersteAnzahl](ImportPaar&& p) {
+            if (u.erste.size() < ersteAnzahl)
+                u.erste.append(std::move(p));
+            ++u.anzahl;
+        },
+        fortschritt);
+    if (!ausgelassen)
+        return std::nullopt;
+    u.ausgelassen = std::move(*ausgelassen);
+    return u;
+}
+
 ImportInhalt PaareBilden(const ImportTabelle& tab, const ImportEinstellungen& e)
 {
     ImportInhalt inhalt;
     inhalt.eintraege = tab.eintraege;
-    inhalt.ausgelassen = tab.fehler;
-    const bool utf8 = e.kodierung == Kodierung::Utf8 || e.kodierung == Kodierung::Utf8MitBom;
-    for (qsizetype r = e.kopfzeile ? 1 : 0; r < tab.zeilen.size(); ++r) {
-        const ImportZeile& z = tab.zeilen[r];
-        const QString vokabel = FeldNormalisieren(z.felder.value(e.wortSpalte), e.html);
-        const QString bedeutung = FeldNormalisieren(z.felder.value(e.bedeutungSpalte), e.html);
-        if (UnsichtbaresEntfernen(vokabel).isEmpty() && UnsichtbaresEntfernen(bedeutung).isEmpty()) {
-            // Something only in other columns: a row, but no pair.
-            inhalt.ausgelassen.append({z.stelle, QStringLiteral("Vokabel und Bedeutung sind leer")});
-            continue;
-        }
-        if (utf8 && (vokabel.contains(Ersatz) || bedeutung.contains(Ersatz))) {
-            inhalt.ausgelassen.append({z.stelle, QStringLiteral("Die Zeile enthält Bytes, die kein UTF-8 sind")});
-            continue;
-        }
-        ImportPaarAufnehmen(inhalt, z.stelle, vokabel, bedeutung);
-    }
-    std::sort(inhalt.ausgelassen.begin(), inhalt.ausgelassen.end(),
-              [](const Ausgelassen& a, const Ausgelassen& b) { return a.stelle < b.stelle; });
+    inhalt.ausgelassen = *PaareDurchgehen(tab, e, [&inhalt](ImportPaar&& p) { inhalt.paare.append(std::move(p)); });
     return inhalt;
 }
 
@@ -528,15 +749,14 @@ std::optional<ImportTabelle> KvtmlTabelle(const QByteArray& bytes, QString* fehl
     }
     tab.spalten = static_cast<int>(tab.titel.size());
     for (qsizetype i = 0; i < dok->eintraege.size(); ++i) {
-        ImportZeile z;
-        z.stelle = static_cast<int>(i + 1);
+        QStringList zellen;
         bool inhalt = false;
         for (const KvtmlSprache& s : dok->sprachen) {
-            z.felder.append(dok->eintraege[i].value(s.id));
-            inhalt = inhalt || !UnsichtbaresEntfernen(z.felder.constLast()).trimmed().isEmpty();
+            zellen.append(dok->eintraege[i].value(s.id));
+            inhalt = inhalt || !UnsichtbaresEntfernen(zellen.constLast()).trimmed().isEmpty();
         }
         if (inhalt)
-            tab.zeilen.append(std::move(z));
+            tab.ZeileAnhaengen(static_cast<int>(i + 1), zellen);
     }
     if (tab.spalten < 2)
         return scheitern(tab.spalten == 0 ? QStringLiteral("Die Datei enthält keine Vokabeln.")
@@ -587,14 +807,20 @@ std::optional<ImportVorlage> ImportVorlageAus(const QByteArray& bytes, bool kvtm
     return v;
 }
 
-void VorlageNeuLesen(ImportVorlage& v, Kodierung kodierung, QChar trenner)
+bool VorlageNeuLesen(ImportVorlage& v, Kodierung kodierung, QChar trenner, const ImportFortschritt& fortschritt)
 {
     if (v.kvtml)
-        return;
-    v.einstellungen.kodierung = kodierung;
-    v.einstellungen.trenner = trenner;
-    v.tabelle = *CsvTabelle(v.bytes, kodierung, trenner);
-    SpaltenErkennen(v.tabelle, v.einstellungen);
+        return true;
+    auto tab = CsvTabelle(v.bytes, kodierung, trenner, fortschritt);
+    if (!tab)
+        return false;
+    ImportEinstellungen e = v.einstellungen;
+    e.kodierung = kodierung;
+    e.trenner = trenner;
+    SpaltenErkennen(*tab, e);
+    v.tabelle = std::move(*tab);
+    v.einstellungen = e;
+    return true;
 }
 
 std::optional<ImportVorlage> ImportVorlageLesen(const QString& pfad, QString* fehler,
@@ -616,8 +842,8 @@ QString ImportSprache(const ImportVorlage& vorlage)
         angaben << tab.kennungen[c];
     if (c >= 0 && c < tab.titel.size())
         angaben << tab.titel[c];
-    if (vorlage.einstellungen.kopfzeile && !tab.zeilen.isEmpty() && c >= 0 && c < tab.zeilen[0].felder.size())
-        angaben << tab.zeilen[0].felder[c];
+    if (vorlage.einstellungen.kopfzeile && !tab.zeilen.isEmpty() && c >= 0 && c < tab.Felder(0))
+        angaben << tab.Zelle(0, c);
     for (const QString& a : angaben)
         if (const QString s = SpracheAusKennung(a); !s.isEmpty())
             return s;

@@ -42,7 +42,50 @@ QStringList RecordsBauen(const QString& letzteZeile, const QList<ImportPaar>& pa
     return out;
 }
 
-bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
+namespace {
+
+// The list's new bytes, old content first, records added in batches by the shared
+// append rule (AnhangBytes); only the batch is held as text.
+class Anhang {
+public:
+    explicit Anhang(QByteArray bisher) : daten_(std::move(bisher)), letzte_(LetzteZeile(daten_)) {}
+
+    void Paar(const ImportPaar& p)
+    {
+        letzte_ = EintragSchreiben(NaechsteNummer(letzte_), p.Vokabel, p.Bedeutung, 0);
+        stapel_.append(letzte_);
+        if (stapel_.size() >= 4096)
+            Leeren();
+    }
+
+    // nullopt when a record does not encode.
+    std::optional<QByteArray> Ende()
+    {
+        Leeren();
+        if (!ok_)
+            return std::nullopt;
+        return std::move(daten_);
+    }
+
+private:
+    void Leeren()
+    {
+        if (!ok_ || stapel_.isEmpty())
+            return;
+        const auto neu = AnhangBytes(daten_, stapel_);
+        ok_ = neu.has_value();
+        if (ok_)
+            daten_ += *neu;
+        stapel_.clear();
+    }
+
+    QByteArray daten_;
+    QString letzte_;
+    QStringList stapel_;
+    bool ok_ = true;
+};
+
+bool Anhaengen(const QString& liste, const std::function<void(Anhang&)>& fuellen)
 {
     // The editor's scratch list is removed at the next start: pairs there would be lost.
     if (IstHilfsliste(liste))
@@ -59,15 +102,34 @@ bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
     }
     // The entry screen's append rule (a lone CR at the end only gets its LF); a record
     // that does not encode refuses the whole import before anything is written.
-    const auto neu = AnhangBytes(inhalt, RecordsBauen(LetzteZeile(inhalt), paare));
+    Anhang anhang(std::move(inhalt));
+    fuellen(anhang);
+    const auto neu = anhang.Ende();
     if (!neu)
         return false;
-    if (!DateiErsetzen(liste, inhalt + *neu))
+    if (!DateiErsetzen(liste, *neu))
         return false;
     // The pairs are in. A stage list that cannot be created now is created by the
     // entry screen or the practice loader when they need it, so it is no failure here.
     ListeAnlegen(liste);
     return true;
+}
+
+} // namespace
+
+bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
+{
+    return Anhaengen(liste, [&paare](Anhang& a) {
+        for (const ImportPaar& p : paare)
+            a.Paar(p);
+    });
+}
+
+bool PaareAnhaengen(const QString& liste, const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen)
+{
+    return Anhaengen(liste, [&](Anhang& a) {
+        PaareDurchgehen(tabelle, einstellungen, [&a](ImportPaar&& p) { a.Paar(p); });
+    });
 }
 
 QString ImportZusammenfassung(const QString& listenname, qsizetype hinzugefuegt,

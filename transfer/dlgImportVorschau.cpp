@@ -1,5 +1,7 @@
 #include "transfer/dlgImportVorschau.h"
 
+#include "transfer/Fortschritt.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -7,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -142,12 +145,14 @@ dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent)
     connect(cboVokabel, &QComboBox::currentIndexChanged, this, [this] { Auswahl(); });
     connect(cboBedeutung, &QComboBox::currentIndexChanged, this, [this] { Auswahl(); });
     connect(cmdTauschen, &QPushButton::clicked, this, [this] {
-        std::swap(vorlage_.einstellungen.wortSpalte, vorlage_.einstellungen.bedeutungSpalte);
+        ImportEinstellungen e = vorlage_.einstellungen;
+        std::swap(e.wortSpalte, e.bedeutungSpalte);
+        Uebernehmen(e);
         Einstellen();
-        Zeigen();
     });
 
     Einstellen();
+    stand_ = *PaareZaehlen(vorlage_.tabelle, vorlage_.einstellungen, VorschauZeilen);
     Zeigen();
     resize(820, 560);
     cmdUebernehmen->setFocus();
@@ -159,9 +164,47 @@ void dlgImportVorschau::NeuLesen()
         return;
     const auto k = static_cast<Kodierung>(cboKodierung->currentData().toInt());
     const QChar t = cboTrenner->currentData().toString().at(0);
-    VorlageNeuLesen(vorlage_, k, t);
+    // A large file takes a while: the same cancellable progress as its first reading.
+    // Cancelled, the table and settings stay as they were, and so do the controls.
+    ImportVorlage neu = vorlage_;
+    std::optional<ImportUebersicht> stand;
+    const bool gelesen = MitFortschritt(this, windowTitle(), QStringLiteral("Die Datei wird neu gelesen …"),
+                                        FortschrittNach, [&](QProgressDialog& d) {
+        if (!VorlageNeuLesen(neu, k, t, FortschrittTeil(d, 0, 500)))
+            return false;
+        stand = PaareZaehlen(neu.tabelle, neu.einstellungen, VorschauZeilen, FortschrittTeil(d, 500, 1000));
+        return stand.has_value();
+    });
+    if (gelesen) {
+        vorlage_ = std::move(neu);
+        stand_ = std::move(*stand);
+    }
     Einstellen();
-    Zeigen();
+    if (gelesen)
+        Zeigen();
+}
+
+void dlgImportVorschau::Uebernehmen(const ImportEinstellungen& e)
+{
+    ImportVorlage neu;
+    neu.tabelle = vorlage_.tabelle;
+    neu.einstellungen = e;
+    std::optional<ImportUebersicht> stand;
+    MitFortschritt(this, windowTitle(), QStringLiteral("Die Vokabeln werden zusammengestellt …"), FortschrittNach,
+                   [&](QProgressDialog& d) {
+        stand = PaareZaehlen(neu.tabelle, neu.einstellungen, VorschauZeilen, FortschrittTeil(d, 0, 1000));
+        return stand.has_value();
+    });
+    if (stand) {
+        const bool kopfGeaendert = e.kopfzeile != vorlage_.einstellungen.kopfzeile;
+        vorlage_.einstellungen = e;
+        stand_ = std::move(*stand);
+        if (kopfGeaendert)
+            Einstellen(); // the column names follow the header
+        Zeigen();
+    } else {
+        Einstellen();
+    }
 }
 
 void dlgImportVorschau::Einstellen()
@@ -180,11 +223,11 @@ void dlgImportVorschau::Einstellen()
     chkKopfzeile->setChecked(e.kopfzeile);
 
     // Columns by number, with the title the file gives them.
-    const QStringList* titel = !tab.titel.isEmpty() ? &tab.titel
-        : e.kopfzeile && !tab.zeilen.isEmpty() ? &tab.zeilen.constFirst().felder : nullptr;
+    const QStringList titel = !tab.titel.isEmpty() ? tab.titel
+        : e.kopfzeile && !tab.zeilen.isEmpty() ? tab.Zeile(0) : QStringList();
     QStringList namen;
     for (int c = 0; c < tab.spalten; ++c) {
-        const QString t = titel ? titel->value(c).trimmed() : QString();
+        const QString t = titel.value(c).trimmed();
         namen << (t.isEmpty() ? QStringLiteral("Spalte %1").arg(c + 1) : QStringLiteral("%1: %2").arg(c + 1).arg(t));
     }
     for (QComboBox* box : {cboVokabel, cboBedeutung}) {
@@ -202,31 +245,29 @@ void dlgImportVorschau::Auswahl()
 {
     if (stumm_)
         return;
-    ImportEinstellungen& e = vorlage_.einstellungen;
-    const bool kopfGeaendert = e.kopfzeile != chkKopfzeile->isChecked();
+    ImportEinstellungen e = vorlage_.einstellungen;
     e.kopfzeile = chkKopfzeile->isChecked();
     // No entry chosen (a file with one column): the setting stays as it was.
     if (cboVokabel->currentIndex() >= 0)
         e.wortSpalte = cboVokabel->currentIndex();
     if (cboBedeutung->currentIndex() >= 0)
         e.bedeutungSpalte = cboBedeutung->currentIndex();
-    if (kopfGeaendert)
-        Einstellen(); // the column names follow the header
-    Zeigen();
+    Uebernehmen(e);
 }
 
 void dlgImportVorschau::Zeigen()
 {
     const ImportTabelle& tab = vorlage_.tabelle;
     const ImportEinstellungen& e = vorlage_.einstellungen;
-    inhalt_ = PaareBilden(tab, e);
+    const QList<ImportPaar>& erste = stand_.erste;
+    const QList<Ausgelassen>& ausgelassen = stand_.ausgelassen;
 
     // The file as read; the header row in italics, the chosen columns in bold.
     const int zeilen = static_cast<int>(std::min<qsizetype>(tab.zeilen.size(), VorschauZeilen));
     tblDatei->setRowCount(zeilen);
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < tab.spalten; ++c) {
-            auto* item = Zelle(tab.zeilen[r].felder.value(c));
+            auto* item = Zelle(tab.Zelle(r, c));
             QFont f = item->font();
             f.setItalic(r == 0 && e.kopfzeile);
             f.setBold(c == e.wortSpalte || c == e.bedeutungSpalte);
@@ -243,19 +284,19 @@ void dlgImportVorschau::Zeigen()
     };
     QList<Eintrag> liste;
     qsizetype p = 0, a = 0;
-    while (liste.size() < VorschauZeilen && (p < inhalt_.paare.size() || a < inhalt_.ausgelassen.size())) {
-        if (a >= inhalt_.ausgelassen.size()
-            || (p < inhalt_.paare.size() && inhalt_.paare[p].stelle < inhalt_.ausgelassen[a].stelle)) {
-            liste.append({inhalt_.paare[p].stelle, inhalt_.paare[p].Vokabel, inhalt_.paare[p].Bedeutung, {}});
+    while (liste.size() < VorschauZeilen && (p < erste.size() || a < ausgelassen.size())) {
+        if (a >= ausgelassen.size() || (p < erste.size() && erste[p].stelle < ausgelassen[a].stelle)) {
+            liste.append({erste[p].stelle, erste[p].Vokabel, erste[p].Bedeutung, {}});
             ++p;
         } else {
             // The skipped row's fields as they stand, so the pupil finds it.
-            const int stelle = inhalt_.ausgelassen[a].stelle;
+            const int stelle = ausgelassen[a].stelle;
             const auto z = std::lower_bound(tab.zeilen.cbegin(), tab.zeilen.cend(), stelle,
                                             [](const ImportZeile& z, int s) { return z.stelle < s; });
             const bool da = z != tab.zeilen.cend() && z->stelle == stelle;
-            liste.append({stelle, da ? z->felder.value(e.wortSpalte) : QString(),
-                          da ? z->felder.value(e.bedeutungSpalte) : QString(), inhalt_.ausgelassen[a].grund});
+            const qsizetype r = z - tab.zeilen.cbegin();
+            liste.append({stelle, da ? tab.Zelle(r, e.wortSpalte) : QString(),
+                          da ? tab.Zelle(r, e.bedeutungSpalte) : QString(), ausgelassen[a].grund});
             ++a;
         }
     }
@@ -272,11 +313,11 @@ void dlgImportVorschau::Zeigen()
     }
     tblPaare->resizeColumnsToContents();
 
-    const qsizetype n = inhalt_.paare.size();
+    const qsizetype n = stand_.anzahl;
     lblAnzahl->setText(QStringLiteral("%1 %2 übernommen, %3 übersprungen")
                            .arg(n == 1 ? QStringLiteral("1 Vokabel") : QStringLiteral("%1 Vokabeln").arg(n),
                                 n == 1 ? QStringLiteral("wird") : QStringLiteral("werden"))
-                           .arg(inhalt_.ausgelassen.size()));
+                           .arg(ausgelassen.size()));
 }
 
 } // namespace lerno

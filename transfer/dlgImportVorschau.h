@@ -19,8 +19,11 @@ class dlgImportVorschau : public QDialog {
 public:
     explicit dlgImportVorschau(ImportVorlage vorlage, QWidget* parent = nullptr);
 
-    // The pairs and skipped rows for the settings shown now.
-    const ImportInhalt& Inhalt() const { return inhalt_; }
+    // The pairs and skipped rows for the settings shown now, built when asked: a large
+    // file's pairs are not all held while the preview is open.
+    ImportInhalt Inhalt() const { return PaareBilden(vorlage_.tabelle, vorlage_.einstellungen); }
+    qsizetype Anzahl() const { return stand_.anzahl; }
+    const QList<Ausgelassen>& Uebersprungen() const { return stand_.ausgelassen; }
     const ImportVorlage& Vorlage() const { return vorlage_; }
 
     QComboBox* cboKodierung;
@@ -37,15 +40,21 @@ public:
 
     // Rows of the file and of the pairs shown; the counts always cover the whole file.
     static constexpr int VorschauZeilen = 200;
+    // Milliseconds a new reading of the file, or new pairs for other columns, run before
+    // their progress shows.
+    static inline int FortschrittNach = 500;
 
 private:
     void NeuLesen();      // encoding or separator changed: the table is read again
     void Einstellen();    // the controls from vorlage_.einstellungen
-    void Auswahl();       // the controls into vorlage_.einstellungen, then Zeigen
-    void Zeigen();
+    // The pairs for these settings, behind progress; cancelled, the controls go back to
+    // the settings shown.
+    void Uebernehmen(const ImportEinstellungen& e);
+    void Auswahl();       // the controls into the settings, then Uebernehmen
+    void Zeigen();        // the tables and counts from vorlage_ and stand_
 
     ImportVorlage vorlage_;
-    ImportInhalt inhalt_;
+    ImportUebersicht stand_;
     bool stumm_ = false; // while the controls are being set from the settings
 };
 

@@ -10,6 +10,7 @@
 #include "lists/Listenwahl.h"
 #include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
+#include "transfer/Fortschritt.h"
 #include "transfer/ImportLesen.h"
 #include "transfer/ListeErweitern.h"
 #include "transfer/PdfDruck.h"
@@ -121,40 +122,41 @@ void VokabelnImportieren(QWidget* parent)
         return;
     QString fehler;
     std::optional<ImportVorlage> vorlage;
-    {
-        // Shown only when reading takes longer than half a second; cancelling reads no further.
-        QProgressDialog fortschritt(QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()),
-                                    QStringLiteral("Abbrechen"), 0, 1000, parent);
-        fortschritt.setWindowTitle(TitelImport);
-        fortschritt.setWindowModality(Qt::WindowModal);
-        fortschritt.setMinimumDuration(500);
-        vorlage = ImportVorlageLesen(quelle, &fehler, [&fortschritt](qint64 erledigt, qint64 gesamt) {
-            fortschritt.setValue(static_cast<int>(erledigt * 1000 / std::max<qint64>(gesamt, 1)));
-            return !fortschritt.wasCanceled();
-        });
-    }
+    // Shown only when reading takes longer than half a second; cancelling reads no further.
+    MitFortschritt(parent, TitelImport, QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()), 500,
+                   [&](QProgressDialog& d) {
+        vorlage = ImportVorlageLesen(quelle, &fehler, FortschrittTeil(d, 0, 1000));
+        return vorlage.has_value();
+    });
     if (!vorlage) {
         if (!fehler.isEmpty())
             MeldungZeigen(parent, fehler, TitelImport);
         return;
     }
     // The pupil sees the file as read and the pairs as they will be stored, and may
-    // choose other columns; cancelling imports nothing.
-    std::optional<ImportInhalt> inhalt;
+    // choose other columns; cancelling imports nothing. The pairs themselves are built
+    // again while the list is written, so that a large file's are never all held at once.
+    ImportVorlage gewaehlt;
+    ImportInhalt uebersicht; // skipped rows only, for the messages
+    qsizetype anzahl = 0;
     QString sprache;
     {
         dlgImportVorschau vorschau(std::move(*vorlage), parent);
+        vorlage.reset();
         if (vorschau.exec() != QDialog::Accepted)
             return;
-        inhalt = vorschau.Inhalt();
-        sprache = ImportSprache(vorschau.Vorlage());
+        gewaehlt = vorschau.Vorlage();
+        uebersicht.ausgelassen = vorschau.Uebersprungen();
+        uebersicht.eintraege = gewaehlt.tabelle.eintraege;
+        anzahl = vorschau.Anzahl();
+        sprache = ImportSprache(gewaehlt);
     }
-    if (inhalt->paare.isEmpty()) {
+    if (anzahl == 0) {
         // Nothing to store: no list is asked for, none is created.
         MeldungZeigen(parent,
                       QStringLiteral("In „%1“ steht keine Vokabel, die Lerno aufnehmen kann.\n")
                               .arg(QFileInfo(quelle).fileName())
-                          + ImportZusammenfassung({}, 0, *inhalt).section(u'\n', 1),
+                          + ImportZusammenfassung({}, 0, uebersicht).section(u'\n', 1),
                       TitelImport);
         return;
     }
@@ -173,7 +175,7 @@ void VokabelnImportieren(QWidget* parent)
         return;
     }
     errno = 0; // what a failed read or replace leaves here names the cause
-    if (!PaareAnhaengen(liste, inhalt->paare)) {
+    if (!PaareAnhaengen(liste, gewaehlt.tabelle, gewaehlt.einstellungen)) {
         const int fehler = errno;
         MeldungZeigen(parent,
                       QStringLiteral("Die Vokabeln wurden nicht in „%1“ aufgenommen. %2")
@@ -186,8 +188,8 @@ void VokabelnImportieren(QWidget* parent)
     if (!sprache.isEmpty() && !ListensprachenLesen(QFileInfo(liste).absolutePath()).contains(QFileInfo(liste).fileName()))
         ListenspracheSetzen(liste, sprache);
     MeldungZeigen(parent,
-                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), inhalt->paare.size(),
-                                        *inhalt, ZeilenZaehlen(liste).value_or(0)),
+                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), anzahl, uebersicht,
+                                        ZeilenZaehlen(liste).value_or(0)),
                   TitelImport);
 }
 

@@ -120,6 +120,10 @@ TEST(ImportVorschau, FilesFromOtherProgramsByteForByte)
          "green;gr\xC3\xBCn\nbad;b\xFF\nthe street;die Stra\xC3\x9F" "e\n",
          CpZeilen({"001#green#grün#0#0#", "002#the street#die Straße#0#0#"}),
          L({"2|Die Zeile enthält Bytes, die kein UTF-8 sind"})},
+        {"a first row of two title words of one kind is a pair", "wort.csv", "word;Wort\nthe cat;die Katze\n",
+         CpZeilen({"001#word#Wort#0#0#", "002#the cat#die Katze#0#0#"}), {}},
+        {"the same language in two tongues is a pair", "sprache.csv", "English;Englisch\nFrench;Französisch\n",
+         CpZeilen({"001#English#Englisch#0#0#", "002#French#Französisch#0#0#"}), {}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -144,6 +148,12 @@ TEST(ImportVorschau, FilesFromOtherProgramsByteForByte)
         QFile l(liste);
         ASSERT_TRUE(l.open(QIODevice::ReadOnly));
         EXPECT_EQ(l.readAll(), f.liste);
+        // The menu's way: the pairs built again from the table while the list is written.
+        const QString direkt = dir.filePath("Direkt.dva");
+        ASSERT_TRUE(PaareAnhaengen(direkt, vorlage->tabelle, vorlage->einstellungen));
+        QFile d(direkt);
+        ASSERT_TRUE(d.open(QIODevice::ReadOnly));
+        EXPECT_EQ(d.readAll(), f.liste);
     }
 }
 
@@ -162,6 +172,17 @@ TEST(ImportVorschau, DetectedSettings)
         {"Anki columns as titles", "#separator:Pipe\n#columns:Front|Back\nx|y\n", false, "UTF-8|||0|0|1|Front,Back"},
         {"three KVTML languages titled by name", Kvtml2(FrDeEn, ""), true,
          "UTF-8|;|0|0|1|Französisch,Deutsch,Englisch"},
+        // Title words that are also plausible vocabulary: a header only when they name
+        // different things.
+        {"word;Wort is a pair", "word;Wort\nthe cat;die Katze\n", false, "UTF-8|;|0|0|1|"},
+        {"Wort;word is a pair, German on the left", "Wort;word\nKatze;cat\n", false, "UTF-8|;|0|1|0|"},
+        {"meaning;Bedeutung is a pair", "meaning;Bedeutung\nthe cat;die Katze\n", false, "UTF-8|;|0|0|1|"},
+        {"page;Seite is a pair", "page;Seite\nthe cat;die Katze\n", false, "UTF-8|;|0|0|1|"},
+        {"German;Deutsch is a pair", "German;Deutsch\nthe cat;die Katze\n", false, "UTF-8|;|0|0|1|"},
+        {"two different languages are a header", "Englisch;Französisch\nthe cat;le chat\n", false,
+         "UTF-8|;|1|0|1|"},
+        {"a role and a language are a header", "Wort;Deutsch\nthe cat;die Katze\n", false, "UTF-8|;|1|0|1|"},
+        {"a number title and a language are a header", "Nr,English\n1,the cat\n", false, "UTF-8|,|1|1|0|"},
     };
     for (const auto& f : faelle) {
         QString fehler;
@@ -203,4 +224,100 @@ TEST(ImportVorschau, ProgressAndCancel)
     EXPECT_FALSE(abgebrochen);
     EXPECT_EQ(aufrufe, 2);
     EXPECT_TRUE(fehler.isEmpty());
+}
+
+namespace {
+
+QByteArray Utf16Roh(const char* utf8, bool le)
+{
+    QStringEncoder e(le ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+    return e(QString::fromUtf8(utf8));
+}
+
+// "line:cell|cell" per row joined by "/", then "!line" per row that could not be read.
+QString Zellen(const ImportTabelle& tab)
+{
+    QStringList zeilen;
+    for (qsizetype r = 0; r < tab.Zeilen(); ++r)
+        zeilen << QStringLiteral("%1:%2").arg(tab.Stelle(r)).arg(tab.Zeile(r).join(u'|'));
+    for (const Ausgelassen& a : tab.fehler)
+        zeilen << QStringLiteral("!%1").arg(a.stelle);
+    return zeilen.join(u'/');
+}
+
+} // namespace
+
+// The cells as read, each a place in the one text kept; changed cells and every kind of
+// line end.
+TEST(ImportVorschau, CellsAsRead)
+{
+    const struct {
+        const char* name;
+        QByteArray inhalt;
+        Kodierung kodierung;
+        QChar trenner;
+        const char* erwartet; // UTF-8
+    } faelle[] = {
+        {"doubled quotes and a quoted line break", "\"say \"\"hi\"\"\";\"a\r\nb\"\r\nx;y\r\n", Kodierung::Utf8, u';',
+         "1:say \"hi\"|a\nb/3:x|y"},
+        {"a lone CR in quotes becomes LF", "\"a\rb\";c\n", Kodierung::Utf8, u';', "1:a\nb|c"},
+        {"lone CR line ends", "a;b\rc;d\r\re;f", Kodierung::Utf8, u';', "1:a|b/2:c|d/4:e|f"},
+        {"a quote inside a field stays", "ab\"c;d\n", Kodierung::Utf8, u';', "1:ab\"c|d"},
+        {"text after a closing quote: read as it stands", "\"ab\"c;d\n", Kodierung::Utf8, u';', "1:\"ab\"c|d"},
+        {"an open quote costs its line only", "x;\"ab\ny;z\n", Kodierung::Utf8, u';', "2:y|z/!1"},
+        {"an open quote over lines names where it began", "\"a\"\"\nb;c\n", Kodierung::Utf8, u';', "2:b|c/!1"},
+        {"separator at the end: an empty last cell", "a;\n;b", Kodierung::Utf8, u';', "1:a|/2:|b"},
+        {"rows without content are none", "a;b\n;;\n \t;\xC2\xA0\nc;d", Kodierung::Utf8, u';', "1:a|b/4:c|d"},
+        {"a separator of two bytes", "a\xC2\xA7" "b\nc\xC2\xA7\xC2\xA7" "d\n", Kodierung::Utf8, QChar(0xA7),
+         "1:a|b/2:c||d"},
+        {"BOM skipped", "\xEF\xBB\xBF" "a;b\n", Kodierung::Utf8MitBom, u';', "1:a|b"},
+        {"Anki lines are no rows but count as lines", "#separator:semicolon\r\n#html:false\r\na;b\r\n",
+         Kodierung::Utf8, u';', "3:a|b"},
+        {"Windows-1252", "gr\xFCn;\x80\n", Kodierung::Windows1252, u';', "1:grün|€"},
+        {"Mac Roman", "gr\x9Fn;x\r", Kodierung::MacRoman, u';', "1:grün|x"},
+        {"UTF-16 LE with BOM", Utf16("a;\xC3\xBC\r\nb;c", true), Kodierung::Utf16LE, u';', "1:a|ü/2:b|c"},
+        {"UTF-16 BE without BOM", Utf16Roh("a;\xC3\xBC", false), Kodierung::Utf16BE, u';', "1:a|ü"},
+        {"UTF-16 with an odd last byte", Utf16Roh("a;b", true) + "x", Kodierung::Utf16LE, u';', "1:a|b\xEF\xBF\xBD"},
+        {"invalid UTF-8 stays in its cell", "a;b\xFF\nc;d\n", Kodierung::Utf8, u';', "1:a|b\xEF\xBF\xBD/2:c|d"},
+    };
+    for (const auto& f : faelle) {
+        const auto tab = CsvTabelle(f.inhalt, f.kodierung, f.trenner);
+        ASSERT_TRUE(tab) << f.name;
+        EXPECT_EQ(Zellen(*tab), QString::fromUtf8(f.erwartet)) << f.name;
+    }
+    // A UTF-8 file's text is the file's own bytes, not a copy.
+    const QByteArray datei("a;b\nc;d\n");
+    EXPECT_EQ(CsvTabelle(datei, Kodierung::Utf8, u';')->text.constData(), datei.constData());
+}
+
+// Thousands of pairs are written batch by batch, the same bytes as in one go, after a list
+// whose last line has no line end.
+TEST(ImportVorschau, LargeFileAppendedInBatchesAsAWhole)
+{
+    QByteArray datei;
+    for (int i = 1; i <= 10000; ++i)
+        datei += QStringLiteral("word %1;Wort %1\r\n").arg(i).toUtf8();
+    datei += "bad#;x\r\n";
+    const auto v = ImportVorlageAus(datei, false);
+    ASSERT_TRUE(v);
+    QTemporaryDir dir;
+    const QByteArray alt("099#alt#old#2#0#");
+    QStringList listen;
+    for (const char* name : {"paare.dva", "tabelle.dva"}) {
+        listen << dir.filePath(name);
+        QFile l(listen.last());
+        ASSERT_TRUE(l.open(QIODevice::WriteOnly) && l.write(alt) == alt.size());
+    }
+    ASSERT_TRUE(PaareAnhaengen(listen[0], PaareBilden(v->tabelle, v->einstellungen).paare));
+    ASSERT_TRUE(PaareAnhaengen(listen[1], v->tabelle, v->einstellungen));
+    QByteArray bytes[2];
+    for (int i = 0; i < 2; ++i) {
+        QFile l(listen[i]);
+        ASSERT_TRUE(l.open(QIODevice::ReadOnly));
+        bytes[i] = l.readAll();
+    }
+    EXPECT_EQ(bytes[1], bytes[0]);
+    EXPECT_EQ(bytes[1].count("\r\n"), 10001);
+    EXPECT_TRUE(bytes[1].startsWith(alt + "\r\n100#word 1#Wort 1#0#0#\r\n"));
+    EXPECT_TRUE(bytes[1].endsWith("#word 10000#Wort 10000#0#0#\r\n"));
 }

@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace lerno;
 using namespace testhilfen;
@@ -164,4 +166,63 @@ TEST_F(ImportVorschauTest, CancelInThePreviewImportsNothing)
     EXPECT_TRUE(meldungen.empty());
     EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), vorher);
     QDir::setCurrent(QDir::tempPath());
+}
+
+// Runs aktion and cancels the progress dialog it shows; how many were cancelled.
+int MitAbbruch(dlgImportVorschau& d, const std::function<void()>& aktion, const QString& text)
+{
+    int abgebrochen = 0;
+    QTimer abbrechen;
+    abbrechen.setInterval(0);
+    QObject::connect(&abbrechen, &QTimer::timeout, [&d, &abgebrochen, text] {
+        auto* p = d.findChild<QProgressDialog*>();
+        if (p && p->isVisible() && !p->wasCanceled()) {
+            EXPECT_EQ(p->labelText(), text);
+            p->cancel();
+            ++abgebrochen;
+        }
+    });
+    abbrechen.start();
+    aktion();
+    return abgebrochen;
+}
+
+// Another separator or other columns on a large file take a while behind a progress
+// dialog; cancelling it keeps the table, the pairs and the controls as they were.
+TEST_F(ImportVorschauTest, CancelledRereadKeepsWhatIsShown)
+{
+    QByteArray datei;
+    for (int i = 0; i < 20000; ++i)
+        datei += "cat;Katze,Mieze\n";
+    dlgImportVorschau::FortschrittNach = 0; // shown at once, not only after half a second
+    dlgImportVorschau d(Vorlage(datei));
+    d.show();
+    const QString anzahl = d.lblAnzahl->text();
+    ASSERT_EQ(anzahl, QStringLiteral("20000 Vokabeln werden übernommen, 0 übersprungen"));
+    ASSERT_EQ(d.tblDatei->columnCount(), 2);
+
+    EXPECT_EQ(MitAbbruch(d, [&d] { d.cboTrenner->setCurrentIndex(d.cboTrenner->findData(QStringLiteral(","))); },
+                         QStringLiteral("Die Datei wird neu gelesen …")),
+              1);
+    EXPECT_EQ(d.cboTrenner->currentData().toString(), QStringLiteral(";"));
+    EXPECT_EQ(d.tblDatei->columnCount(), 2);
+    EXPECT_EQ(d.tblDatei->item(0, 1)->text(), QStringLiteral("Katze,Mieze"));
+    EXPECT_EQ(d.lblAnzahl->text(), anzahl);
+    EXPECT_EQ(d.Vorlage().einstellungen.trenner, QChar(u';'));
+    EXPECT_EQ(Paare(d).constFirst(), QStringLiteral("cat|Katze,Mieze"));
+
+    EXPECT_EQ(MitAbbruch(d, [&d] { Klick(d.cmdTauschen); }, QStringLiteral("Die Vokabeln werden zusammengestellt …")),
+              1);
+    EXPECT_EQ(d.cboVokabel->currentIndex(), 0);
+    EXPECT_EQ(d.tblPaare->item(0, 1)->text(), QStringLiteral("cat"));
+    EXPECT_EQ(Paare(d).constFirst(), QStringLiteral("cat|Katze,Mieze"));
+
+    // Not cancelled, the new reading is shown.
+    d.cboTrenner->setCurrentIndex(d.cboTrenner->findData(QStringLiteral(",")));
+    dlgImportVorschau::FortschrittNach = 500;
+    EXPECT_EQ(d.tblDatei->columnCount(), 2);
+    EXPECT_EQ(d.tblDatei->item(0, 0)->text(), QStringLiteral("cat;Katze"));
+    EXPECT_EQ(d.cboTrenner->currentData().toString(), QStringLiteral(","));
+    EXPECT_EQ(Paare(d).constFirst(), QStringLiteral("cat;Katze|Mieze"));
+    EXPECT_EQ(d.tblPaare->item(0, 1)->text(), QStringLiteral("cat;Katze"));
 }

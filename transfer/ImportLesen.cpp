@@ -211,7 +211,7 @@ std::optional<KvtmlDokument> Kvtml1Zerlegen(QXmlStreamReader& xml, QString* fehl
             }
             const QString id = QString::number(spalte);
             if (spalte >= dok.sprachen.size())
-                dok.sprachen.append({id, {}, false});
+                dok.sprachen.append({id, {}, false, {}});
             KvtmlSprache& s = dok.sprachen[spalte];
             if (s.name.isEmpty() && !sprache.isEmpty()) {
                 s.name = sprache;

@@ -193,17 +193,29 @@ void VokabelnImportieren(QWidget* parent)
                   TitelImport);
 }
 
+namespace {
+
+// The lines of the list the pupil chooses; nullopt when none is chosen or it cannot be
+// read (said then).
+std::optional<QStringList> GewaehlteListeLesen(QWidget* parent, const QString& frage, QString& liste)
+{
+    liste = ListeWaehlen(parent, frage).value_or(QString());
+    if (liste.isEmpty())
+        return std::nullopt;
+    auto zeilen = ZeilenLesen(liste);
+    if (!zeilen)
+        DateifehlerMelden(parent);
+    return zeilen;
+}
+
+} // namespace
+
 void VokabelnExportieren(QWidget* parent)
 {
-    const QString liste =
-        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?")).value_or(QString());
-    if (liste.isEmpty())
+    QString liste;
+    const auto zeilen = GewaehlteListeLesen(parent, QStringLiteral("Welche Vokabeln möchtest du exportieren ?"), liste);
+    if (!zeilen)
         return;
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen) {
-        DateifehlerMelden(parent);
-        return;
-    }
     const QString name = QFileInfo(liste).completeBaseName();
     const QString ziel = DateiDialog(
         parent, TitelExport,
@@ -230,15 +242,10 @@ void VokabelnExportieren(QWidget* parent)
 
 void VokabelnDrucken(QWidget* parent)
 {
-    const QString liste =
-        ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?")).value_or(QString());
-    if (liste.isEmpty())
+    QString liste;
+    const auto zeilen = GewaehlteListeLesen(parent, QStringLiteral("Welche Vokabeln möchtest du drucken ?"), liste);
+    if (!zeilen)
         return;
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen) {
-        DateifehlerMelden(parent);
-        return;
-    }
     const ListenPaare gelesen = PaareAusZeilen(*zeilen);
     const QString name = QFileInfo(liste).completeBaseName();
     const auto art = DruckartWaehlen(parent);

@@ -52,7 +52,7 @@ QTableWidget* Tabelle(QWidget* parent)
 
 } // namespace
 
-dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent)
+dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent, std::optional<ImportUebersicht> stand)
     : QDialog(parent), vorlage_(std::move(vorlage))
 {
     setWindowTitle(QStringLiteral("Import-Vorschau"));
@@ -152,7 +152,7 @@ dlgImportVorschau::dlgImportVorschau(ImportVorlage vorlage, QWidget* parent)
     });
 
     Einstellen();
-    stand_ = *PaareZaehlen(vorlage_.tabelle, vorlage_.einstellungen, VorschauZeilen);
+    stand_ = stand ? std::move(*stand) : *PaareZaehlen(vorlage_.tabelle, vorlage_.einstellungen, VorschauZeilen);
     Zeigen();
     resize(820, 560);
     cmdUebernehmen->setFocus();

@@ -17,7 +17,10 @@ namespace lerno {
 class dlgImportVorschau : public QDialog {
     Q_OBJECT
 public:
-    explicit dlgImportVorschau(ImportVorlage vorlage, QWidget* parent = nullptr);
+    // stand: the pairs counted for the detected settings, when the caller counted them
+    // already (behind its progress dialog); counted here otherwise.
+    explicit dlgImportVorschau(ImportVorlage vorlage, QWidget* parent = nullptr,
+                               std::optional<ImportUebersicht> stand = std::nullopt);
 
     // The pairs and skipped rows for the settings shown now, built when asked: a large
     // file's pairs are not all held while the preview is open.

@@ -122,10 +122,17 @@ void VokabelnImportieren(QWidget* parent)
         return;
     QString fehler;
     std::optional<ImportVorlage> vorlage;
-    // Shown only when reading takes longer than half a second; cancelling reads no further.
+    std::optional<ImportUebersicht> stand;
+    // Shown only when reading and counting the pairs take longer than half a second;
+    // cancelling reads no further.
     MitFortschritt(parent, TitelImport, QStringLiteral("„%1“ wird gelesen …").arg(QFileInfo(quelle).fileName()), 500,
                    [&](QProgressDialog& d) {
-        vorlage = ImportVorlageLesen(quelle, &fehler, FortschrittTeil(d, 0, 1000));
+        vorlage = ImportVorlageLesen(quelle, &fehler, FortschrittTeil(d, 0, 700));
+        if (vorlage)
+            stand = PaareZaehlen(vorlage->tabelle, vorlage->einstellungen, dlgImportVorschau::VorschauZeilen,
+                                 FortschrittTeil(d, 700, 1000));
+        if (!stand)
+            vorlage.reset();
         return vorlage.has_value();
     });
     if (!vorlage) {
@@ -141,7 +148,7 @@ void VokabelnImportieren(QWidget* parent)
     qsizetype anzahl = 0;
     QString sprache;
     {
-        dlgImportVorschau vorschau(std::move(*vorlage), parent);
+        dlgImportVorschau vorschau(std::move(*vorlage), parent, std::move(stand));
         vorlage.reset();
         if (vorschau.exec() != QDialog::Accepted)
             return;

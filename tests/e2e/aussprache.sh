@@ -87,9 +87,23 @@ still=$(hoeren "$vorher" 3)
 klicken "$UEBEN" 166 378
 fenster_weg "Vokabeln üben"
 
-# speech-dispatcher goes away while lerno runs: practice goes on without waiting, silently,
-# and lerno still ends.
-tasten alt+o a a # Aussprache an
+# Whether the "Aussprache" items can be chosen: choosing one closes the menus, while a
+# disabled item's key leaves them open (the windows of lerno on screen show which).
+offen() { xdotool search --onlyvisible --pid "$LERNO_PID" 2>/dev/null | wc -l; }
+waehlbar() {
+  local vorher
+  vorher=$(offen)
+  tasten alt+o a "$1"
+  sleep 0.5
+  if [ "$(offen)" -gt "$vorher" ]; then
+    tasten Escape Escape Escape
+    return 1
+  fi
+}
+
+# speech-dispatcher goes away while lerno runs: the items are disabled, practice goes on
+# without waiting, silently, and lerno still ends.
+waehlbar a || fehler "'Aussprache an' war nicht wählbar"
 spd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
 kill "$(cat "$spd")" || fehler "speech-dispatcher lief nicht"
 for ((i = 0; i < 50; i++)); do kill -0 "$(cat "$spd" 2>/dev/null)" 2>/dev/null || break; sleep 0.1; done
@@ -102,6 +116,7 @@ weg=$(hoeren "$vorher" 2)
 [ "$weg" -lt 300 ] || fehler "ohne speech-dispatcher war etwas zu hören (Spitze $weg)"
 klicken "$UEBEN" 166 378
 fenster_weg "Vokabeln üben"
+! waehlbar u || fehler "ohne speech-dispatcher blieb 'Aussprache aus' wählbar"
 
 tasten alt+d p
 beendet_innerhalb 5 || fehler "lerno endet nicht"

@@ -59,13 +59,15 @@ public:
             geteilt_->stimme = nullptr;
         }
         // This runs as the program ends. The engine may still be reaching speech-dispatcher
-        // (or hang talking to it): the program must end all the same. The engine goes on its
-        // own thread; if that does not finish at once, the thread is left behind, still
-        // reachable, and ends with the process.
-        QMetaObject::invokeMethod(arbeiter_, [a = arbeiter_] { delete a; }, Qt::QueuedConnection);
+        // (or hang talking to it): the program must end all the same. If the thread does not
+        // finish at once, it is left behind, still reachable, and ends with the process.
+        // Once it has finished the engine is deleted from here: the voice goes with the
+        // application object, when a delete queued to the thread would never be run.
         faden_->quit();
-        if (faden_->wait(300))
+        if (faden_->wait(300)) {
+            delete arbeiter_;
             delete faden_;
+        }
         else
             Zurueckgelassen = faden_;
     }

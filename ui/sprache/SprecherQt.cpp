@@ -67,9 +67,9 @@ public:
         if (faden_->wait(300)) {
             delete arbeiter_;
             delete faden_;
-        }
-        else
+        } else {
             Zurueckgelassen = faden_;
+        }
     }
 
     // While the engine is still being reached, requests queue behind it.

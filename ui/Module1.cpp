@@ -1,12 +1,11 @@
 #include "ui/Module1.h"
 
 #include "ui/Klangspieler.h"
+#include "ui/PluginLaden.h"
 #include "ui/WavPruefung.h"
 #include "lists/Programmordner.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QTimer>
 
 namespace lerno::Module1 {
@@ -33,23 +32,11 @@ Zustand& zustand()
     return z;
 }
 
-// Beside the executable once installed; in the build tree tests and benchmarks run
-// from other folders and find it where the build put it.
 Klangspieler* PluginSpieler()
 {
-    QStringList orte{QCoreApplication::applicationDirPath() + QStringLiteral("/lerno_klang.so")};
-#ifdef LERNO_KLANG_BAUPFAD
-    orte << QStringLiteral(LERNO_KLANG_BAUPFAD);
-#endif
-    for (const QString& ort : orte) {
-        if (!QFileInfo::exists(ort))
-            continue;
-        QLibrary bibliothek(ort); // stays loaded: the player's code lives in it
-        auto erzeugen = reinterpret_cast<KlangspielerErzeugenFn>(bibliothek.resolve(KlangspielerEinstieg));
-        if (erzeugen)
-            return erzeugen(QCoreApplication::instance());
-    }
-    return nullptr;
+    auto erzeugen = PluginEinstieg<KlangspielerErzeugenFn>(QStringLiteral("lerno_klang.so"), LERNO_KLANG_BAUPFAD,
+                                                           KlangspielerEinstieg);
+    return erzeugen ? erzeugen(QCoreApplication::instance()) : nullptr;
 }
 
 } // namespace

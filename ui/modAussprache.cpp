@@ -1,11 +1,10 @@
 #include "ui/modAussprache.h"
 
+#include "ui/PluginLaden.h"
 #include "ui/Sprecher.h"
 #include "lists/Listensprache.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QPointer>
 #include <QTimer>
 
@@ -26,6 +25,7 @@ struct Zustand {
     bool vorgemerkt = false;
     std::optional<Wartend> wartend;
     QList<std::pair<QPointer<QObject>, std::function<void()>>> nachLaden;
+    QList<std::pair<QPointer<QObject>, std::function<void()>>> beiAenderung;
 };
 
 Zustand& zustand()
@@ -36,19 +36,21 @@ Zustand& zustand()
 
 Sprecher* PluginSprecher()
 {
-    QStringList orte{QCoreApplication::applicationDirPath() + QStringLiteral("/lerno_sprache.so")};
-#ifdef LERNO_SPRACHE_BAUPFAD
-    orte << QStringLiteral(LERNO_SPRACHE_BAUPFAD);
-#endif
-    for (const QString& ort : orte) {
-        if (!QFileInfo::exists(ort))
-            continue;
-        QLibrary bibliothek(ort); // stays loaded: the voice's code lives in it
-        auto erzeugen = reinterpret_cast<SprecherErzeugenFn>(bibliothek.resolve(SprecherEinstieg));
-        if (erzeugen)
-            return erzeugen(QCoreApplication::instance());
-    }
-    return nullptr;
+    auto erzeugen = PluginEinstieg<SprecherErzeugenFn>(QStringLiteral("lerno_sprache.so"), LERNO_SPRACHE_BAUPFAD,
+                                                       SprecherEinstieg);
+    return erzeugen ? erzeugen(QCoreApplication::instance()) : nullptr;
+}
+
+// Whoever shows the on/off items learns that the engine is gone.
+void Ausgefallen()
+{
+    auto& z = zustand();
+    z.wartend.reset();
+    z.beiAenderung.removeIf([](const auto& eintrag) { return !eintrag.first; });
+    const auto beiAenderung = z.beiAenderung; // a listener may register another
+    for (const auto& [kontext, f] : beiAenderung)
+        if (kontext)
+            f();
 }
 
 } // namespace
@@ -77,14 +79,18 @@ void AusspracheLaden()
     if (!z.geladen && !z.beobachter) {
         z.sprecher = z.fabrik ? z.fabrik() : PluginSprecher();
         z.geladen = true;
+        if (z.sprecher)
+            z.sprecher->ausgefallen = [] { Ausgefallen(); };
     }
     if (z.wartend && EngineDa() && Ausspracheok && z.sprecher)
         z.sprecher->sprechen(z.wartend->text, z.wartend->code);
     z.wartend.reset();
     const auto nachLaden = std::exchange(z.nachLaden, {});
     for (const auto& [kontext, f] : nachLaden)
-        if (kontext)
+        if (kontext) {
+            z.beiAenderung.append({kontext, f});
             f();
+        }
 }
 
 void AusspracheVorbereiten()
@@ -103,6 +109,7 @@ void AusspracheVorbereiten()
 void WennGeladen(QObject* kontext, std::function<void()> f)
 {
     if (Geladen()) {
+        zustand().beiAenderung.append({QPointer<QObject>(kontext), f});
         f();
         return;
     }

@@ -33,7 +33,8 @@ bool Geladen();
 // An engine was found: speech can be switched on.
 bool EngineDa();
 
-// Calls f (while kontext lives) once the voice is loaded, at once when it already is.
+// Calls f (while kontext lives) once the voice is loaded, at once when it already is, and
+// again when its engine fails later (EngineDa() turns false).
 void WennGeladen(QObject* kontext, std::function<void()> f);
 
 // Test seam: when set, requests that pass the checks go here (text and voice code)

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <memory>
 
 using namespace lerno;
 using namespace testhilfen;
@@ -93,6 +94,53 @@ TEST_F(AusspracheLaden, WithoutAnEngineTheItemsStayDisabledAndNothingIsSaid)
         EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
         EXPECT_FALSE(start.mnuAusspracheAus->isEnabled());
         EXPECT_FALSE(start.mnuAusspracheAn->isChecked());
+        modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
+        EXPECT_TRUE(sprecher.gesagt.empty());
+    }
+}
+
+// The engine fails after it answered (speech-dispatcher killed or refusing): the items
+// follow at once, in every start screen still open, and requests are dropped.
+TEST_F(AusspracheLaden, AnEngineFailingLaterDisablesTheItemsAndNothingWaits)
+{
+    struct Fall {
+        const char* name;
+        bool ersteFensterZu; // the screen that saw the voice loaded is gone before the failure
+        bool ausWarAn;       // "Aussprache aus" was chosen before
+    };
+    const Fall faelle[] = {
+        {"while the start screen is open", false, false},
+        {"with speech switched off", false, true},
+        {"after a first start screen closed", true, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        modAussprache::SetzeSprecherFabrik([this]() -> Sprecher* { return &sprecher; });
+        sprecher = FalscherSprecher{};
+        modAussprache::Ausspracheok = true;
+        auto erste = std::make_unique<frmStart>();
+        erste->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return erste->mnuAusspracheAn->isEnabled(); }, 5000));
+        if (f.ausWarAn)
+            erste->mnuAusspracheAus->trigger();
+        frmStart zweite;
+        zweite.show();
+        ASSERT_TRUE(zweite.mnuAusspracheAn->isEnabled());
+        if (f.ersteFensterZu)
+            erste.reset();
+        ASSERT_TRUE(sprecher.ausgefallen) << "the voice has nowhere to report a failure";
+        sprecher.da = false;
+        sprecher.ausgefallen();
+        for (frmStart* start : {erste.get(), &zweite}) {
+            if (!start)
+                continue;
+            EXPECT_FALSE(start->mnuAusspracheAn->isEnabled());
+            EXPECT_FALSE(start->mnuAusspracheAus->isEnabled());
+            EXPECT_FALSE(start->mnuAusspracheAn->isChecked());
+            EXPECT_FALSE(start->mnuAusspracheAus->isChecked());
+        }
+        EXPECT_FALSE(modAussprache::EngineDa());
+        modAussprache::Ausspracheok = true;
         modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
         EXPECT_TRUE(sprecher.gesagt.empty());
     }

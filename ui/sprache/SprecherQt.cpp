@@ -7,8 +7,28 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <atomic>
+#include <memory>
+#include <mutex>
 
 namespace {
+
+enum { Unterwegs, Bereit, Fehler };
+
+class SprecherQt;
+
+// What the engine's thread works with. It is shared rather than owned by the voice: at the
+// program's end that thread may be left behind still reaching speech-dispatcher, and must
+// then find nothing freed under it.
+struct Geteilt {
+    std::atomic<int> zustand{Unterwegs};
+    QTextToSpeech* tts = nullptr; // made, used and deleted on the engine's thread only
+    std::mutex mutex;
+    SprecherQt* stimme = nullptr; // under mutex; null once the voice is gone
+};
+
+// The engine failed: from now on requests are dropped, and the voice says so once, on the
+// main thread (a queued call dies with its target, so a voice deleted meanwhile is fine).
+void Ausfall(const std::shared_ptr<Geteilt>& g);
 
 // The engine is made and driven on a thread of its own: connecting to speech-dispatcher
 // may spawn it and block for seconds, and the window must never wait for that.
@@ -16,53 +36,82 @@ class SprecherQt : public QObject, public lerno::Sprecher {
 public:
     SprecherQt(const QString& engine, QObject* besitzer) : QObject(besitzer)
     {
-        arbeiter_ = new QObject;
+        geteilt_->stimme = this;
         arbeiter_->moveToThread(faden_);
         faden_->start();
-        QMetaObject::invokeMethod(arbeiter_, [this, engine] {
-            tts_ = new QTextToSpeech(engine, arbeiter_);
-            zustand_ = tts_->state() == QTextToSpeech::Error ? Fehler : Bereit;
+        QMetaObject::invokeMethod(arbeiter_, [g = geteilt_, a = arbeiter_, engine] {
+            g->tts = new QTextToSpeech(engine, a);
+            QObject::connect(g->tts, &QTextToSpeech::stateChanged, a, [g](QTextToSpeech::State s) {
+                if (s == QTextToSpeech::Error)
+                    Ausfall(g);
+            });
+            if (g->tts->state() == QTextToSpeech::Error)
+                Ausfall(g);
+            else
+                g->zustand.store(Bereit);
         }, Qt::QueuedConnection);
     }
 
     ~SprecherQt() override
     {
+        {
+            std::lock_guard sperre(geteilt_->mutex);
+            geteilt_->stimme = nullptr;
+        }
         // This runs as the program ends. The engine may still be reaching speech-dispatcher
-        // (or hang talking to it): the program must end all the same. The engine goes on its
-        // own thread; if that does not finish at once, the thread is left behind, still
-        // reachable, and ends with the process.
-        QMetaObject::invokeMethod(arbeiter_, [a = arbeiter_] { delete a; }, Qt::QueuedConnection);
+        // (or hang talking to it): the program must end all the same. If the thread does not
+        // finish at once, it is left behind, still reachable, and ends with the process.
+        // Once it has finished the engine is deleted from here: the voice goes with the
+        // application object, when a delete queued to the thread would never be run.
         faden_->quit();
-        if (faden_->wait(300))
+        if (faden_->wait(300)) {
+            delete arbeiter_;
             delete faden_;
-        else
+        } else {
             Zurueckgelassen = faden_;
+        }
     }
 
     // While the engine is still being reached, requests queue behind it.
-    bool bereit() const override { return zustand_ != Fehler; }
+    bool bereit() const override { return geteilt_->zustand.load() != Fehler; }
 
     void sprechen(const QString& text, const QString& code) override
     {
-        QMetaObject::invokeMethod(arbeiter_, [this, text, code] {
-            if (!tts_ || zustand_ == Fehler)
+        QMetaObject::invokeMethod(arbeiter_, [g = geteilt_, text, code] {
+            if (!g->tts || g->zustand.load() == Fehler)
                 return;
+            // Changing the voice costs a round trip to speech-dispatcher; most words keep it.
             const QLocale locale(code);
-            if (locale != tts_->locale())
-                tts_->setLocale(locale);
-            tts_->stop();
-            tts_->say(text);
+            if (locale != g->tts->locale())
+                g->tts->setLocale(locale);
+            g->tts->stop();
+            g->tts->say(text);
+            if (g->tts->state() == QTextToSpeech::Error)
+                Ausfall(g);
         }, Qt::QueuedConnection);
     }
 
+    void ausfallMelden()
+    {
+        if (ausgefallen)
+            ausgefallen();
+    }
+
 private:
-    enum { Unterwegs, Bereit, Fehler };
+    std::shared_ptr<Geteilt> geteilt_ = std::make_shared<Geteilt>();
     QThread* faden_ = new QThread;
     static inline QThread* Zurueckgelassen = nullptr;
-    QObject* arbeiter_ = nullptr;
-    QTextToSpeech* tts_ = nullptr; // lives on *faden_
-    std::atomic<int> zustand_{Unterwegs};
+    QObject* arbeiter_ = new QObject;
 };
+
+void Ausfall(const std::shared_ptr<Geteilt>& g)
+{
+    if (g->zustand.exchange(Fehler) == Fehler)
+        return;
+    std::lock_guard sperre(g->mutex);
+    if (SprecherQt* stimme = g->stimme)
+        QMetaObject::invokeMethod(stimme, [stimme] { stimme->ausfallMelden(); }, Qt::QueuedConnection);
+}
 
 } // namespace
 

@@ -57,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 zeile.remove(0, 3);
             const QString text = cp1252 ? AusCp1252(zeile) : QString::fromUtf8(zeile);
             bool inhaltDa = false;
+            // Invisible characters (a stray BOM, zero-width spaces) are no content.
             for (const QString& feld : text.split(trenner))
-                inhaltDa = inhaltDa || !feld.trimmed().isEmpty();
+                inhaltDa = inhaltDa || !UnsichtbaresEntfernen(feld).trimmed().isEmpty();
             if (inhaltDa && !kopf)
                 FUZZ_PRUEFEN(stellen.contains(static_cast<int>(i + 1)));
             kopf = kopf && !inhaltDa;

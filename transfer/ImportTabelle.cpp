@@ -34,6 +34,16 @@ constexpr char16_t MacRoman[128] = {
     0x0131, 0x02C6, 0x02DC, 0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7,
 };
 
+QString AusMacRoman(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = b < 0x80 ? QChar(b) : QChar(MacRoman[b - 0x80]);
+    }
+    return text;
+}
+
 const QChar Ersatz(0xFFFD);
 
 // An Anki export's "#key:value" line at the top; key lower-cased.
@@ -430,11 +440,7 @@ QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung)
         text = AusCp1252(bytes);
         break;
     case Kodierung::MacRoman:
-        text.resize(bytes.size());
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            text[i] = b < 0x80 ? QChar(b) : QChar(MacRoman[b - 0x80]);
-        }
+        text = AusMacRoman(bytes);
         break;
     }
     // Line ends of every kind, an old Mac's lone CR included, become LF.
@@ -473,11 +479,7 @@ QByteArray ImportUtf8(const QByteArray& bytes, Kodierung kodierung, qsizetype& a
             teil = AusCp1252(b.toByteArray());
             break;
         case Kodierung::MacRoman:
-            teil.resize(b.size());
-            for (qsizetype i = 0; i < b.size(); ++i) {
-                const auto c = static_cast<unsigned char>(b[i]);
-                teil[i] = c < 0x80 ? QChar(c) : QChar(MacRoman[c - 0x80]);
-            }
+            teil = AusMacRoman(b);
             break;
         default:
             break;

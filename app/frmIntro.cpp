@@ -69,7 +69,7 @@ void frmIntro::TimerLaufband_Timer()
 {
     setzeLbl1Top(lbl1Top_ - Schritt);
     if (lbl1Top_ <= -lbl1Hoehe()) {
-        Module1::SoundAbspielen(1);
+        Module1::SoundAbspielen(Module1::Klang::Applaus);
         ++Durchlauf_;
         if (Durchlauf_ >= 1)
             lblok->show();
@@ -89,7 +89,7 @@ void frmIntro::done(int r)
 {
     // However the window closes: applause.
     TimerLaufband.stop();
-    Module1::SoundAbspielen(1);
+    Module1::SoundAbspielen(Module1::Klang::Applaus);
     QDialog::done(r);
 }
 

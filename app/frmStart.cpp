@@ -228,7 +228,7 @@ void frmStart::lblUeben_Click(qint16 stufe)
 void frmStart::lblLoeschen_Click()
 {
     moddelfile::ListeLoeschen(this);
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
     Form_Activate();
 }
 
@@ -242,13 +242,13 @@ void frmStart::lblBearbeiten_Click()
 void frmStart::lblTest_Click()
 {
     modVokTest::TestStarten(this);
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
     Form_Activate();
 }
 
 void frmStart::lblEnde_Click()
 {
-    Module1::SoundAbspielen(6);
+    Module1::SoundAbspielen(Module1::Klang::Tusch);
     auto beenden = [] {
         if (Programmende)
             Programmende();
@@ -261,7 +261,7 @@ void frmStart::lblEnde_Click()
             w->hide();
     // Nobody hears a fanfare with sound off or without a device: end at once. Otherwise
     // end when it has finished, and never later than its length.
-    const int laenge = Module1::Nachklang(6);
+    const int laenge = Module1::Nachklang(Module1::Klang::Tusch);
     if (laenge <= 0) {
         beenden();
         return;

@@ -62,7 +62,7 @@ void BearbeitenStarten(QWidget* parent)
         fenster.Sprache = Listensprache(BearbeitenDatei);
         fenster.exec();
     }
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
 }
 
 bool ListeLaden(QWidget* parent)

@@ -99,7 +99,7 @@ void frmVokEingabe::Form_Load()
     imgbackground->laden(modBackground::Hintergrund1Pfad);
     Form_Resize();
     liste_ = GewaehlteListe::Filename;
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
     // Said once, before anything is typed that could not be kept.
     if (ListeSchreibgeschuetzt(liste_)) {
         schreibgeschuetzt_ = true;
@@ -197,7 +197,7 @@ void frmVokEingabe::cmdok_Click()
 
 void frmVokEingabe::cmdEnde_Click()
 {
-    Module1::SoundAbspielen(6);
+    Module1::SoundAbspielen(Module1::Klang::Tusch);
     accept();
 }
 

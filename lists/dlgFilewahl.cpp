@@ -70,7 +70,7 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
         DateilisteFuellen();
         cboFilename->setFocus();
     }
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
 }
 
 QStringList dlgFilewahl::Dateiliste(const QString& ordner, const QString& muster)
@@ -130,7 +130,7 @@ void dlgFilewahl::lblok_Click()
     if (!name.isEmpty())
         GewaehlteListe::Filename = ordner_ + QLatin1Char('/') + name;
     accept();
-    Module1::SoundAbspielen(2);
+    Module1::SoundAbspielen(Module1::Klang::Wusch);
 }
 
 void dlgFilewahl::reject()

@@ -134,7 +134,7 @@ void frmVokUeben::Form_Load()
     TxtLoesung->hide();
     TxtVok2->hide();
     Form_Resize();
-    Module1::SoundAbspielen(5);
+    Module1::SoundAbspielen(Module1::Klang::Aus);
     Testart = 2;
     liste_ = GewaehlteListe::Filename;
     fehlerzahl_.assign(500, 0);
@@ -230,11 +230,11 @@ void frmVokUeben::cmdok_Click()
     const QString antwort = txtBedeutung->text();
     if (Abfrage::AntwortRichtig(antwort, vokabel_, bedeutung_, Vok)) {
         lblRichtig->show();
-        Module1::SoundAbspielen(3);
+        Module1::SoundAbspielen(Module1::Klang::Richtig);
     } else {
         lblFalsch->show();
         LoesungZeigen(sollantwort_, txtVokabel->text());
-        Module1::SoundAbspielen(4);
+        Module1::SoundAbspielen(Module1::Klang::Falsch);
         ++fehlerzahl_[aktZeile_ - 1];
     }
     // Whichever way it was asked, the foreign word of the checked pair is heard.
@@ -296,7 +296,7 @@ void frmVokUeben::ErgebnisSichern()
 void frmVokUeben::cmdEnde_Click()
 {
     ErgebnisSichern();
-    Module1::SoundAbspielen(6);
+    Module1::SoundAbspielen(Module1::Klang::Tusch);
     accept();
 }
 

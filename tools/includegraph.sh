@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-ordner=(app ui lists entry practice vocabtest editor lernstand transfer tests bench fuzz tools)
+ordner=(app ui lists learning entry practice vocabtest editor lernstand transfer tests bench fuzz tools)
 quellen=$(find "${ordner[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 funde=0
 

@@ -274,7 +274,7 @@ void HoverLabel(LabelButton* l, bool& hoverok, bool mitSound, double punkt)
     if (!hoverok)
         return;
     if (mitSound)
-        Module1::SoundAbspielen(2);
+        Module1::SoundAbspielen(Module1::Klang::Wusch);
     l->vergroessern(punkt);
     hoverok = false;
 }

@@ -11,6 +11,9 @@ class Klangspieler;
 
 namespace lerno::Module1 {
 
+// The six effects, named by their sound files; the value is the effect's number.
+enum class Klang : int { Applaus = 1, Wusch = 2, Richtig = 3, Falsch = 4, Aus = 5, Tusch = 6 };
+
 // File name of sound 1..6, as it lies in the program folder; empty for other numbers.
 QString SoundDatei(int nummer);
 
@@ -20,6 +23,7 @@ inline bool Soundok = false;
 // Plays sound 1..6 asynchronously when Soundok is true. Number 7 (asked for
 // by two test grades) plays sound 4; other numbers play nothing.
 void SoundAbspielen(int nummer);
+inline void SoundAbspielen(Klang klang) { SoundAbspielen(static_cast<int>(klang)); }
 
 // Loads the audio plugin and the six effects from the program folder, now. A request
 // that came in before is played once its effect is decoded.
@@ -35,6 +39,7 @@ bool SpieltNoch();
 // How long effect 1..6, just started, can still be heard, in ms: its playing time when
 // sound is on, the effect is loaded and there is an audio device; otherwise 0.
 int Nachklang(int nummer);
+inline int Nachklang(Klang klang) { return Nachklang(static_cast<int>(klang)); }
 
 // Test seam: when set, requests that pass the Soundok check go here instead of the
 // audio device (the real effects are then never loaded).

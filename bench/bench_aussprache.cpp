@@ -4,6 +4,7 @@
 // so "heard" means a sample that actually came out of the audio chain. Without pulseaudio,
 // speech-dispatcher or a voice that answers, every benchmark skips.
 #include "ui/modAussprache.h"
+#include "lists/Listensprache.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,7 +163,7 @@ double BisZumTon(const QString& text, const QString& sprache, int maxMs)
 {
     strecke->scharf();
     const qint64 t0 = JetztUs();
-    lerno::modAussprache::Aussprechen(text, sprache);
+    lerno::modAussprache::Aussprechen(text, lerno::SprachCode(sprache));
     QElapsedTimer t;
     t.start();
     while (strecke->ersterTon() == 0 && t.elapsed() < maxMs) {

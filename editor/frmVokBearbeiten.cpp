@@ -8,6 +8,7 @@
 #include "ui/modBackground.h"
 #include "editor/VokabelGrid.h"
 #include "ui/modAussprache.h"
+#include "lists/Listensprache.h"
 
 #include <QAction>
 
@@ -192,7 +193,7 @@ void frmVokBearbeiten::VokabelAnhoeren()
 {
     const int row = GrdVok->Row();
     if (row >= 1 && row < GrdVok->Rows())
-        modAussprache::Aussprechen(GrdVok->TextMatrix(row, 1), Sprache);
+        modAussprache::Aussprechen(GrdVok->TextMatrix(row, 1), SprachCode(Sprache));
 }
 
 void frmVokBearbeiten::cmdok_Click()

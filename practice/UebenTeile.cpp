@@ -54,7 +54,7 @@ VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, int left, i
 void VokabelAnhoeren::Sagen(const QString& liste, const QString& fremdwort)
 {
     wort_ = fremdwort;
-    sprache_ = Listensprache(liste);
+    sprache_ = SprachCode(Listensprache(liste));
     NochmalSagen();
 }
 

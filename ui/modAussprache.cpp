@@ -2,7 +2,6 @@
 
 #include "ui/PluginLaden.h"
 #include "ui/Sprecher.h"
-#include "lists/Listensprache.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -116,9 +115,8 @@ void WennGeladen(QObject* kontext, std::function<void()> f)
     zustand().nachLaden.append({QPointer<QObject>(kontext), std::move(f)});
 }
 
-void Aussprechen(const QString& text, const QString& sprache)
+void Aussprechen(const QString& text, const QString& code)
 {
-    const QString code = SprachCode(sprache);
     if (!Ausspracheok || text.trimmed().isEmpty() || code.isEmpty())
         return;
     auto& z = zustand();

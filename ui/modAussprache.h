@@ -16,10 +16,10 @@ namespace lerno::modAussprache {
 // Pronunciation switched on; not remembered between runs. The start screen's menu sets it.
 inline bool Ausspracheok = true;
 
-// Says text in the voice of the language (German name, lists/Listensprache.h) when
-// Ausspracheok is true, a voice is there and both are non-empty. A request before the voice
+// Says text in the voice of the language code ("en", "fr"; callers take it from the list's
+// language) when Ausspracheok is true, a voice is there and both are non-empty. A request before the voice
 // is loaded is said once it is (the latest only).
-void Aussprechen(const QString& text, const QString& sprache);
+void Aussprechen(const QString& text, const QString& code);
 
 // Loads the voice now.
 void AusspracheLaden();

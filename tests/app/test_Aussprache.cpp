@@ -55,18 +55,18 @@ using Gesagt = std::vector<std::pair<QString, QString>>;
 
 TEST_F(AusspracheLaden, ARequestBeforeLoadingIsSaidOnceLoadedInTheListsVoice)
 {
-    modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
-    modAussprache::Aussprechen(QStringLiteral("maison"), QStringLiteral("Französisch"));
+    modAussprache::Aussprechen(QStringLiteral("house"), SprachCode(QStringLiteral("Englisch")));
+    modAussprache::Aussprechen(QStringLiteral("maison"), SprachCode(QStringLiteral("Französisch")));
     EXPECT_EQ(erzeugt, 0) << "the request loaded the voice itself";
     QCoreApplication::processEvents();
     EXPECT_EQ(erzeugt, 1);
     EXPECT_EQ(sprecher.gesagt, (Gesagt{{"maison", "fr"}}));
 
-    modAussprache::Aussprechen(QStringLiteral("domus"), QStringLiteral("Latein"));
-    modAussprache::Aussprechen(QStringLiteral("x"), QStringLiteral("")); // no language: silent
-    modAussprache::Aussprechen(QStringLiteral("  "), QStringLiteral("Latein"));
+    modAussprache::Aussprechen(QStringLiteral("domus"), SprachCode(QStringLiteral("Latein")));
+    modAussprache::Aussprechen(QStringLiteral("x"), SprachCode(QStringLiteral(""))); // no language: silent
+    modAussprache::Aussprechen(QStringLiteral("  "), SprachCode(QStringLiteral("Latein")));
     modAussprache::Ausspracheok = false;
-    modAussprache::Aussprechen(QStringLiteral("casa"), QStringLiteral("Spanisch"));
+    modAussprache::Aussprechen(QStringLiteral("casa"), SprachCode(QStringLiteral("Spanisch")));
     EXPECT_EQ(sprecher.gesagt, (Gesagt{{"maison", "fr"}, {"domus", "la"}}));
 }
 
@@ -94,7 +94,7 @@ TEST_F(AusspracheLaden, WithoutAnEngineTheItemsStayDisabledAndNothingIsSaid)
         EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
         EXPECT_FALSE(start.mnuAusspracheAus->isEnabled());
         EXPECT_FALSE(start.mnuAusspracheAn->isChecked());
-        modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
+        modAussprache::Aussprechen(QStringLiteral("house"), SprachCode(QStringLiteral("Englisch")));
         EXPECT_TRUE(sprecher.gesagt.empty());
     }
 }
@@ -141,7 +141,7 @@ TEST_F(AusspracheLaden, AnEngineFailingLaterDisablesTheItemsAndNothingWaits)
         }
         EXPECT_FALSE(modAussprache::EngineDa());
         modAussprache::Ausspracheok = true;
-        modAussprache::Aussprechen(QStringLiteral("house"), QStringLiteral("Englisch"));
+        modAussprache::Aussprechen(QStringLiteral("house"), SprachCode(QStringLiteral("Englisch")));
         EXPECT_TRUE(sprecher.gesagt.empty());
     }
 }

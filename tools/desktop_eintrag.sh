@@ -26,12 +26,14 @@ exec_wert() {
 wert() { printf '%s' "${1//\\/\\\\}"; }
 
 mkdir -p "$anwendungen"
+symbole=()
 for groesse in 16 32 48 64 128 256; do
   quelle=$ordner/symbole/lerno-$groesse.png
   [ -f "$quelle" ] || continue
   ziel=$daten/icons/hicolor/${groesse}x${groesse}/apps
   mkdir -p "$ziel"
   cp "$quelle" "$ziel/lerno.png"
+  symbole+=("$ziel/lerno.png")
 done
 
 # Written beside and renamed over the old entry: the menu never sees half a file.
@@ -58,4 +60,8 @@ mv -f "$neu" "$eintrag"
 command -v update-desktop-database >/dev/null && update-desktop-database -q "$anwendungen" 2>/dev/null || true
 
 echo "Menüeintrag: $eintrag"
-echo "Symbol:      $daten/icons/hicolor/<Größe>/apps/lerno.png"
+for s in "${symbole[@]}"; do
+  echo "Symbol:      $s"
+done
+echo "Lerno wieder starten: im Anwendungsmenü „Lerno“ wählen, oder im Terminal:"
+echo "  $(exec_wert "$ordner/lerno")"

@@ -19,6 +19,14 @@ for lauf in 1 2; do # a second run replaces the entry and leaves nothing behind
 done
 eintrag="$XDG_DATA_HOME/applications/lerno.desktop"
 grep -qF "$eintrag" <<<"$ausgabe" || fehler "path of the entry not printed: $ausgabe"
+# Every path printed is one that exists (no placeholder), and the way back to Lerno is named.
+while IFS= read -r pfad; do
+  [ -e "$pfad" ] || fehler "printed path does not exist: $pfad"
+done < <(sed -n 's/^\(Menüeintrag\|Symbol\): *//p' <<<"$ausgabe")
+[ "$(grep -c '^Symbol:' <<<"$ausgabe")" -eq 6 ] || fehler "icons not printed: $ausgabe"
+startzeile=$(grep -A1 'wieder starten' <<<"$ausgabe" | tail -n1)
+eval "set -- $startzeile"
+[ $# -eq 1 ] && [ "$1" = "$ordner/lerno" ] || fehler "start command splits into $# word(s): $*"
 [ "$(ls -A "$XDG_DATA_HOME/applications" | grep -v '^mimeinfo.cache$')" = lerno.desktop ] || fehler "leftovers: $(ls -A "$XDG_DATA_HOME/applications")"
 
 meldung=$(desktop-file-validate "$eintrag" 2>&1) || fehler "desktop-file-validate: $meldung"

@@ -47,7 +47,7 @@ Heute Berechnen(const QString& ordner, QDate heute)
         l.lesefehler = w.lesefehler;
         for (int i : Lernplan::HeuteUeben(w.woerter, heute, l.arbeit, l.hoechstens)) {
             l.zeilen.append(w.zeilen[i]);
-            l.paare.append(w.paare[i]);
+            l.paare.append(Wortgedaechtnis::PaarAus(w.schluessel[i]));
         }
         h.listen.append(l);
     }

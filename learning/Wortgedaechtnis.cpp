@@ -46,7 +46,7 @@ QDate Datum(QByteArrayView t)
 }
 
 // One line without its line end; false for anything that is not such a line.
-bool ZeileLesen(QByteArrayView zeile, QString& schluessel, Eintrag& e)
+bool ZeileLesen(QByteArrayView zeile, QStringDecoder& utf8, QString& schluessel, Eintrag& e)
 {
     QByteArrayView f[5];
     for (QByteArrayView& feld : f) {
@@ -61,9 +61,11 @@ bool ZeileLesen(QByteArrayView zeile, QString& schluessel, Eintrag& e)
         || !Zahl(f[3], e.wiederholungen) || !Zahl(f[4], e.vergessen) || !Gueltig(e)
         || zeile.isEmpty())
         return false;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     schluessel = utf8(zeile);
-    return !utf8.hasError();
+    if (!utf8.hasError())
+        return true;
+    utf8.resetState(); // the error sticks to the decoder otherwise
+    return false;
 }
 
 QString Zahltext(double x) { return QString::number(x, 'g', QLocale::FloatingPointShortest); }
@@ -89,7 +91,8 @@ Inhalt Lesen(const QString& liste)
         in.lesefehler = true;
         return in;
     }
-    in.woerter.reserve(alles.count('\n') + 1);
+    in.woerter.reserve(alles.size() / 32); // a line is rarely shorter
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QByteArrayView rest(alles);
     while (!rest.isEmpty()) {
         qsizetype ende = rest.indexOf('\n');
@@ -101,7 +104,7 @@ Inhalt Lesen(const QString& liste)
             continue;
         QString schluessel;
         Eintrag e;
-        if (ZeileLesen(zeile, schluessel, e))
+        if (ZeileLesen(zeile, utf8, schluessel, e))
             in.woerter.insert(schluessel, e);
         else
             ++in.uebersprungen;
@@ -187,6 +190,12 @@ bool AntwortVermerken(const QString& liste, const WortPaar& paar, int bewertung,
     return Schreiben(liste, in.woerter);
 }
 
+WortPaar PaarAus(const QString& schluessel)
+{
+    const qsizetype raute = schluessel.indexOf(u'#');
+    return {schluessel.left(raute), raute < 0 ? QString() : schluessel.mid(raute + 1)};
+}
+
 Listenwoerter WoerterLesen(const QString& liste)
 {
     Listenwoerter l;
@@ -195,12 +204,21 @@ Listenwoerter WoerterLesen(const QString& liste)
     l.lesefehler = gedaechtnis.lesefehler || !zeilen;
     if (!zeilen)
         return l;
+    l.schluessel.reserve(zeilen->size());
+    l.zeilen.reserve(zeilen->size());
+    l.woerter.reserve(zeilen->size());
     QSet<QString> gesehen;
+    gesehen.reserve(zeilen->size());
     for (qsizetype i = 0; i < zeilen->size(); ++i) {
-        const auto p = EintragLesen(zeilen->at(i));
-        if (!p)
+        // Vokabel "#" Bedeutung is the line between its first and third "#" (as EintragLesen
+        // takes it apart), so the key is one slice of it.
+        const QString& z = zeilen->at(i);
+        const qsizetype p1 = z.indexOf(u'#');
+        const qsizetype p2 = p1 < 0 ? -1 : z.indexOf(u'#', p1 + 1);
+        const qsizetype p3 = p2 < 0 ? -1 : z.indexOf(u'#', p2 + 1);
+        if (p3 < 0)
             continue;
-        const QString s = Schluessel(*p);
+        const QString s = z.mid(p1 + 1, p3 - p1 - 1);
         if (gesehen.contains(s))
             continue;
         gesehen.insert(s);
@@ -209,7 +227,7 @@ Listenwoerter WoerterLesen(const QString& liste)
             w.stand = e->stand;
             w.zuletzt = e->zuletzt;
         }
-        l.paare.append(*p);
+        l.schluessel.append(s);
         l.zeilen.append(int(i + 1));
         l.woerter.append(w);
     }

@@ -23,6 +23,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace lerno::Wortgedaechtnis {
@@ -45,6 +46,7 @@ struct Inhalt {
 // The memory file of a list, from the path of any of its members.
 QString Datei(const QString& liste);
 QString Schluessel(const WortPaar& paar);
+WortPaar PaarAus(const QString& schluessel);
 
 // A missing file is an empty memory.
 Inhalt Lesen(const QString& liste);
@@ -69,9 +71,10 @@ Eintrag Wiederholen(const std::optional<Eintrag>& vorher, int bewertung, QDate h
 bool AntwortVermerken(const QString& liste, const WortPaar& paar, int bewertung, QDate heute);
 
 // The words of a list (its .dva, any member's path) with their memory, as the plan takes
-// them: each pair once, in list order; `zeilen` holds each one's line number (from 1).
+// them: each pair once, in list order, by its key; `zeilen` holds each one's line number
+// (from 1).
 struct Listenwoerter {
-    QList<WortPaar> paare;
+    QStringList schluessel;
     QList<int> zeilen;
     QList<Lernplan::Wort> woerter;
     bool lesefehler = false; // the list or its memory could not be read

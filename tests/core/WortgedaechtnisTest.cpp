@@ -27,6 +27,7 @@ const QDate Heute(2026, 3, 2);
 TEST(Wortgedaechtnis, DamagedLinesAreSkippedTheRestReadsBack)
 {
     const struct { const char* zeile; QByteArray text; bool gut; } faelle[] = {
+        {"key not UTF-8", "2026-03-01\t2.3\t2.1\t1\t0\ta#\xfc", false},
         {"umlauts, blanks and a tab in the key", "2026-02-27\t0.5\t7\t3\t1\t Grüße\t#Grüße ", true},
         {"plain", "2026-03-01\t2.3065\t2.11810397\t1\t0\tthe house#das Haus", true},
         {"a field missing", "2026-03-01\t2.3\t2.1\t1\tthe cat#die Katze", false},
@@ -36,7 +37,6 @@ TEST(Wortgedaechtnis, DamagedLinesAreSkippedTheRestReadsBack)
         {"difficulty above 10", "2026-03-01\t2.3\t10.5\t1\t0\ta#e", false},
         {"more lapses than reviews", "2026-03-01\t2.3\t2.1\t1\t2\ta#f", false},
         {"a decimal comma", "2026-03-01\t2,3\t2.1\t1\t0\ta#g", false},
-        {"key not UTF-8", "2026-03-01\t2.3\t2.1\t1\t0\ta#\xfc", false},
         {"empty key", "2026-03-01\t2.3\t2.1\t1\t0\t", false},
     };
     QTemporaryDir dir;

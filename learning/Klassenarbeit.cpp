@@ -1,8 +1,8 @@
 #include "learning/Klassenarbeit.h"
 
+#include "learning/Seitendatei.h"
 #include "lists/DateiErsetzen.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace lerno::Klassenarbeit {
@@ -42,19 +42,7 @@ bool Aendern(const QString& liste, F aendern)
 Plaene PlaeneLesen(const QString& ordner)
 {
     Plaene p;
-    QFile f(DateiIn(ordner));
-    if (!f.exists())
-        return p;
-    if (!f.open(QIODevice::ReadOnly)) {
-        p.lesefehler = true;
-        return p;
-    }
-    const QByteArray alles = f.readAll();
-    for (QByteArray zeile : alles.split('\n')) {
-        if (zeile.endsWith('\r'))
-            zeile.chop(1);
-        if (zeile.isEmpty())
-            continue;
+    p.lesefehler = !SeitendateiLesen(DateiIn(ordner), [&](QByteArrayView zeile) {
         const QString z = QString::fromUtf8(zeile);
         const QStringList felder = z.split(u'\t');
         Plan plan;
@@ -69,7 +57,7 @@ Plaene PlaeneLesen(const QString& ordner)
             p.listen.insert(name, plan);
         else
             ++p.uebersprungen;
-    }
+    });
     return p;
 }
 

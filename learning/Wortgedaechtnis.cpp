@@ -1,5 +1,6 @@
 #include "learning/Wortgedaechtnis.h"
 
+#include "learning/Seitendatei.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/TextDatei.h"
 
@@ -79,36 +80,15 @@ QString Schluessel(const WortPaar& paar) { return paar.Vokabel + u'#' + paar.Bed
 Inhalt Lesen(const QString& liste)
 {
     Inhalt in;
-    QFile f(Datei(liste));
-    if (!f.exists())
-        return in;
-    if (!f.open(QIODevice::ReadOnly)) {
-        in.lesefehler = true;
-        return in;
-    }
-    const QByteArray alles = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        in.lesefehler = true;
-        return in;
-    }
-    in.woerter.reserve(alles.size() / 32); // a line is rarely shorter
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QByteArrayView rest(alles);
-    while (!rest.isEmpty()) {
-        qsizetype ende = rest.indexOf('\n');
-        QByteArrayView zeile = ende < 0 ? rest : rest.first(ende);
-        rest = ende < 0 ? QByteArrayView() : rest.sliced(ende + 1);
-        if (zeile.endsWith('\r'))
-            zeile.chop(1);
-        if (zeile.isEmpty())
-            continue;
+    in.lesefehler = !SeitendateiLesen(Datei(liste), [&](QByteArrayView zeile) {
         QString schluessel;
         Eintrag e;
         if (ZeileLesen(zeile, utf8, schluessel, e))
             in.woerter.insert(schluessel, e);
         else
             ++in.uebersprungen;
-    }
+    });
     return in;
 }
 

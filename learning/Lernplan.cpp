@@ -43,8 +43,6 @@ public:
     {
     }
 
-    int frei() const { return frei_; }
-
     // Not yet practised today and not yet chosen (a last date after today counts as today).
     bool offen(int i) const
     {
@@ -52,6 +50,7 @@ public:
         return !gewaehlt_[i] && !(Bekannt(w) && w.zuletzt >= heute_);
     }
 
+    // Takes the candidates in order while there is room, at most `hoechstens` (-1: no limit).
     void nimm(const std::vector<Kandidat>& k, qsizetype hoechstens = -1)
     {
         for (const Kandidat& c : k) {

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace lerno::Wortgedaechtnis {
 

@@ -12,6 +12,9 @@
 #include "learning/Gedaechtnis.h"
 #include "learning/Lernplan.h"
 
+#include <QString>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -145,7 +148,15 @@ int main(int argc, char** argv)
 
     std::printf("%d Schüler, %d neue Wörter, Klassenarbeit in %d Tagen, höchstens %d am Tag, Saat %u\n",
                 schueler, Woerter, TageBisArbeit, Hoechstens, saat);
-    std::printf("%-34s %14s %14s %12s %10s\n", "", "Abruf Arbeit", "28 Tage später", "Übungstage", "max/Tag");
+    // Padded by characters, not bytes: the names hold umlauts.
+    auto spalte = [](const char* text, int breite) {
+        std::printf("%s%*s", text, std::max(0, breite - int(QString::fromUtf8(text).size())), "");
+    };
+    spalte("", 34);
+    spalte("  Abruf Arbeit", 16);
+    spalte("  28 Tage später", 18);
+    spalte("  Übungstage", 13);
+    std::printf("  max/Tag\n");
     const struct { const char* name; const Strategie* s; } reihen[] = {
         {"Lernplan (Heute üben)", &plan},
         {"alles am letzten Abend", &letzterAbend},
@@ -153,7 +164,7 @@ int main(int argc, char** argv)
     };
     for (const auto& r : reihen) {
         const Ergebnis e = Simulieren(*r.s, schueler, saat);
-        std::printf("%-34s %13.1f %% %13.1f %% %12.2f %10d\n", r.name, 100 * e.arbeit, 100 * e.spaeter,
-                    e.tage, e.maxProTag);
+        spalte(r.name, 34);
+        std::printf("%14.1f %%%16.1f %%%13.2f%9d\n", 100 * e.arbeit, 100 * e.spaeter, e.tage, e.maxProTag);
     }
 }

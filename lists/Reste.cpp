@@ -9,8 +9,9 @@ namespace lerno {
 
 bool IstErsetzenRest(const QString& dateiname)
 {
-    // mkstemp fills the six places from A-Z, a-z and 0-9.
-    static const QRegularExpression muster(QStringLiteral("^\\..+\\.dv[abcd]\\.[A-Za-z0-9]{6}$"));
+    // mkstemp fills the six places from A-Z, a-z and 0-9. The members a to d and the
+    // words' memory (g) are replaced this way.
+    static const QRegularExpression muster(QStringLiteral("^\\..+\\.dv[abcdg]\\.[A-Za-z0-9]{6}$"));
     return muster.match(dateiname).hasMatch();
 }
 

@@ -6,8 +6,9 @@
 
 namespace lerno {
 
-// True for exactly the name a replace of a list member writes before its rename:
-// "." + <name>.dva/.dvb/.dvc/.dvd + "." + six letters or digits. A list's own name never matches.
+// True for exactly the name a replace of a list member or of its words' memory writes
+// before its rename: "." + <name>.dva/.dvb/.dvc/.dvd/.dvg + "." + six letters or digits.
+// A list's own name never matches.
 bool IstErsetzenRest(const QString& dateiname);
 
 // Removes from the folder every regular file that IstErsetzenRest names, and afile.dva,

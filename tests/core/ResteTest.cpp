@@ -38,6 +38,7 @@ TEST(Reste, OnlyTheReplaceRoutinesTemporaryNameCounts)
         {"stage 2", ".Englisch.dvb.ZZZZZZ", true},
         {"stage 3", ".Englisch.dvc.000000", true},
         {"practice scratch", ".Englisch.dvd.Qx7Lp2", true},
+        {"words' memory", ".Englisch.dvg.Qx7Lp2", true},
         {"dots in the name", ".a.b.dva.xY9zQ1", true},
         {"umlauts in the name", ".Grüße.dva.Ab12Cd", true},
         {"the list itself", "Englisch.dva", false},
@@ -64,6 +65,7 @@ TEST(Reste, TheRuleMatchesTheRoutinesOwnTemporaries)
         {"stage 2 with umlauts", "Grüße.dvb"},
         {"stage 3 with dots", "a.b.dvc"},
         {"practice scratch", "Englisch.dvd"},
+        {"words' memory", "Englisch.dvg"},
     };
     for (const auto& f : faelle) {
         QTemporaryDir dir;
@@ -90,6 +92,8 @@ TEST(Reste, TheStartRemovesLeftoversAndTouchesNothingElse)
         {"temporary of the list", ".Englisch.dva.Qx7Lp2", false},
         {"temporary of stage 3", ".Englisch.dvc.a1b2c3", false},
         {"temporary of the practice scratch", ".Englisch.dvd.000abc", false},
+        {"words' memory", "Englisch.dvg", true},
+        {"temporary of the words' memory", ".Englisch.dvg.Ab12Cd", false},
         {"editor scratch main list", "afile.dva", false},
         {"editor scratch stage 2", "afile.dvb", false},
         {"editor scratch stage 3", "afile.dvc", false},

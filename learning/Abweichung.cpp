@@ -72,10 +72,18 @@ void Markieren(Ausrichtung& a, const Text& ziel, Markierung& m, qsizetype ende)
         return;
     }
     qsizetype i = a.ziel.size(), j = a.eingabe.size();
-    const auto stelle = [&](qsizetype k) { return k > 0 ? ziel.herkunft[k - 1] + 1 : (ziel.herkunft.isEmpty() ? ende : ziel.herkunft[0]); };
+    // Where extra input goes in the solution: after the character before it.
+    const auto stelle = [&](qsizetype k) {
+        return k > 0 ? ziel.herkunft[k - 1] + 1 : ziel.herkunft.isEmpty() ? ende : ziel.herkunft[0];
+    };
     while (i > 0 || j > 0) {
         const int hier = a.at(i, j);
-        if (i > 0 && j > 0 && hier == a.at(i - 1, j - 1) + Ersetzen(a.ziel[i - 1], a.eingabe[j - 1])) {
+        // Extra input first (walking back), so that it lands after what it follows:
+        // "Lehrerinn" has one n too many at the end, "Fussball" an s after the ß.
+        if (j > 0 && hier == a.at(i, j - 1) + KostenLuecke) {
+            m.zuviel[stelle(i)].prepend(a.eingabe[j - 1]);
+            --j;
+        } else if (i > 0 && j > 0 && hier == a.at(i - 1, j - 1) + Ersetzen(a.ziel[i - 1], a.eingabe[j - 1])) {
             if (a.ziel[i - 1] != a.eingabe[j - 1])
                 m.anders[size_t(ziel.herkunft[i - 1])] = true;
             --i, --j;
@@ -83,12 +91,9 @@ void Markieren(Ausrichtung& a, const Text& ziel, Markierung& m, qsizetype ende)
                    && hier == a.at(i - 2, j - 2) + KostenTausch) {
             m.anders[size_t(ziel.herkunft[i - 1])] = m.anders[size_t(ziel.herkunft[i - 2])] = true;
             i -= 2, j -= 2;
-        } else if (i > 0 && hier == a.at(i - 1, j) + KostenLuecke) {
+        } else {
             m.anders[size_t(ziel.herkunft[i - 1])] = true;
             --i;
-        } else {
-            m.zuviel[stelle(i)].prepend(a.eingabe[j - 1]);
-            --j;
         }
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The pieces of the lenient answer check that the check itself and the marking of
 // differences share: how an answer is normalised, which forms of it count as written
-// by the pupil, and the foldings and the distance a slip is measured with.
+// by the pupil, where an article ends (the foldings and the distance: Faltung.h).
 #include <QList>
 #include <QString>
 #include <QStringView>
+
+#include "learning/Faltung.h"
 
 namespace lerno::Antwortformen {
 
@@ -41,23 +43,5 @@ QList<Text> AlleFormen(const Text& antwort);
 // none or nothing follows it. Articles of German, English (with "to"), French, Spanish
 // and Italian, any case except the Italian "i" (so that "I am" keeps its "I").
 qsizetype ArtikelLaenge(QStringView s);
-
-// The foldings a difference may be set aside by.
-enum Faltung : unsigned {
-    Gross = 1,  // capitals (simple case folding: ẞ and ß are one letter)
-    Akzent = 2, // marks removed (é→e, ç→c, ñ→n, ä→a); œ æ ø as oe ae o
-    Umlaut = 4, // ä ö ü ß written as ae oe ue ss (applied before Akzent)
-};
-QString Falten(QStringView s, unsigned faltung);
-
-// Damerau-Levenshtein distance (adjacent transpositions included, unrestricted); any
-// value above grenze is returned as grenze + 1.
-int DamerauLevenshtein(QStringView a, QStringView b, int grenze);
-
-// Letters (not blanks or marks of punctuation) in s.
-int Buchstaben(QStringView s);
-
-// The slips allowed in an answer of that many letters: none up to 3, one up to 9, then two.
-int ErlaubteTippfehler(int buchstaben);
 
 } // namespace lerno::Antwortformen

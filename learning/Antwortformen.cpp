@@ -109,12 +109,18 @@ bool IstEndung(QStringView seg, QStringView stamm)
         return false;
     if (strich)
         return endung.size() <= 3 || endung == u"innen";
-    // Without a hyphen only the usual endings, so that "er/sie", "der/die", "sein/ihr" and
-    // "he/she" stay two words.
-    static constexpr std::array<std::u16string_view, 8> endungen = {u"in", u"e", u"a", u"n", u"r", u"en", u"ne", u"as"};
-    const std::u16string_view e(reinterpret_cast<const char16_t*>(endung.data()), size_t(endung.size()));
-    return Buchstaben(stamm) >= 3 && stamm.back().isLower()
-        && std::find(endungen.begin(), endungen.end(), e) != endungen.end();
+    // Without a hyphen only the usual endings where they make a form, so that "er/sie",
+    // "der/die", "sein/ihr", "he/she", "bei/in" and "the/a" stay two words: the German
+    // "in" after a noun, the Spanish "a" after "-o", "-r", "-n", "as" after "-os".
+    if (Buchstaben(stamm) < 3 || !stamm.back().isLower())
+        return false;
+    if (endung == u"in")
+        return stamm.front().isUpper();
+    if (endung == u"a")
+        return stamm.endsWith(u'o') || stamm.endsWith(u'r') || stamm.endsWith(u'n');
+    if (endung == u"as")
+        return stamm.endsWith(u"os");
+    return endung == u"e" || endung == u"n" || endung == u"r" || endung == u"en" || endung == u"ne";
 }
 
 // The gender form: "Lehrer" + "in"; the Spanish and Italian "alumno/a", "alumnos/as" replace the o.

@@ -75,6 +75,8 @@ TEST(Antwortpruefung, RulesInTheirOrder)
         {"/in: die Endung allein", "Lehrer/in", "in", Grosszuegig, {}, F, ""},
         {"er/sie: zwei Wörter", "er/sie", "sie", Grosszuegig, {}, R, ""},
         {"sein/ihr: zwei Wörter, keine Genderform", "sein/ihr", "ihr", Grosszuegig, {}, R, ""},
+        {"bei/in: zwei Wörter, keine Genderform", "bei/in", "in", Grosszuegig, {}, R, ""},
+        {"ihr/e: Genderform", "ihr/e", "ihre", Grosszuegig, {}, R, ""},
         {"der/die vor einem Wort", "der/die Angestellte", "die Angestellte", Grosszuegig, {}, R, ""},
         {"spanisch alumno/a", "alumno/a", "alumna", Grosszuegig, {}, R, ""},
         {"spanisch profesor/a", "el profesor/a", "el profesora", Grosszuegig, {}, R, ""},

@@ -57,8 +57,8 @@ VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QStri
 
     // Above the question box, where nothing else is.
     hinweis = GelbeBeschriftung(
-        QStringLiteral("Diese Liste hat noch keine Sprache. Im Startfenster einstellen: "
-                       "Optionen → Sprache einer Liste …"),
+        QStringLiteral("Diese Liste hat noch keine Sprache.\n"
+                       "Im Startfenster einstellen: Optionen → Sprache einer Liste …"),
         flaeche, MsSansSerif(12, false));
     hinweis->setWordWrap(true);
     hinweis->setGeometry(TwRect(600, 240, 9300, 780));

@@ -102,7 +102,7 @@ tiere_ueben() {
 # The word the question box shows: kurz or lang.
 frage() {
   import -window "$UEBEN" "$ARBEIT/ueben.png"
-  convert "$ARBEIT/ueben.png" -crop 380x70+150+60 +repage -resize 300% "$ARBEIT/frage.png"
+  convert "$ARBEIT/ueben.png" -crop 356x36+162+94 +repage -resize 300% "$ARBEIT/frage.png"
   tesseract "$ARBEIT/frage.png" "$ARBEIT/frage" --psm 6 >/dev/null 2>&1 || fehler "tesseract scheitert"
   case "$(tr -d '\n' <"$ARBEIT/frage.txt")" in
     *hippo* | *croco*) echo lang ;;

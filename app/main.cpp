@@ -1,6 +1,7 @@
 // Lerno: the application starts by showing its start screen.
 #include "ui/Schriften.h"
 #include "app/frmStart.h"
+#include "lists/Zufall.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -15,6 +16,10 @@ int main(int argc, char** argv)
     if (qtDeutsch.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtDeutsch);
     lerno::SchriftenEinrichten();
+    // Every start asks and tests in another order. The end-to-end tests that know the
+    // fixed sequence by heart keep it with LERNO_ZUFALL_FEST.
+    if (!qEnvironmentVariableIsSet("LERNO_ZUFALL_FEST"))
+        lerno::ZufallAusUhrSaeen();
     lerno::frmStart start;
     if (!start.bereit())
         return 1;

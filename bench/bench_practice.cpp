@@ -1,10 +1,10 @@
-// One pick of the practice window (count the lines, draw one, read up to it, show it)
-// on lists far beyond the usual size. The window is built once per size.
+// One pick of the practice window (draw a line of the list its session read once, show
+// it) on lists far beyond the usual size. The window, and with it the session, is built
+// once per size.
 #include "BenchListe.h"
 #include "FensterBench.h"
 #include "ui/Meldungen.h"
 #include "ui/Module1.h"
-#include "lists/GewaehlteListe.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
 #include "practice/frmVokUeben.h"
@@ -30,12 +30,10 @@ void BM_FrageWaehlen(benchmark::State& state)
     Schreibe(dva, Liste(n));
     for (QChar b : {u'b', u'c', u'd'})
         Schreibe(StufenDatei(dva, b), {});
-    GewaehlteListe::Filename = dva;
-    GewaehlteListe::FileNr = 1;
-    frmVokUeben::LetzteZeile = 0;
+    Uebung::LetzteZeile = 0;
     ZufallZuruecksetzen();
 
-    frmVokUeben w;
+    frmVokUeben w(dva, 1);
     int gelesen = 0;
     for (auto _ : state) {
         w.mnuFremd->trigger();

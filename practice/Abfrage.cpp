@@ -34,11 +34,6 @@ Frage FrageStellen(const QString& vokabel, const QString& bedeutung, qint16 test
     return f;
 }
 
-bool AntwortRichtig(const QString& antwort, const QString& vokabel, const QString& bedeutung, bool vok)
-{
-    return antwort == (vok ? bedeutung : vokabel);
-}
-
 QString HilfeMaske(const QString& antwort)
 {
     const int laenge = static_cast<int>(antwort.size());

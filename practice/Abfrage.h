@@ -1,6 +1,6 @@
 #pragma once
-// The practice's questions as plain logic: which line comes next, which way round it is
-// asked, whether an answer is right, and the hint mask. The practice window shows them.
+// The practice's draws: which line comes next, which way round it is asked, and the hint
+// mask. The practice session (practice/Uebung) asks them; answers are judged in learning/.
 #include <QString>
 #include <QtGlobal>
 
@@ -21,9 +21,6 @@ struct Frage {
 // Direction testart: 1 meaning shown, 2 foreign word shown, 3 one of the two drawn per
 // question (a draw of 1 asks as direction 2, a draw of 2 as direction 1).
 Frage FrageStellen(const QString& vokabel, const QString& bedeutung, qint16 testart);
-
-// An answer is right only when it equals the expected word exactly.
-bool AntwortRichtig(const QString& antwort, const QString& vokabel, const QString& bedeutung, bool vok);
 
 // Asterisks with the characters at three distinct drawn positions shown; three
 // characters or fewer are shown whole.

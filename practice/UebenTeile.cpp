@@ -1,8 +1,8 @@
 #include "practice/UebenTeile.h"
 
-#include "lists/Listensprache.h"
 #include "ui/LabelButton.h"
 #include "ui/Schriften.h"
+#include "ui/Twips.h"
 #include "ui/modAussprache.h"
 
 #include <QLabel>
@@ -40,27 +40,48 @@ QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort)
     return l;
 }
 
-VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, int left, int top, int width, int height)
-    : QObject(fenster)
+VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QString& sprachcode)
+    : QObject(fenster), code_(sprachcode)
 {
-    knopf = new LabelButton(QStringLiteral("Anhören"), flaeche, left, top, width, height);
-    knopf->setToolTip(QStringLiteral("Das Wort noch einmal hören (F5)"));
-    connect(knopf, &LabelButton::clicked, this, &VokabelAnhoeren::NochmalSagen);
+    knopf = new LabelButton(QStringLiteral("Anhören"), flaeche, 8040, 1200, 1800, 300);
+    knopf->setToolTip(QStringLiteral("Das Wort hören (F5)"));
+    // Disabled reads as dimmed, not as the same yellow.
+    QPalette p = knopf->palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 110));
+    knopf->setPalette(p);
+    knopf->setEnabled(false);
+    connect(knopf, &LabelButton::clicked, this, &VokabelAnhoeren::Anhoeren);
     auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), fenster);
     f5->setContext(Qt::WindowShortcut);
-    connect(f5, &QShortcut::activated, this, &VokabelAnhoeren::NochmalSagen);
+    connect(f5, &QShortcut::activated, this, &VokabelAnhoeren::Anhoeren);
+
+    // Above the question box, where nothing else is.
+    hinweis = GelbeBeschriftung(
+        QStringLiteral("Diese Liste hat noch keine Sprache.\n"
+                       "Im Startfenster einstellen: Optionen → Sprache einer Liste …"),
+        flaeche, MsSansSerif(12, false));
+    hinweis->setWordWrap(true);
+    hinweis->setGeometry(TwRect(600, 240, 9300, 780));
+    hinweis->setAlignment(Qt::AlignCenter);
+    hinweis->setAccessibleDescription(QStringLiteral("Hinweis"));
+    hinweis->hide();
 }
 
-void VokabelAnhoeren::Sagen(const QString& liste, const QString& fremdwort)
+void VokabelAnhoeren::Wort(const QString& wort)
 {
-    wort_ = fremdwort;
-    sprache_ = SprachCode(Listensprache(liste));
-    NochmalSagen();
+    wort_ = wort;
+    knopf->setEnabled(!wort.isEmpty());
 }
 
-void VokabelAnhoeren::NochmalSagen()
+void VokabelAnhoeren::Sagen() { modAussprache::Aussprechen(wort_, code_); }
+
+void VokabelAnhoeren::Anhoeren()
 {
-    modAussprache::Aussprechen(wort_, sprache_);
+    if (wort_.isEmpty())
+        return;
+    if (code_.isEmpty() && modAussprache::Ausspracheok)
+        hinweis->show();
+    Sagen();
 }
 
 } // namespace lerno

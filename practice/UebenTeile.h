@@ -1,6 +1,6 @@
 #pragma once
 // Pieces of the practice window kept out of it: its text boxes and feedback labels, and the
-// pronunciation of the checked word ("Anhören" and F5).
+// pronunciation of the word on the screen ("Anhören" and F5).
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -19,25 +19,29 @@ QLineEdit* Textfeld(QWidget* parent, QRect lage);
 void GrauUndGesperrt(QLineEdit* t);
 QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort);
 
-// Says the foreign word of the pair just checked, in its list's language, and again on
-// "Anhören" or F5. Before the first check there is nothing to repeat: the word asked for
-// must not be given away.
+// "Anhören" and F5: say the foreign word that is on the screen, in the list's voice. While
+// no foreign word is on the screen (it is what is asked) the button is disabled and F5
+// says nothing. For a list without a language the first Anhören shows, once, where to
+// set one; a line in the window, so typing goes on undisturbed.
 class VokabelAnhoeren : public QObject {
     Q_OBJECT
 public:
-    // The label button goes on flaeche at its twips place; F5 works anywhere in fenster.
-    VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, int left, int top, int width, int height);
+    // The button and the line go on flaeche; F5 works anywhere in fenster.
+    VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QString& sprachcode);
 
-    // Remembers and says the foreign word of the checked pair of the list.
-    void Sagen(const QString& liste, const QString& fremdwort);
-    // Says the remembered word again.
-    void NochmalSagen();
+    // The foreign word on the screen now; empty for none.
+    void Wort(const QString& wort);
+    // Says it (after an answer).
+    void Sagen();
 
     LabelButton* knopf = nullptr;
+    QLabel* hinweis = nullptr;
 
 private:
+    void Anhoeren();
+
     QString wort_;
-    QString sprache_;
+    QString code_;
 };
 
 } // namespace lerno

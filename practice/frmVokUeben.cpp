@@ -7,12 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
-#include "lists/TextDatei.h"
-#include "lists/Vokabeleintrag.h"
-#include "practice/Abfrage.h"
-#include "practice/Stufen.h"
 #include "practice/UebenTeile.h"
 
 #include <QKeyEvent>
@@ -23,8 +18,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <climits>
-
 namespace lerno {
 
 namespace {
@@ -34,9 +27,10 @@ constexpr int Hoehe = 6660;
 
 } // namespace
 
-frmVokUeben::frmVokUeben(QWidget* parent)
+frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowMinMaxButtonsHint)
+                          | Qt::WindowMinMaxButtonsHint),
+      sitzung_(liste, stufe)
 {
     setWindowTitle(QStringLiteral("Vokabeln üben"));
     setWindowIcon(Fenstersymbol());
@@ -99,8 +93,9 @@ frmVokUeben::frmVokUeben(QWidget* parent)
     connect(lblok, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblok, 14); });
     connect(lblEnde, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblEnde, 14); });
     // Beside the question box, clear of the feedback below it.
-    anhoeren_ = new VokabelAnhoeren(this, flaeche, 8040, 1200, 1800, 300);
+    anhoeren_ = new VokabelAnhoeren(this, flaeche, sitzung_.Sprachcode());
     lblAnhoeren = anhoeren_->knopf;
+    lblSprache = anhoeren_->hinweis;
     connect(lblAnhoeren, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblAnhoeren, 14); });
     // The answer box, then the row below it from left to right; the boxes and the
     // feedback carry names a screen reader can read out.
@@ -136,9 +131,6 @@ void frmVokUeben::Form_Load()
     Form_Resize();
     Module1::SoundAbspielen(Module1::Klang::Aus);
     Testart = 2;
-    liste_ = GewaehlteListe::Filename;
-    fehlerzahl_.assign(500, 0);
-    stufe_ = GewaehlteListe::FileNr;
 }
 
 void frmVokUeben::Form_Resize()
@@ -183,64 +175,49 @@ void frmVokUeben::keyPressEvent(QKeyEvent* e)
 
 void frmVokUeben::NaechsteVokabel()
 {
-    // The list read at construction: the one the end of the practice saves to.
-    const QString& liste = liste_;
-    const auto anzahl = ZeilenZaehlen(liste);
-    if (!anzahl || *anzahl < 1) {
-        LesefehlerMelden(this);
-        return;
+    // Without a new question the one on screen stays.
+    if (sitzung_.NaechsteFrage(Testart)) {
+        const Uebung::Frage& frage = sitzung_.Aktuell();
+        if (Testart == 3)
+            gemisch = frage.gemisch;
+        txtVokabel->setText(frage.Anzeige);
+        Vok = frage.Vok;
+        AnhoerwortSetzen();
     }
-    zeilenzahl_ = static_cast<int>(std::min<qsizetype>(*anzahl, INT_MAX));
-
-    const int zeile = Abfrage::ZeileZiehen(zeilenzahl_, LetzteZeile);
-
-    // A line that cannot be read or taken apart is a read error; the question on
-    // screen stays, and so does the line it counts against.
-    const auto text = ZeileLesen(liste, zeile);
-    const auto paar = text ? EintragLesen(*text) : std::nullopt;
-    if (!paar) {
-        LesefehlerMelden(this);
-        return;
-    }
-    aktZeile_ = zeile;
-    LetzteZeile = zeile;
-    if (static_cast<size_t>(zeile) > fehlerzahl_.size())
-        fehlerzahl_.resize(zeile, 0);
-    vokabel_ = paar->Vokabel;
-    bedeutung_ = paar->Bedeutung;
-
-    const Abfrage::Frage frage = Abfrage::FrageStellen(vokabel_, bedeutung_, Testart);
-    if (Testart == 3)
-        gemisch = frage.gemisch;
-    txtVokabel->setText(frage.Anzeige);
-    sollantwort_ = frage.Sollantwort;
-    Vok = frage.Vok;
     txtBedeutung->setFocus();
+    const QString meldung = sitzung_.MeldungAbholen();
+    if (!meldung.isEmpty())
+        MeldungZeigen(this, meldung, QStringLiteral("Lesefehler der Datei"));
 }
 
 void frmVokUeben::cmdok_Click()
 {
     txthelp->hide();
-    if (aktZeile_ == 0) {
-        // No question could be read yet: nothing to judge, try again.
+    const Uebung::Auswertung a = sitzung_.Antworten(txtBedeutung->text());
+    if (a.Gefragt.Zeile == 0) {
+        // No question could be asked: nothing to judge.
         NaechsteVokabel();
         txtBedeutung->clear();
         return;
     }
-    const QString antwort = txtBedeutung->text();
-    if (Abfrage::AntwortRichtig(antwort, vokabel_, bedeutung_, Vok)) {
+    if (a.Richtig) {
         lblRichtig->show();
         Module1::SoundAbspielen(Module1::Klang::Richtig);
     } else {
         lblFalsch->show();
-        LoesungZeigen(sollantwort_, txtVokabel->text());
+        LoesungZeigen(a.Gefragt.Sollantwort, a.Gefragt.Anzeige);
         Module1::SoundAbspielen(Module1::Klang::Falsch);
-        ++fehlerzahl_[aktZeile_ - 1];
     }
-    // Whichever way it was asked, the foreign word of the checked pair is heard.
-    anhoeren_->Sagen(liste_, vokabel_);
     NaechsteVokabel();
     txtBedeutung->clear();
+    // The foreign word on the screen now: a missed pair's under its solution, or the
+    // next question's when it shows one.
+    anhoeren_->Sagen();
+}
+
+void frmVokUeben::AnhoerwortSetzen()
+{
+    anhoeren_->Wort(sitzung_.Anhoerwort(!TxtLoesung->isHidden()));
 }
 
 void frmVokUeben::LoesungZeigen(const QString& sollantwort, const QString& frage)
@@ -251,6 +228,7 @@ void frmVokUeben::LoesungZeigen(const QString& sollantwort, const QString& frage
     TxtVok2->show();
     TxtLoesung->setText(sollantwort);
     TxtVok2->setText(frage);
+    AnhoerwortSetzen();
     Timerueben.start();
 }
 
@@ -262,18 +240,14 @@ void frmVokUeben::Timerueben_Timer()
         lblFalsch->hide();
         TxtLoesung->hide();
         TxtVok2->hide();
+        AnhoerwortSetzen();
     }
-}
-
-QString frmVokUeben::HilfeMaske(const QString& antwort)
-{
-    return Abfrage::HilfeMaske(antwort);
 }
 
 void frmVokUeben::lblHelp_Click()
 {
-    Helptxt = Vok ? bedeutung_ : vokabel_;
-    txthelp->setText(HilfeMaske(Helptxt));
+    Helptxt = Sollantwort();
+    txthelp->setText(sitzung_.Hilfe());
     txthelp->show();
 }
 
@@ -287,7 +261,7 @@ void frmVokUeben::richtungWaehlen(QAction* punkt, qint16 testart)
 
 void frmVokUeben::ErgebnisSichern()
 {
-    const SichernErgebnis ergebnis = UebenSichern(stufe_, liste_, fehlerzahl_);
+    const SichernErgebnis ergebnis = sitzung_.Beenden();
     // One report for the whole save; whatever could be written has been.
     if (!ergebnis.Fehlerfrei())
         DateifehlerMelden(this);

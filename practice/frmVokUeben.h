@@ -1,11 +1,13 @@
 #pragma once
-// The practice window: asks the words of one list in random order, judges each answer
-// at once, counts the wrong ones per line and, at "Ende", records them by stage.
+// The practice window: shows what its practice session (practice/Uebung) asks, the
+// feedback on each answer, the hint and the solution overlays; "Ende" has the session
+// record the results. It holds no list data and reads no file.
+#include "practice/Uebung.h"
+
 #include <QDialog>
 #include <QString>
 #include <QTimer>
 #include <QtGlobal>
-#include <vector>
 
 class QAction;
 class QLabel;
@@ -23,8 +25,8 @@ class VokabelAnhoeren;
 class frmVokUeben : public QDialog {
     Q_OBJECT
 public:
-    // Reads GewaehlteListe::Filename and GewaehlteListe::FileNr.
-    explicit frmVokUeben(QWidget* parent = nullptr);
+    // Practises the list at `liste` (a .dva, .dvb or .dvc) in stage `stufe` (1..3).
+    frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent = nullptr);
 
     // Direction: 1 meaning shown, 2 foreign word shown, 3 mixed per question.
     qint16 Testart = 2;
@@ -34,26 +36,20 @@ public:
     bool Vok = true;
     QString Helptxt;
 
-    // Line of the previous pick, kept for the whole run so that reopening the window
-    // does not ask the same line again first.
-    static inline int LetzteZeile = 0;
-
-    // The hint mask for an expected answer: asterisks with the characters at three
-    // distinct drawn positions shown; three characters or fewer are shown whole.
-    static QString HilfeMaske(const QString& antwort);
-
     // Shows the expected answer and the missed question over the two boxes for one full
     // timer interval.
     void LoesungZeigen(const QString& sollantwort, const QString& frage);
 
-    // State of the current question, for the window tests.
-    int AktZeile() const { return aktZeile_; }
-    int Zeilenzahl() const { return zeilenzahl_; }
-    qint16 Stufe() const { return stufe_; }
-    QString Vokabel() const { return vokabel_; }
-    QString Bedeutung() const { return bedeutung_; }
-    QString Sollantwort() const { return sollantwort_; }
-    const std::vector<int>& Fehlerzahl() const { return fehlerzahl_; }
+    // The session and its current question, for the window tests.
+    const Uebung& Sitzung() const { return sitzung_; }
+    const QString& Liste() const { return sitzung_.Liste(); }
+    int AktZeile() const { return sitzung_.Aktuell().Zeile; }
+    int Zeilenzahl() const { return sitzung_.Zeilenzahl(); }
+    qint16 Stufe() const { return sitzung_.Stufe(); }
+    QString Vokabel() const { return sitzung_.Aktuell().Vokabel; }
+    QString Bedeutung() const { return sitzung_.Aktuell().Bedeutung; }
+    QString Sollantwort() const { return sitzung_.Aktuell().Sollantwort; }
+    const std::vector<int>& Fehlerzahl() const { return sitzung_.Fehlerzahl(); }
 
     QMenuBar* menue = nullptr;
     QMenu* mnuVorgabe = nullptr;
@@ -73,7 +69,8 @@ public:
     LabelButton* lblHelp = nullptr;
     LabelButton* lblok = nullptr;
     LabelButton* lblEnde = nullptr;
-    LabelButton* lblAnhoeren = nullptr; // says the checked word again (also F5)
+    LabelButton* lblAnhoeren = nullptr; // says the foreign word on the screen (also F5)
+    QLabel* lblSprache = nullptr;       // where to set a language, after the first Anhören without one
     QPushButton* cmdok = nullptr;
     QPushButton* cmdEnde = nullptr;
     QTimer Timerueben;
@@ -96,17 +93,11 @@ private:
     void Timerueben_Timer();
     void ImgBackground_MouseMove();
     void labelMausBewegt(LabelButton* l, double punkt);
+    void AnhoerwortSetzen();
 
     static inline bool Hoverok = false;
 
-    QString liste_;
-    qint16 stufe_ = 1;
-    int zeilenzahl_ = 0;
-    int aktZeile_ = 0; // 0: no question has been read yet
-    QString vokabel_;
-    QString bedeutung_;
-    QString sollantwort_;
-    std::vector<int> fehlerzahl_; // wrong answers per line; index 0 is line 1
+    Uebung sitzung_;
     bool erstesZeigen_ = true;
     VokabelAnhoeren* anhoeren_ = nullptr;
 };

@@ -14,34 +14,32 @@ namespace lerno::modvokueb {
 
 void UebenStarten(qint16 stufe, QWidget* parent)
 {
-    // The practice window reads the stage back from GewaehlteListe::FileNr.
     const auto gewaehlt = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du üben ?"), stufe);
-    Datei = gewaehlt.value_or(QString());
     if (!gewaehlt)
         return;
+    const QString& datei = *gewaehlt;
 
-    const auto anzahl = ZeilenZaehlen(Datei);
+    const auto anzahl = ZeilenZaehlen(datei);
     if (!anzahl) {
         // Nothing of the list is touched: a practice must not rewrite what it could not read.
         DateifehlerMelden(parent);
         return;
     }
     // The end of a practice writes the list: a pupil must not practise for nothing.
-    if (ListeSchreibgeschuetzt(Datei)) {
-        MeldungZeigen(parent, SchreibschutzText(Datei), QStringLiteral("Dateifehler"));
+    if (ListeSchreibgeschuetzt(datei)) {
+        MeldungZeigen(parent, SchreibschutzText(datei), QStringLiteral("Dateifehler"));
         return;
     }
-    Zeilenzahl = *anzahl;
     // All four siblings exist from here on; the .dvd is the practice's scratch file.
     for (QChar b : {u'a', u'b', u'c', u'd'}) {
-        if (!DateiAnlegen(StufenDatei(Datei, b))) {
+        if (!DateiAnlegen(StufenDatei(datei, b))) {
             DateifehlerMelden(parent);
             return;
         }
     }
 
-    if (Zeilenzahl >= 2) {
-        frmVokUeben ueben(parent);
+    if (*anzahl >= 2) {
+        frmVokUeben ueben(datei, stufe, parent);
         ueben.exec();
     } else {
         frmMiniMeldung meldung(parent);

@@ -11,10 +11,6 @@ namespace lerno::modvokueb {
 // The message shown for a list of fewer than two lines (blanks included).
 inline const QString ZuWenig = QStringLiteral(" Weniger als 2 Vokabeln ");
 
-// Chosen path and its line count of the last start; kept for the run.
-inline QString Datei;
-inline qsizetype Zeilenzahl = 0;
-
 // Asks for a list of stage `stufe` (1..3) and practises it.
 void UebenStarten(qint16 stufe, QWidget* parent);
 

@@ -1,5 +1,7 @@
 #include "vocabtest/Testbewertung.h"
 
+#include "learning/Antwortpruefung.h"
+
 #include <cmath>
 
 namespace lerno::modVokTest {
@@ -27,7 +29,8 @@ Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
 {
     Bewertung b;
     for (int i = 0; i < Testzeilen; ++i) {
-        b.Richtig[i] = antworten[i] == loesungen[i];
+        b.Richtig[i] = Antwortpruefung::Pruefen(loesungen[i], antworten[i], false).urteil
+                       == Antwortpruefung::Urteil::Richtig;
         ++(b.Richtig[i] ? b.Richtige : b.Falsche);
     }
     b.Note = Notentabelle[b.Richtige].Note;

@@ -30,8 +30,9 @@ struct Bewertung {
     QString Satz;
 };
 
-// Compares each answer with its solution exactly (case and blanks count, nothing is
-// trimmed) and looks the number of right ones up in the grade table.
+// Judges each answer against its solution through the one answer check, strictly (case
+// and blanks count, nothing is trimmed), and looks the number of right ones up in the
+// grade table.
 Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
                    const std::array<QString, Testzeilen>& loesungen);
 

@@ -79,7 +79,7 @@ std::vector<MitTexten> FensterMitTexten()
     v.push_back({std::unique_ptr<QWidget>(f), {f->lblMeldung}, f->lblok});
     auto* e = new frmVokEingabe;
     v.push_back({std::unique_ptr<QWidget>(e), {e->lblVokabel, e->lblBedeutung, e->lblMeldung}, e->lblok});
-    auto* u = new frmVokUeben;
+    auto* u = new frmVokUeben(GewaehlteListe::Filename, 1);
     v.push_back({std::unique_ptr<QWidget>(u), {u->lblRichtig, u->lblFalsch}, u->lblok});
     auto* i = new frmIntro;
     i->TimerLaufband.stop();
@@ -145,7 +145,7 @@ TEST_F(KorrekturTest, PlainTextsKeepTheMouseMovesSoOnlyTheBackgroundRearmsTheHov
 TEST_F(KorrekturTest, HiddenPushButtonsStayOutOfSightInAMaximizedWindow)
 {
     std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(),
-                                          std::make_unique<frmVokUeben>()};
+                                          std::make_unique<frmVokUeben>(GewaehlteListe::Filename, 1)};
     for (auto& w : fenster) {
         w->show();
         w->resize(2560, 1600);

@@ -1,5 +1,8 @@
-// The practice's question logic without its window: next line, direction, answer check.
+// The practice's question logic without its window: next line, direction, and the strict
+// answer check it judges with.
 #include "practice/Abfrage.h"
+
+#include "learning/Antwortpruefung.h"
 
 #include "lists/Zufall.h"
 
@@ -46,8 +49,6 @@ TEST(Abfrage, FrageStellenAsksTheChosenWayRound)
         EXPECT_EQ(q.Anzeige, f.vok ? "house" : "Haus");
         EXPECT_EQ(q.Sollantwort, f.vok ? "Haus" : "house");
         EXPECT_EQ(q.gemisch, 0);
-        EXPECT_EQ(Abfrage::AntwortRichtig(q.Sollantwort, "house", "Haus", q.Vok), true);
-        EXPECT_EQ(Abfrage::AntwortRichtig(q.Anzeige, "house", "Haus", q.Vok), false);
     }
     // Mixed: the draw decides, 1 as direction 2, 2 as direction 1; both come up.
     ZufallZuruecksetzen();
@@ -61,13 +62,15 @@ TEST(Abfrage, FrageStellenAsksTheChosenWayRound)
     EXPECT_TRUE(gesehen[1] && gesehen[2]);
 }
 
-TEST(Abfrage, AntwortRichtigComparesExactly)
+TEST(Abfrage, TheStrictAnswerCheckComparesExactly)
 {
     const struct { const char* antwort; bool richtig; } faelle[] = {
         {"Haus", true}, {"haus", false}, {"Haus ", false}, {" Haus", false}, {"", false},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(Abfrage::AntwortRichtig(f.antwort, "house", "Haus", true), f.richtig) << f.antwort;
+        EXPECT_EQ(Antwortpruefung::Pruefen("Haus", f.antwort, false).urteil == Antwortpruefung::Urteil::Richtig,
+                  f.richtig)
+            << f.antwort;
 }
 
 } // namespace

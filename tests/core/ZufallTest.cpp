@@ -5,7 +5,11 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <functional>
+#include <thread>
 #include <vector>
 
 using namespace lerno;
@@ -57,6 +61,38 @@ TEST(Zufall, ZiehungCoversOneToK)
             EXPECT_GT(gesehen[z], 0) << "k=" << k << " never drew " << z;
     }
     EXPECT_EQ(Ziehung(0), 1);
+}
+
+// Seeding: the program seeds from the clock at start, tests with a seed of their own.
+TEST(Zufall, Saeen)
+{
+    const auto folge = [](auto saeen) {
+        saeen();
+        std::vector<float> f;
+        for (int i = 0; i < 20; ++i)
+            f.push_back(Rnd());
+        return f;
+    };
+    ZufallZuruecksetzen();
+    const auto fest = folge([] {});
+    const struct { const char* name; std::function<void()> a, b; bool gleich; } faelle[] = {
+        {"equal seeds, equal sequences", [] { ZufallSaeen(42); }, [] { ZufallSaeen(42); }, true},
+        {"neighbouring seeds differ", [] { ZufallSaeen(1000); }, [] { ZufallSaeen(1001); }, false},
+        {"a seed is not the fixed start", [] { ZufallSaeen(0); }, [] { ZufallZuruecksetzen(); }, false},
+        {"two starts a moment apart differ", [] { ZufallAusUhrSaeen(); },
+         [] { std::this_thread::sleep_for(std::chrono::milliseconds(2)); ZufallAusUhrSaeen(); }, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const auto a = folge(f.a);
+        const auto b = folge(f.b);
+        EXPECT_EQ(a == b, f.gleich);
+        if (!f.gleich)
+            EXPECT_NE(a[0], b[0]);
+        // Never stuck: a seed gives spread values.
+        EXPECT_GT(*std::max_element(a.begin(), a.end()) - *std::min_element(a.begin(), a.end()), 0.5f);
+    }
+    EXPECT_EQ(folge([] { ZufallSaeen(7); ZufallZuruecksetzen(); }), fest) << "tests can go back";
 }
 
 TEST(Programmordner, DefaultsToTheExecutablesFolder)

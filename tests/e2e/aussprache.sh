@@ -1,5 +1,6 @@
-# After an answer in practice the foreign word is heard: a private sound server with a
-# silent sink records what speech-dispatcher (espeak-ng) says through lerno's voice plugin.
+# After an answer in practice the foreign word on the screen is heard, and F5 says it: a
+# private sound server with a silent sink records what speech-dispatcher (espeak-ng) says
+# through lerno's voice plugin.
 # With "Aussprache aus" the recording stays silent. Sound effects are off throughout, so
 # whatever is recorded is speech.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -26,6 +27,7 @@ trap sprache_aufraeumen EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strstr=0"
 
 command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
+command -v tesseract >/dev/null || fehler "tesseract fehlt (tools/setup.sh test installiert es)"
 
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
   -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
@@ -79,6 +81,91 @@ tippen "xyz"
 tasten Return
 laut=$(hoeren "$vorher" 8)
 [ "$laut" -gt 3000 ] || fehler "nach der Antwort war nichts zu hören (Spitze $laut)"
+klicken "$UEBEN" 166 378
+fenster_weg "Vokabeln üben"
+
+# What is said is the foreign word on the screen, in stage 2 too. "Tiere" holds a short word
+# and a long phrase, told apart in the recording by how long they are spoken (about 0.3 s
+# and 2 s); the question is read off the screen. Its language is stored for the main list
+# only, and its name names none.
+cp_zeilen "001#cat#Katze#0#0#" "002#the hippopotamus and the crocodile#Nilpferd und Krokodil#0#0#" >"$V/Tiere.dva"
+cp_zeilen "001#cat#Katze#2#0#" "002#the hippopotamus and the crocodile#Nilpferd und Krokodil#2#0#" >"$V/Tiere.dvb"
+printf 'Demo.dva\tEnglisch\r\nTiere.dva\tEnglisch\r\n' >"$V/Listensprachen.txt"
+
+tiere_ueben() {
+  tasten alt+d udiaeresis "$1"
+  fenster "Welche Vokabeln möchtest du üben ?" >/dev/null
+  tasten Down Return # Tiere, after Demo
+  UEBEN=$(fenster "Vokabeln üben")
+  sleep 0.5
+}
+# The word the question box shows: kurz or lang.
+frage() {
+  import -window "$UEBEN" "$ARBEIT/ueben.png"
+  convert "$ARBEIT/ueben.png" -crop 356x36+162+94 +repage -resize 300% "$ARBEIT/frage.png"
+  tesseract "$ARBEIT/frage.png" "$ARBEIT/frage" --psm 6 >/dev/null 2>&1 || fehler "tesseract scheitert"
+  case "$(tr -d '\n' <"$ARBEIT/frage.txt")" in
+    *hippo* | *croco*) echo lang ;;
+    *cat*) echo kurz ;;
+    *) fehler "Frage nicht gelesen: '$(cat "$ARBEIT/frage.txt")'" ;;
+  esac
+}
+# What was said from byte $1 of the recording on, once it has ended (at most $2 seconds):
+# still, kurz or lang, by the time between the first and the last loud sample.
+gesagt() {
+  local ab=$1 i werte
+  for ((i = 0; i < $2 * 4; i++)); do
+    sleep 0.25
+    werte=$(/usr/bin/python3 -c "$SPANNE" "$ARBEIT/ton.raw" "$ab")
+    set -- "$1" "$2" $werte
+    [ "$3" -lt 0 ] || [ "$4" -lt 700 ] || break # spoken, then quiet for 0.7 s
+  done
+  if [ "$3" -lt 0 ]; then echo still; elif [ "$3" -lt 1000 ]; then echo kurz; else echo lang; fi
+}
+bytes() { stat -c %s "$ARBEIT/ton.raw"; }
+# Milliseconds from the first to the last loud sample after byte argv[2] (-1: none), and
+# from the last one to the end.
+SPANNE='
+import array, sys
+with open(sys.argv[1], "rb") as f:
+    f.seek(int(sys.argv[2]) & ~1)
+    daten = f.read()
+t = array.array("h", daten[: len(daten) & ~1])
+laut = [i for i in range(len(t)) if abs(t[i]) > 2000]
+ms = lambda n: n * 1000 // 44100
+print(ms(laut[-1] - laut[0]) if laut else -1, ms(len(t) - (laut[-1] if laut else 0)))
+'
+
+tiere_ueben 1
+gezeigt=$(frage)
+ab=$(bytes)
+tasten F5
+[ "$(gesagt "$ab" 8)" = "$gezeigt" ] || fehler "F5 vor der ersten Antwort sagte nicht die Frage ($gezeigt)"
+# A wrong answer: its solution stands over the next question and the missed word is said.
+# Once the solution has gone, F5 says the question below it; a list of two lines may ask
+# the same line again, so until the two differ.
+for ((n = 0; n < 8; n++)); do
+  verpasst=$(frage)
+  ab=$(bytes)
+  tippen "xyz"
+  tasten Return
+  [ "$(gesagt "$ab" 8)" = "$verpasst" ] || fehler "nach der falschen Antwort nicht das verpasste Wort ($verpasst)"
+  sleep 1 # the solution stays 1.5 s
+  gezeigt=$(frage)
+  [ "$gezeigt" = "$verpasst" ] || break
+done
+[ "$gezeigt" != "$verpasst" ] || fehler "die Liste fragte immer dasselbe"
+ab=$(bytes)
+tasten F5
+[ "$(gesagt "$ab" 8)" = "$gezeigt" ] || fehler "F5 sagte nicht die Frage auf dem Schirm ($gezeigt)"
+klicken "$UEBEN" 166 378
+fenster_weg "Vokabeln üben"
+
+tiere_ueben 2
+gezeigt=$(frage)
+ab=$(bytes)
+tasten F5
+[ "$(gesagt "$ab" 8)" = "$gezeigt" ] || fehler "Stufe 2: F5 sagte nicht die Frage ($gezeigt)"
 klicken "$UEBEN" 166 378
 fenster_weg "Vokabeln üben"
 

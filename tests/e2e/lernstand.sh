@@ -3,6 +3,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 command -v tesseract >/dev/null || fehler "tesseract fehlt (tools/setup.sh test installiert es)"
+# The random source keeps its fixed start state: the words asked below are known.
+export LERNO_ZUFALL_FEST=1
 installieren
 starten
 fenster "Lerno language" >/dev/null
@@ -27,7 +29,7 @@ test_schreiben() {
   fenster "Lerno language" >/dev/null
 }
 
-# The first test after a start always asks lines 32, 31, 25, 1, 13, ...: four right (5.7),
+# From the fixed start state the first test asks lines 32, 31, 25, 1, 13, ...: four right (5.7),
 # then one with nothing typed (6).
 test_schreiben "to forget" "the bridge" "the doctor" "the house"
 test_schreiben

@@ -41,9 +41,10 @@ fenster "Welche Vokabeln möchtest du üben ?" >/dev/null
 tasten Down Return # Tastatur.dva, after Demo.dva
 ueben=$(fenster "Vokabeln üben")
 
-# The question is read off the screen: the answer to it first, then a wrong one.
+# The question is read off the screen (the inside of its box only: with the background
+# around it "house" is not read): the answer to it first, then a wrong one.
 import -window "$ueben" "$ARBEIT/ueben.png"
-convert "$ARBEIT/ueben.png" -crop 380x70+150+60 +repage -resize 300% "$ARBEIT/frage.png"
+convert "$ARBEIT/ueben.png" -crop 356x36+162+94 +repage -resize 300% "$ARBEIT/frage.png"
 tesseract "$ARBEIT/frage.png" "$ARBEIT/frage" --psm 6 >/dev/null 2>&1 || fehler "tesseract scheitert"
 frage=$(tr -d '\n' <"$ARBEIT/frage.txt")
 case "$frage" in

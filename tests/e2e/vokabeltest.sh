@@ -5,6 +5,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 command -v tesseract >/dev/null || fehler "tesseract fehlt (tools/setup.sh test installiert es)"
+# The random source keeps its fixed start state: the words asked below are known.
+export LERNO_ZUFALL_FEST=1
 installieren
 starten
 fenster "Lerno language" >/dev/null
@@ -19,8 +21,8 @@ folge=$(fenster "Wähle die Reihenfolge")
 klicken "$folge" 175 130 # "Deutsch -> Fremdsprache"
 test=$(fenster "Vokabeltest")
 
-# The random source starts from the same state at every start: the first test on the
-# demo list always asks lines 32, 31, 25, 1, 13, 37, ... in this order.
+# With the random source kept at its fixed start state (LERNO_ZUFALL_FEST, set above) the
+# first test on the demo list always asks lines 32, 31, 25, 1, 13, 37, ... in this order.
 for antwort in "to forget" "the bridge" "the doctor" "the house" "the mother" "The doctors"; do
   tippen "$antwort"
   tasten Tab

@@ -142,7 +142,8 @@ std::vector<Fall> Faelle()
         {"Ueben", QString::fromUtf8("Vokabeln üben"),
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             return Mit<frmVokUeben>(std::make_unique<frmVokUeben>(), [](frmVokUeben& w) {
+             return Mit<frmVokUeben>(std::make_unique<frmVokUeben>(GewaehlteListe::Filename, 1),
+                                     [](frmVokUeben& w) {
                  return std::vector<QWidget*>{w.txtBedeutung, w.lblEnde, w.lblHelp, w.lblok, w.lblAnhoeren};
              });
          }},
@@ -449,7 +450,7 @@ TEST_F(Tastatur, EscapeAndAbbrechenByKeyLeaveTheChooserWithoutAList)
 TEST_F(Tastatur, EnterInThePracticeWindowPressesTheFocusedLabel)
 {
     ListeWaehlen(ordner, 1);
-    frmVokUeben w;
+    frmVokUeben w(GewaehlteListe::Filename, 1);
     ASSERT_TRUE(Aktiv(&w));
     w.txtBedeutung->setFocus();
     QTest::keyClick(w.txtBedeutung, Qt::Key_Tab);

@@ -52,7 +52,7 @@ protected:
         UiTest::SetUp();
         Module1::Soundok = true;
         dlgTestfolge::Fremdsprache = false; // the test asks the foreign word
-        frmVokUeben::LetzteZeile = 0;
+        lerno::Uebung::LetzteZeile = 0;
         ZufallZuruecksetzen();
     }
     void TearDown() override
@@ -78,9 +78,7 @@ protected:
         SchreibeBytes(pfad, CpZeilen({"001#<b>fett</b>#<b>fett</b>#0#0#", "002#<b>fett</b>#<b>fett</b>#0#0#"}));
         for (char b : {'b', 'c', 'd'})
             SchreibeBytes(pfad.chopped(1) + b, {});
-        GewaehlteListe::Filename = pfad;
-        GewaehlteListe::FileNr = 1;
-        auto w = std::make_unique<frmVokUeben>();
+        auto w = std::make_unique<frmVokUeben>(pfad, 1);
         w->show();
         return w;
     }

@@ -1,0 +1,102 @@
+#pragma once
+// One practice session: reads its list once, draws the questions, judges every answer
+// through the one answer check, counts the wrong answers per line and records them by the
+// stage rules at the end. The practice window asks it what to show and shows it.
+#include "learning/Antwortpruefung.h"
+#include "lists/Vokabeleintrag.h"
+#include "practice/Stufen.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace lerno {
+
+class Uebung {
+public:
+    // How the list is read: ZeilenLesen unless a test counts the reads.
+    using Leser = std::function<std::optional<QStringList>(const QString& pfad)>;
+
+    // One question as the window shows it.
+    struct Frage {
+        int Zeile = 0;       // line of the list, from 1; 0: no question yet
+        QString Vokabel;     // the foreign word
+        QString Bedeutung;   // the German meaning
+        QString Anzeige;     // what the question box shows
+        QString Sollantwort; // what the answer must be
+        bool Vok = true;     // the foreign word is shown and the meaning expected
+        qint16 gemisch = 0;  // direction 3: this question's draw (1 asks as 2, 2 as 1)
+    };
+
+    // What the check said about one answer.
+    struct Auswertung {
+        Antwortpruefung::Ergebnis Ergebnis{Antwortpruefung::Urteil::Falsch, {}};
+        bool Richtig = false; // "Bravo"; otherwise the solution is shown and the miss counted
+        Frage Gefragt;        // the question that was answered
+    };
+
+    // Reads the list (a .dva, .dvb or .dvc) once. stufe (1..3) decides what Beenden records.
+    Uebung(const QString& liste, qint16 stufe, const Leser& leser = {});
+
+    const QString& Liste() const { return liste_; }
+    qint16 Stufe() const { return stufe_; }
+    // Lines of the list as read; 0 when it could not be read.
+    int Zeilenzahl() const { return static_cast<int>(paare_.size()); }
+
+    // Draws the next question in direction testart (1 meaning shown, 2 foreign word shown,
+    // 3 one of them drawn per question). With more than two lines never the line asked
+    // last. A line that cannot be taken apart is skipped. False when no line can be asked;
+    // the question before stays.
+    bool NaechsteFrage(qint16 testart);
+    const Frage& Aktuell() const { return aktuell_; }
+
+    // A message for the pupil (German, title "Lesefehler der Datei"), handed out once:
+    // the first time an unreadable line was drawn it names every such line; when the list
+    // itself could not be read it is "Fehler". Empty when there is nothing (more) to say.
+    QString MeldungAbholen();
+
+    // Judges the answer to the current question; a wrong one is counted against its line.
+    // Without a current question nothing is judged (Gefragt.Zeile is 0).
+    Auswertung Antworten(const QString& eingabe);
+
+    // The hint for the current question: its expected answer with three letters shown.
+    QString Hilfe() const;
+
+    // The foreign word on the screen, which "Anhören" says: while the solution of a missed
+    // question is shown, that pair's; otherwise the question's when it shows the foreign
+    // word; empty while the foreign word is what is asked.
+    QString Anhoerwort(bool loesungGezeigt) const;
+    // The voice code of the list's language (looked up under its main list); may be empty.
+    const QString& Sprachcode() const { return sprachcode_; }
+
+    // Wrong answers of this session per line; index 0 is line 1.
+    const std::vector<int>& Fehlerzahl() const { return fehlerzahl_; }
+
+    // Records the wrong answers by the stage rules (UebenSichern).
+    SichernErgebnis Beenden() const;
+
+    // Line of the previous question, kept for the whole run: a new session does not start
+    // with the line the last one ended on.
+    static inline int LetzteZeile = 0;
+
+private:
+    int ZeileZiehen();
+    void Melden(const QString& text);
+    QString UnlesbarText() const;
+
+    QString liste_;
+    qint16 stufe_ = 1;
+    QString sprachcode_;
+    std::vector<std::optional<WortPaar>> paare_; // per line; nullopt: cannot be taken apart
+    std::vector<int> unlesbar_;                  // those lines, from 1
+    std::vector<int> fehlerzahl_;
+    Frage aktuell_;
+    Frage verpasst_; // the last question answered wrong
+    bool gemeldet_ = false;
+    QString meldung_;
+};
+
+} // namespace lerno

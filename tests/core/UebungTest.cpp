@@ -1,0 +1,229 @@
+// The practice session's rules, one named row each: judging and counting, the three
+// directions, what the end of each stage records, unreadable lines, and the word
+// "Anhören" says. Whatever a row does, the session reads its list exactly once.
+#include "practice/Uebung.h"
+
+#include "common/TestHilfen.h"
+#include "lists/Listensprache.h"
+#include "lists/TextDatei.h"
+#include "lists/Zufall.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace lerno;
+using testhilfen::CpZeilen;
+using testhilfen::LiesBytes;
+using testhilfen::SchreibeBytes;
+
+namespace {
+
+// Compared as std::string, so that a failure prints the text.
+std::string S(const QString& s) { return s.toStdString(); }
+
+const QByteArray Drei =
+    CpZeilen({"001#house#Haus#0#0#", "002#street#Straße#1#0#", "003#tree#Baum#3#0#"});
+
+// The members of one list "Englisch", as the practice loader leaves them.
+struct Ordner {
+    QTemporaryDir dir;
+    QString pfad(char e) const { return dir.filePath(QString("Englisch.dv") + e); }
+};
+
+struct Fall {
+    const char* name;
+    QByteArray liste; // the practised member
+    qint16 stufe;
+    std::function<void(Uebung&, const Ordner&)> pruefen;
+};
+
+// Answers the question asked, right or wrong, and draws the next one.
+Uebung::Auswertung Antwort(Uebung& u, bool richtig, qint16 testart = 2)
+{
+    const Uebung::Auswertung a = u.Antworten(u.Aktuell().Sollantwort + (richtig ? "" : "x"));
+    u.NaechsteFrage(testart);
+    return a;
+}
+
+// Answers right until line `zeile` is asked.
+void BisZeile(Uebung& u, int zeile)
+{
+    for (int i = 0; i < 200 && u.Aktuell().Zeile != zeile; ++i)
+        Antwort(u, true);
+    ASSERT_EQ(u.Aktuell().Zeile, zeile);
+}
+
+const Fall Faelle[] = {
+    {"a right answer counts nothing", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         const auto a = Antwort(u, true);
+         EXPECT_TRUE(a.Richtig);
+         EXPECT_EQ(a.Ergebnis.urteil, Antwortpruefung::Urteil::Richtig);
+         EXPECT_EQ(u.Fehlerzahl(), (std::vector<int>{0, 0, 0}));
+     }},
+    {"a wrong answer counts against its line and keeps the question for the solution", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         const Uebung::Frage vorher = u.Aktuell();
+         const auto a = Antwort(u, false);
+         EXPECT_FALSE(a.Richtig);
+         EXPECT_EQ(a.Gefragt.Zeile, vorher.Zeile);
+         EXPECT_EQ(S(a.Gefragt.Anzeige), S(vorher.Vokabel));
+         EXPECT_EQ(S(a.Gefragt.Sollantwort), S(vorher.Bedeutung));
+         EXPECT_EQ(u.Fehlerzahl()[size_t(vorher.Zeile - 1)], 1);
+         EXPECT_NE(u.Aktuell().Zeile, vorher.Zeile) << "three lines: never the same twice";
+     }},
+    {"direction 1 shows the meaning and expects the foreign word", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         for (int i = 0; i < 5; ++i) {
+             ASSERT_TRUE(u.NaechsteFrage(1));
+             const Uebung::Frage& f = u.Aktuell();
+             EXPECT_FALSE(f.Vok);
+             EXPECT_EQ(S(f.Anzeige), S(f.Bedeutung));
+             EXPECT_EQ(S(f.Sollantwort), S(f.Vokabel));
+             EXPECT_FALSE(u.Antworten(f.Bedeutung).Richtig);
+             EXPECT_TRUE(u.Antworten(f.Vokabel).Richtig);
+         }
+     }},
+    {"direction 2 shows the foreign word and expects the meaning", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         for (int i = 0; i < 5; ++i) {
+             ASSERT_TRUE(u.NaechsteFrage(2));
+             const Uebung::Frage& f = u.Aktuell();
+             EXPECT_TRUE(f.Vok);
+             EXPECT_EQ(S(f.Anzeige), S(f.Vokabel));
+             EXPECT_EQ(S(f.Sollantwort), S(f.Bedeutung));
+             EXPECT_EQ(f.gemisch, 0);
+         }
+     }},
+    {"direction 3 draws the way round per question", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         int wege[3] = {};
+         for (int i = 0; i < 40; ++i) {
+             ASSERT_TRUE(u.NaechsteFrage(3));
+             const Uebung::Frage& f = u.Aktuell();
+             ASSERT_TRUE(f.gemisch == 1 || f.gemisch == 2);
+             EXPECT_EQ(f.Vok, f.gemisch == 1);
+             EXPECT_EQ(S(f.Anzeige), S(f.Vok ? f.Vokabel : f.Bedeutung));
+             ++wege[f.gemisch];
+         }
+         EXPECT_GE(wege[1], 5);
+         EXPECT_GE(wege[2], 5);
+     }},
+    {"stage 1 end: counts summed, stage lists filled, scratch file gone", Drei, 1,
+     [](Uebung& u, const Ordner& o) {
+         BisZeile(u, 1);
+         Antwort(u, false);
+         BisZeile(u, 2);
+         Antwort(u, false);
+         EXPECT_TRUE(u.Beenden().Fehlerfrei());
+         EXPECT_EQ(LiesBytes(o.pfad('a')),
+                   CpZeilen({"001#house#Haus#1#0#", "002#street#Straße#2#0#", "003#tree#Baum#3#0#"}));
+         EXPECT_EQ(LiesBytes(o.pfad('b')), CpZeilen({"002#street#Straße#2#0#", "003#tree#Baum#3#0#"}));
+         EXPECT_EQ(LiesBytes(o.pfad('c')), QByteArray());
+         EXPECT_FALSE(QFile::exists(o.pfad('d')));
+     }},
+    {"stage 2 end: the .dvb stays, a count of 4 goes to the .dvc",
+     CpZeilen({"001#house#Haus#2#0#", "002#street#Straße#3#0#", "003#tree#Baum#2#0#"}), 2,
+     [](Uebung& u, const Ordner& o) {
+         BisZeile(u, 2);
+         Antwort(u, false);
+         const QByteArray dvb = LiesBytes(o.pfad('b'));
+         EXPECT_TRUE(u.Beenden().Fehlerfrei());
+         EXPECT_EQ(LiesBytes(o.pfad('b')), dvb);
+         EXPECT_EQ(LiesBytes(o.pfad('c')), CpZeilen({"002#street#Straße#4#0#"}));
+         EXPECT_FALSE(QFile::exists(o.pfad('d')));
+     }},
+    {"stage 3 end: only the scratch file goes", Drei, 3,
+     [](Uebung& u, const Ordner& o) {
+         Antwort(u, false);
+         EXPECT_TRUE(u.Beenden().Fehlerfrei());
+         EXPECT_EQ(LiesBytes(o.pfad('c')), Drei);
+         EXPECT_EQ(LiesBytes(o.pfad('a')), QByteArray());
+         EXPECT_FALSE(QFile::exists(o.pfad('d')));
+     }},
+    {"an unreadable line is skipped, with one message naming it",
+     CpZeilen({"001#a#A#0#0#", "002#kaputt", "003#c#C#0#0#", "004#d#D#0#0#"}), 1,
+     [](Uebung& u, const Ordner&) {
+         QStringList meldungen{u.MeldungAbholen()};
+         for (int i = 0; i < 100; ++i) {
+             ASSERT_NE(u.Aktuell().Zeile, 2);
+             Antwort(u, false);
+             meldungen.append(u.MeldungAbholen());
+         }
+         meldungen.removeAll(QString());
+         EXPECT_EQ(S(meldungen.join('|')),
+                   "Zeile 2 der Liste „Englisch“ kann nicht gelesen werden und wird übersprungen.");
+         EXPECT_EQ(u.Fehlerzahl()[1], 0);
+     }},
+    {"the one readable line asked last comes again",
+     CpZeilen({"001#a", "002#b#B#0#0#", "003#c"}), 1,
+     [](Uebung& u, const Ordner&) {
+         EXPECT_EQ(u.Aktuell().Zeile, 2);
+         EXPECT_TRUE(u.NaechsteFrage(2));
+         EXPECT_EQ(u.Aktuell().Zeile, 2);
+     }},
+    {"Anhören: the question's foreign word while it is shown", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         EXPECT_EQ(S(u.Anhoerwort(false)), S(u.Aktuell().Vokabel));
+         EXPECT_EQ(S(u.Sprachcode()), "en");
+     }},
+    {"Anhören: nothing while the foreign word is asked", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         u.NaechsteFrage(1);
+         EXPECT_EQ(S(u.Anhoerwort(false)), "");
+     }},
+    {"Anhören: the missed pair's while its solution is shown, then the question below", Drei, 1,
+     [](Uebung& u, const Ordner&) {
+         for (qint16 testart : {1, 2}) {
+             u.NaechsteFrage(testart);
+             const QString verpasst = u.Aktuell().Vokabel;
+             Antwort(u, false, testart);
+             EXPECT_EQ(S(u.Anhoerwort(true)), S(verpasst));
+             EXPECT_EQ(S(u.Anhoerwort(false)), S(testart == 2 ? u.Aktuell().Vokabel : QString()));
+             Antwort(u, true, testart);
+             EXPECT_EQ(S(u.Anhoerwort(true)), S(verpasst)) << "a right answer shows no solution";
+         }
+     }},
+    {"Anhören in stage 2 speaks the language stored for the main list",
+     CpZeilen({"001#domus#Haus#2#0#", "002#via#Straße#2#0#"}), 2,
+     [](Uebung& u, const Ordner&) { EXPECT_EQ(S(u.Sprachcode()), "la"); }},
+};
+
+TEST(Uebung, Regeln)
+{
+    for (const Fall& f : Faelle) {
+        SCOPED_TRACE(f.name);
+        Ordner o;
+        ASSERT_TRUE(o.dir.isValid());
+        for (char e : {'a', 'b', 'c', 'd'})
+            SchreibeBytes(o.pfad(e), {});
+        const QString liste = o.pfad(char('a' + f.stufe - 1));
+        SchreibeBytes(liste, f.liste);
+        // Stored for the main list; the name "Englisch" alone would give "en".
+        if (f.stufe == 2)
+            ASSERT_TRUE(ListenspracheSetzen(o.pfad('a'), QStringLiteral("Latein")));
+        ZufallZuruecksetzen();
+        Uebung::LetzteZeile = 0;
+        int gelesen = 0;
+        Uebung u(liste, f.stufe, [&gelesen](const QString& pfad) {
+            ++gelesen;
+            return ZeilenLesen(pfad);
+        });
+        u.NaechsteFrage(2);
+        f.pruefen(u, o);
+        EXPECT_EQ(gelesen, 1);
+    }
+}
+
+TEST(Uebung, AListThatCannotBeReadSaysFehlerOnce)
+{
+    Uebung u(QStringLiteral("/nicht/da/Englisch.dva"), 1);
+    EXPECT_EQ(u.Zeilenzahl(), 0);
+    EXPECT_FALSE(u.NaechsteFrage(2));
+    EXPECT_EQ(S(u.MeldungAbholen()), "Fehler");
+    EXPECT_FALSE(u.NaechsteFrage(2));
+    EXPECT_EQ(S(u.MeldungAbholen()), "");
+}
+
+} // namespace

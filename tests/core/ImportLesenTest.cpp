@@ -1,8 +1,9 @@
 // Reading spreadsheet files and KVTML documents: exact pairs, exact skips, nothing changed.
-#include "transfer/ImportLesen.h"
+#include "transfer/import/KvtmlLeser.h"
 
+#include "common/ImportHilfen.h"
 #include "common/TestHilfen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,9 @@
 using namespace lerno;
 using testhilfen::Cp;
 using testhilfen::CpZeilen;
+using testhilfen::CsvImportiert;
+using testhilfen::DateiImportiert;
+using testhilfen::Importiert;
 
 // Readable failure output for the text lists compared below.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -82,7 +86,7 @@ TEST(CsvLesen, FilesByteForByte)
         {"empty file", "", {}},
     };
     for (const CsvFall& f : faelle)
-        EXPECT_EQ(Befund(CsvLesen(f.datei)), f.erwartet) << f.name;
+        EXPECT_EQ(Befund(CsvImportiert(f.datei)), f.erwartet) << f.name;
 }
 
 namespace {
@@ -141,7 +145,7 @@ TEST(KvtmlLesen, DocumentsByteForByte)
     };
     for (const CsvFall& f : faelle) {
         QString fehler;
-        const auto inhalt = KvtmlLesen(f.datei, &fehler);
+        const auto inhalt = Importiert(f.datei, true, &fehler);
         EXPECT_TRUE(inhalt) << f.name << ": " << fehler.toStdString();
         if (!inhalt)
             continue;
@@ -166,7 +170,7 @@ TEST(KvtmlLesen, RefusesWhatIsNoTwoLanguageDocument)
     };
     for (const auto& f : faelle) {
         QString fehler;
-        EXPECT_FALSE(KvtmlLesen(f.datei, &fehler));
+        EXPECT_FALSE(Importiert(f.datei, true, &fehler));
         EXPECT_TRUE(fehler.startsWith(QString::fromUtf8(f.grund))) << fehler.toStdString();
     }
 }
@@ -191,7 +195,7 @@ TEST(KvtmlLesen, RealFileFromDebian)
         EXPECT_FALSE(e.value(QStringLiteral("0")).isEmpty());
 
     // One language only: nothing to pair, and the pupil is told why.
-    EXPECT_FALSE(KvtmlLesen(bytes, &fehler));
+    EXPECT_FALSE(Importiert(bytes, true, &fehler));
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Die Datei enthält nur eine Sprache.")));
 }
 
@@ -286,7 +290,7 @@ TEST(ImportRegeln, ListsByteForByte)
             ASSERT_TRUE(l.open(QIODevice::WriteOnly) && l.write(*f.vorher) == f.vorher->size());
         }
         QString fehler;
-        const auto inhalt = ImportDateiLesen(quelle, &fehler);
+        const auto inhalt = DateiImportiert(quelle, &fehler);
         EXPECT_EQ(fehler, f.fehler);
         if (inhalt) {
             QStringList ausgelassen;

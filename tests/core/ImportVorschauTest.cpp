@@ -1,9 +1,10 @@
 // Files as people's programs write them, imported with the detected settings (as the
 // preview presets them): the list written from them byte for byte, and every skip.
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/CsvLeser.h"
+#include "transfer/import/ImportVorlage.h"
 
 #include "common/TestHilfen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QFile>
 #include <QStringEncoder>

@@ -3,10 +3,9 @@
 #include "editor/Editorliste.h"
 #include "entry/VokabelSpeichern.h"
 #include "lists/Paarpruefung.h"
-#include "transfer/ImportLesen.h"
-#include "transfer/ImportTabelle.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
+#include "common/ImportHilfen.h"
 #include "common/TestHilfen.h"
 #include "lists/TextDatei.h"
 
@@ -15,6 +14,7 @@
 
 using namespace lerno;
 using testhilfen::CpZeilen;
+using testhilfen::CsvImportiert;
 using testhilfen::LiesBytes;
 using testhilfen::SchreibeBytes;
 
@@ -102,7 +102,7 @@ TEST_F(Paarpruefung, SameVerdictFromEntryEditorAndImport)
         // breaks tidied first); the pair goes in or its line is reported with the verdict's text.
         const QString iv = FeldNormalisieren(r.vokabel, false), ib = FeldNormalisieren(r.bedeutung, false);
         const PaarUrteil iu = PaarPruefen(iv, ib);
-        const ImportInhalt i = CsvLesen(CsvZeile(r.vokabel, r.bedeutung));
+        const ImportInhalt i = CsvImportiert(CsvZeile(r.vokabel, r.bedeutung));
         if (iu.ok()) {
             ASSERT_EQ(i.paare.size(), 1);
             EXPECT_TRUE(i.ausgelassen.isEmpty());
@@ -150,7 +150,7 @@ TEST_F(Paarpruefung, InvisibleCharactersAreNamedWhenTypedAndRemovedWhenImported)
         EXPECT_EQ(EditorListeSchreiben(liste("B"), {zeile}).Pruefung.Urteil, u);
         EXPECT_EQ(LiesBytes(liste("B")), "x");
 
-        const ImportInhalt i = CsvLesen(CsvZeile("house", f.bedeutung));
+        const ImportInhalt i = CsvImportiert(CsvZeile("house", f.bedeutung));
         ASSERT_EQ(i.paare.size(), 1);
         EXPECT_EQ(i.paare[0].Bedeutung, "Haus");
     }

@@ -23,7 +23,7 @@ bool ListeAnlegen(const QString& liste, Anlage anlage)
     return true;
 }
 
-QString LetzteZeile(const QByteArray& bytes)
+QString LetzteZeileAus(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return {};
@@ -42,7 +42,7 @@ QString NeuerEintrag(const QString& letzteZeile, const QString& vokabel, const Q
     return EintragSchreiben(NaechsteNummer(letzteZeile), vokabel, bedeutung, 0);
 }
 
-Eintragsanhang::Eintragsanhang(QByteArray bisher) : daten_(std::move(bisher)), letzte_(LetzteZeile(daten_)) {}
+Eintragsanhang::Eintragsanhang(QByteArray bisher) : daten_(std::move(bisher)), letzte_(LetzteZeileAus(daten_)) {}
 
 void Eintragsanhang::Paar(const QString& vokabel, const QString& bedeutung)
 {

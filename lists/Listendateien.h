@@ -21,7 +21,7 @@ bool ListeAnlegen(const QString& liste, Anlage anlage = Anlage::Liste);
 
 // The last line of a list's bytes as ZeilenLesen gives it: a final CR LF ends the last
 // line, it does not start an empty one. Empty for an empty list.
-QString LetzteZeile(const QByteArray& bytes);
+QString LetzteZeileAus(const QByteArray& bytes);
 
 // The record for a new pair after the line letzteZeile: NaechsteNummer#vokabel#bedeutung#0#0#.
 QString NeuerEintrag(const QString& letzteZeile, const QString& vokabel, const QString& bedeutung);

@@ -266,8 +266,6 @@ std::optional<QChar> TrennzeichenSuchen(QStringView text, bool anfuehrungBeachte
 // Text this far into a file is enough to detect its settings.
 constexpr qsizetype KopfBytes = 4 << 20;
 
-} // namespace
-
 QChar TrennzeichenErkennen(QStringView text)
 {
     // A first line whose quote never closes is reported as broken; the separator then
@@ -276,6 +274,8 @@ QChar TrennzeichenErkennen(QStringView text)
         return *t;
     return *TrennzeichenSuchen(text, false);
 }
+
+} // namespace
 
 ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes)
 {

@@ -4,17 +4,14 @@
 #include "transfer/import/ImportTabelle.h"
 
 #include <QByteArray>
-#include <QStringView>
 #include <optional>
 
 namespace lerno {
 
-// Tab, semicolon or comma: the first of these found outside quotes in the first
-// non-empty line, in that order of preference; comma when none is there.
-QChar TrennzeichenErkennen(QStringView text);
-
-// Encoding, separator (an Anki "#separator:" line wins), and whether the file says or
-// plainly shows that its fields are HTML.
+// Encoding, separator (an Anki "#separator:" line wins; else tab, semicolon or comma: the
+// first of these found outside quotes in the first non-empty line, in that order of
+// preference; comma when none is there), and whether the file says or plainly shows that
+// its fields are HTML.
 ImportEinstellungen CsvEinstellungenErkennen(const QByteArray& bytes);
 
 // The rows of a CSV/TSV file in the given encoding and separator; Anki's "#key:value"

@@ -36,6 +36,38 @@ QString AusMacRoman(QByteArrayView bytes)
     return text;
 }
 
+// Decodes bytes in the given encoding (a BOM of it dropped); CR LF and a lone CR become LF.
+QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung)
+{
+    QString text;
+    switch (kodierung) {
+    case Kodierung::Utf8MitBom:
+    case Kodierung::Utf8:
+        text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+        break;
+    case Kodierung::Utf16LE:
+    case Kodierung::Utf16BE: {
+        const bool le = kodierung == Kodierung::Utf16LE;
+        QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+        const bool bom = bytes.startsWith(le ? "\xFF\xFE" : "\xFE\xFF");
+        text = d(bom ? bytes.mid(2) : bytes);
+        break;
+    }
+    case Kodierung::Windows1252:
+        text = AusCp1252(bytes);
+        break;
+    case Kodierung::MacRoman:
+        text = AusMacRoman(bytes);
+        break;
+    }
+    // Line ends of every kind, an old Mac's lone CR included, become LF.
+    if (text.contains(u'\r')) {
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(u'\r', u'\n');
+    }
+    return text;
+}
+
 } // namespace
 
 bool IstTextdatei(const QByteArray& bytes)
@@ -112,37 +144,6 @@ QString KodierungName(Kodierung k)
         return QStringLiteral("Mac Roman");
     }
     return {};
-}
-
-QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung)
-{
-    QString text;
-    switch (kodierung) {
-    case Kodierung::Utf8MitBom:
-    case Kodierung::Utf8:
-        text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-        break;
-    case Kodierung::Utf16LE:
-    case Kodierung::Utf16BE: {
-        const bool le = kodierung == Kodierung::Utf16LE;
-        QStringDecoder d(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
-        const bool bom = bytes.startsWith(le ? "\xFF\xFE" : "\xFE\xFF");
-        text = d(bom ? bytes.mid(2) : bytes);
-        break;
-    }
-    case Kodierung::Windows1252:
-        text = AusCp1252(bytes);
-        break;
-    case Kodierung::MacRoman:
-        text = AusMacRoman(bytes);
-        break;
-    }
-    // Line ends of every kind, an old Mac's lone CR included, become LF.
-    if (text.contains(u'\r')) {
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        text.replace(u'\r', u'\n');
-    }
-    return text;
 }
 
 QByteArray ImportUtf8(const QByteArray& bytes, Kodierung kodierung, qsizetype& ab)

@@ -18,10 +18,8 @@ Kodierung KodierungErkennen(const QByteArray& bytes);
 // byte (or, in a file that is no UTF-8, a byte Windows-1252 leaves undefined).
 bool IstTextdatei(const QByteArray& bytes);
 
-// Decodes bytes in the given encoding (a BOM of it dropped); CR LF and a lone CR become LF.
-QString ImportDekodieren(const QByteArray& bytes, Kodierung kodierung);
-// The same as UTF-8, line ends left as they are; a UTF-8 file's bytes are not copied.
-// Sets ab to where the text begins (after a BOM).
+// The bytes decoded from the given encoding as UTF-8, line ends left as they are; a UTF-8
+// file's bytes are not copied. Sets ab to where the text begins (after a BOM).
 QByteArray ImportUtf8(const QByteArray& bytes, Kodierung kodierung, qsizetype& ab);
 
 // The encoding's name as the preview offers it.

@@ -65,8 +65,9 @@ QString HtmlZuText(const QString& feld)
     return out;
 }
 
-} // namespace
-
+// One pair as read at stelle: invisible format characters (UnsichtbaresEntfernen) are
+// removed, then the pair if PaarPruefen accepts it, else nullopt with PaarMeldung's
+// reason in grund.
 std::optional<ImportPaar> ImportPaarPruefen(int stelle, const QString& vokabel, const QString& bedeutung,
                                             QString* grund)
 {
@@ -78,6 +79,8 @@ std::optional<ImportPaar> ImportPaarPruefen(int stelle, const QString& vokabel, 
         *grund = PaarMeldung(urteil);
     return std::nullopt;
 }
+
+} // namespace
 
 QString FeldNormalisieren(const QString& feld, bool html)
 {

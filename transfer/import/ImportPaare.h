@@ -24,12 +24,6 @@ struct ImportInhalt {
     bool eintraege = false; // numbered by KVTML entries rather than lines
 };
 
-// One pair as read at stelle: invisible format characters (UnsichtbaresEntfernen) are
-// removed, then the pair if PaarPruefen accepts it, else nullopt with PaarMeldung's
-// reason in grund.
-std::optional<ImportPaar> ImportPaarPruefen(int stelle, const QString& vokabel, const QString& bedeutung,
-                                            QString* grund);
-
 // One field as a list holds it: HTML to text when asked (tags removed, <br> a blank,
 // character references decoded: every named entity of HTML and numeric ones, an unknown
 // one left as it stands), no-break spaces and line breaks as blanks, inner runs of blanks

@@ -23,6 +23,10 @@ bool ListeAnlegen(const QString& liste, Anlage anlage)
     return true;
 }
 
+namespace {
+
+// The last line as ZeilenLesen gives it: a final CR LF ends the last line, it does not
+// start an empty one.
 QString LetzteZeileAus(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
@@ -37,16 +41,13 @@ QString LetzteZeileAus(const QByteArray& bytes)
     return AusCp1252(bytes.mid(anfang, laenge));
 }
 
-QString NeuerEintrag(const QString& letzteZeile, const QString& vokabel, const QString& bedeutung)
-{
-    return EintragSchreiben(NaechsteNummer(letzteZeile), vokabel, bedeutung, 0);
-}
+} // namespace
 
 Eintragsanhang::Eintragsanhang(QByteArray bisher) : daten_(std::move(bisher)), letzte_(LetzteZeileAus(daten_)) {}
 
 void Eintragsanhang::Paar(const QString& vokabel, const QString& bedeutung)
 {
-    letzte_ = NeuerEintrag(letzte_, vokabel, bedeutung);
+    letzte_ = EintragSchreiben(NaechsteNummer(letzte_), vokabel, bedeutung, 0);
     stapel_.append(letzte_);
     if (stapel_.size() >= 4096)
         Leeren();

@@ -19,16 +19,11 @@ enum class Anlage {
 // existing ones are left alone. False at the first one that cannot be created.
 bool ListeAnlegen(const QString& liste, Anlage anlage = Anlage::Liste);
 
-// The last line of a list's bytes as ZeilenLesen gives it: a final CR LF ends the last
-// line, it does not start an empty one. Empty for an empty list.
-QString LetzteZeileAus(const QByteArray& bytes);
-
-// The record for a new pair after the line letzteZeile: NaechsteNummer#vokabel#bedeutung#0#0#.
-QString NeuerEintrag(const QString& letzteZeile, const QString& vokabel, const QString& bedeutung);
-
-// A list's new bytes: its old content, then one numbered record per pair, added in
-// batches by the shared append rule (AnhangBytes). Only a batch is held as text, so
-// a large import never holds all its records twice.
+// A list's new bytes: its old content, then one record per pair as the entry screen
+// writes it, NaechsteNummer#vokabel#bedeutung#0#0#, numbered on from the last line
+// (as ZeilenLesen splits it). Records are added in batches by the shared append rule
+// (AnhangBytes); only a batch is held as text, so a large import never holds all its
+// records twice.
 class Eintragsanhang {
 public:
     explicit Eintragsanhang(QByteArray bisher);

@@ -4,7 +4,7 @@
 //   bench_import_speicher [megabytes]
 #include "FensterBench.h"
 
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 #include "transfer/dlgImportVorschau.h"
 
 #include <QFile>

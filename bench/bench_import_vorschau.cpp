@@ -3,7 +3,7 @@
 #include "FensterBench.h"
 
 #include "lists/TextDatei.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 #include "transfer/dlgImportVorschau.h"
 
 #include <QFile>

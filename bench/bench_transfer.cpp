@@ -1,7 +1,7 @@
 // Importing a spreadsheet file into a new list: read, check every pair, write the list
 // in one crash-safe step.
-#include "transfer/ImportLesen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ImportVorlage.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,7 +38,8 @@ void BM_CsvImportNeueListe(benchmark::State& state)
     int runde = 0;
     for (auto _ : state) {
         const QString liste = dir.filePath(QString("neu%1.dva").arg(++runde));
-        const auto inhalt = ImportDateiLesen(quelle);
+        const auto vorlage = ImportVorlageLesen(quelle);
+        const auto inhalt = vorlage ? std::optional(PaareBilden(vorlage->tabelle, vorlage->einstellungen)) : std::nullopt;
         if (!inhalt || inhalt->paare.size() != state.range(0) || !PaareAnhaengen(liste, inhalt->paare))
             state.SkipWithError("import failed");
         state.PauseTiming();

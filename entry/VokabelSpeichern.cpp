@@ -1,15 +1,8 @@
 #include "entry/VokabelSpeichern.h"
 
-#include "lists/TextDatei.h"
-#include "lists/Vokabeleintrag.h"
+#include "lists/Listendateien.h"
 
 namespace lerno {
-
-bool ListeAnlegen(const QString& liste)
-{
-    return DateiAnlegen(liste) && DateiAnlegen(StufenDatei(liste, u'b'))
-        && DateiAnlegen(StufenDatei(liste, u'c'));
-}
 
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
                                   const QString& bedeutung, PaarUrteil* urteil)
@@ -31,13 +24,9 @@ SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
     case PaarGrund::KeinCp1252:
         return SpeicherErgebnis::KeinCp1252;
     }
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen)
-        return SpeicherErgebnis::Dateifehler;
-    const QString letzte = zeilen->isEmpty() ? QString() : zeilen->last();
-    const QString zeile = EintragSchreiben(NaechsteNummer(letzte), vokabel, bedeutung, 0);
-    return ZeileAnhaengen(liste, zeile) ? SpeicherErgebnis::Gespeichert
-                                        : SpeicherErgebnis::Dateifehler;
+    const bool gespeichert = EintraegeAnhaengen(
+        liste, [&](Eintragsanhang& a) { a.Paar(vokabel, bedeutung); }, FehlendeListe::Fehler);
+    return gespeichert ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
 }
 
 } // namespace lerno

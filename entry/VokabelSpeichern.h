@@ -1,6 +1,6 @@
 #pragma once
-// What the entry screen does with the files, without a widget: creating a list with
-// its stage siblings, and appending one typed pair as the next numbered record.
+// What the entry screen does with a typed pair, without a widget: the pair check, then
+// the pair appended as the list's next numbered record (lists/Listendateien.h).
 #include "lists/Paarpruefung.h"
 
 #include <QString>
@@ -17,13 +17,10 @@ enum class SpeicherErgebnis {
     Dateifehler,   // the list could not be read or appended to
 };
 
-// Creates the list and its .dvb and .dvc siblings empty where missing; existing files
-// are left alone. False at the first one that cannot be created.
-bool ListeAnlegen(const QString& liste);
-
 // Checks the pair with PaarPruefen, then appends NaechsteNummer#vokabel#bedeutung#0#0#
-// + CR LF to the list. Nothing is written unless the result is Gespeichert; a refusal's
-// verdict goes to urteil for the message.
+// + CR LF to the existing list in one crash-safe step (EintraegeAnhaengen). Nothing is
+// written unless the result is Gespeichert; a refusal's verdict goes to urteil for the
+// message, a file error leaves errno telling why.
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
                                   const QString& bedeutung, PaarUrteil* urteil = nullptr);
 

@@ -10,6 +10,7 @@
 #include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
+#include "lists/Listendateien.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Paarpruefung.h"
 

@@ -2,10 +2,12 @@
 // without quotes every line is a pair, a skip with its reason, blank, or the header.
 #include "FuzzHilfen.h"
 
+#include "lists/Listendateien.h"
 #include "lists/Paarpruefung.h"
 #include "lists/TextDatei.h"
-#include "transfer/ImportLesen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/CsvLeser.h"
+#include "transfer/import/ImportPaare.h"
+#include "transfer/import/ImportVorlage.h"
 
 #include <QSet>
 
@@ -15,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     (void)IstTextdatei(bytes);
-    const ImportInhalt inhalt = CsvLesen(bytes);
+    // As the import menu reads it: the detected settings, then the pairs.
+    const auto vorlage = ImportVorlageAus(bytes, false);
+    FUZZ_PRUEFEN(vorlage.has_value());
+    const ImportInhalt inhalt = PaareBilden(vorlage->tabelle, vorlage->einstellungen);
     // A lone CR ends a line too: count both as an upper bound.
     const qsizetype zeilen = bytes.count('\n') + bytes.count('\r') + 1;
 
@@ -35,7 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         stellen.insert(a.stelle);
     }
     // What was accepted always encodes: never an empty line in a list.
-    const auto records = AnhangBytes(QByteArray(), RecordsBauen(QString(), inhalt.paare));
+    Eintragsanhang anhang{QByteArray()};
+    for (const ImportPaar& p : inhalt.paare)
+        anhang.Paar(p.Vokabel, p.Bedeutung);
+    const auto records = anhang.Ende();
     FUZZ_PRUEFEN(records.has_value());
     FUZZ_PRUEFEN(records->count("\r\n") == inhalt.paare.size());
 
@@ -49,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // which may be the header) is accounted for by its own number.
         const QList<QByteArray> liste = fuzzhilfen::ErwarteteZeilen(bytes);
         const bool cp1252 = k == Kodierung::Windows1252;
-        const QChar trenner = QLatin1Char(TrennzeichenErkennen(bytes));
+        const QChar trenner = CsvEinstellungenErkennen(bytes).trenner;
         bool kopf = true; // the first line with content may be the header
         for (qsizetype i = 0; i < liste.size(); ++i) {
             QByteArray zeile = liste[i];

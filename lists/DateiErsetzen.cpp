@@ -39,23 +39,6 @@ struct FehlerBehalten {
     ~FehlerBehalten() { errno = nummer; }
 };
 
-bool AllesSchreiben(int fd, const QByteArray& inhalt)
-{
-    const char* p = inhalt.constData();
-    qsizetype rest = inhalt.size();
-    while (rest > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(rest));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        rest -= n;
-    }
-    return true;
-}
-
 // The permissions a fresh file would get, or those of the file being replaced:
 // mkstemp's 0600 must not leak into the list.
 mode_t ZielRechte(const QByteArray& ziel)
@@ -82,6 +65,23 @@ void OrdnerSichern(const QByteArray& datei)
 } // namespace
 
 void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook) { Hook() = std::move(hook); }
+
+bool AllesSchreiben(int fd, QByteArrayView daten)
+{
+    const char* p = daten.data();
+    qsizetype rest = daten.size();
+    while (rest > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(rest));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        rest -= n;
+    }
+    return true;
+}
 
 bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
 {

@@ -3,6 +3,7 @@
 // temporary file in the same folder, flushed, and renamed over the old name in one step.
 // At every instant the old or the new file exists, whole.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
@@ -24,6 +25,10 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
 // Replaces ziel by the file quelle (already complete on disk) in one rename step; quelle
 // takes ziel's permissions first. False on failure; ziel is then unchanged.
 bool DateiErsetzenDurch(const QString& ziel, const QString& quelle);
+
+// Writes all of daten to the open file descriptor fd, going on after a short write or an
+// interrupted call. False, with errno telling why, when a write fails.
+bool AllesSchreiben(int fd, QByteArrayView daten);
 
 // Writes a scratch file from scratch (a stale one is emptied first), to be handed to
 // DateiErsetzenDurch; the hook sees Oeffnen and Schreiben. On failure the scratch file

@@ -22,6 +22,21 @@ PaarUrteil FeldPruefen(const QString& feld, bool bedeutung)
     return {};
 }
 
+// Format characters (byte order mark, zero-width and direction marks) and blanks other
+// than the plain one show nothing a pupil could name.
+bool IstUnsichtbar(char32_t zeichen)
+{
+    switch (QChar::category(zeichen)) {
+    case QChar::Other_Format:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 PaarUrteil PaarPruefen(const QString& vokabel, const QString& bedeutung)
@@ -77,10 +92,13 @@ QString PaarMeldung(const PaarUrteil& u)
             return QStringLiteral("Vokabel und Bedeutung dürfen keinen Tabulator enthalten");
         return QStringLiteral("Vokabel und Bedeutung dürfen kein Steuerzeichen (%1) enthalten")
             .arg(ZeichenCode(u.Zeichen));
-    case PaarGrund::KeinCp1252: {
-        return QStringLiteral("Das Zeichen \u201E%1\u201C (%2) kann nicht gespeichert werden")
-            .arg(ZeichenText(u.Zeichen), ZeichenCode(u.Zeichen));
-    }
+    case PaarGrund::KeinCp1252:
+        // The character itself, which a pupil can read; its code only where there is
+        // nothing to see.
+        if (IstUnsichtbar(u.Zeichen))
+            return QStringLiteral("Ein unsichtbares Zeichen (%1) kann in dieser Liste nicht gespeichert werden")
+                .arg(ZeichenCode(u.Zeichen));
+        return QStringLiteral("\u201E%1\u201C kann in dieser Liste nicht gespeichert werden").arg(ZeichenText(u.Zeichen));
     }
     return {};
 }

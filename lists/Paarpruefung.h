@@ -36,11 +36,13 @@ QString UnsichtbaresEntfernen(const QString& feld);
 // The character as text, a U+FEFF included; empty for a lone surrogate.
 QString ZeichenText(char32_t zeichen);
 
-// "U+0103": many characters a list cannot hold are invisible, so the message names the code.
+// "U+0103": how a message names a character that cannot be seen (a control or format
+// character, a blank other than the plain one).
 QString ZeichenCode(char32_t zeichen);
 
 // The German sentence for a refused pair, without closing punctuation, for example
-// "Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen". Empty for Keiner.
+// "Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen" or "„ă“ kann in dieser
+// Liste nicht gespeichert werden". Empty for Keiner.
 QString PaarMeldung(const PaarUrteil& urteil);
 
 } // namespace lerno

@@ -1,5 +1,7 @@
 #include "lists/TextDatei.h"
 
+#include "lists/DateiErsetzen.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -62,29 +64,14 @@ AnhaengenFehlerHook& Hook()
 }
 
 // Writes everything or reports failure; the hook may stop it part-way like a full disk.
-bool AllesSchreiben(int fd, const QByteArray& daten)
+bool AnhangSchreiben(int fd, const QByteArray& daten)
 {
-    qint64 erlaubt = Hook() ? Hook()(daten.size()) : -1;
-    const char* p = daten.constData();
-    qint64 rest = daten.size();
-    while (rest > 0) {
-        if (erlaubt == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        const qint64 stueck = erlaubt > 0 ? std::min(rest, erlaubt) : rest;
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(stueck));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        rest -= n;
-        if (erlaubt > 0)
-            erlaubt -= n;
-    }
-    return true;
+    const qint64 erlaubt = Hook() ? Hook()(daten.size()) : -1;
+    if (erlaubt < 0 || erlaubt >= daten.size())
+        return AllesSchreiben(fd, daten);
+    if (AllesSchreiben(fd, QByteArrayView(daten).first(erlaubt)))
+        errno = ENOSPC;
+    return false;
 }
 
 } // namespace
@@ -308,7 +295,7 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
 
     // One write call, so a record never lands in pieces; whatever a failing or short
     // write left is cut off again, so the list keeps its old content, whole.
-    bool ok = AllesSchreiben(fd, *daten);
+    bool ok = AnhangSchreiben(fd, *daten);
     if (!ok && ::ftruncate(fd, alt) != 0)
         ok = false;
     const bool zu = ::close(fd) == 0;

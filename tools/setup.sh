@@ -25,6 +25,8 @@ fi
 
 pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation2)
 pakete+=(qt6-translations-l10n)
+# HTML character references in imported word lists: libxml2's entity table.
+pakete+=(libxml2-dev)
 # Speaking the words: Qt's speech module (its CMake package needs qt6-declarative-dev on
 # Debian 12) and, at run time, speech-dispatcher with espeak-ng behind its plugin.
 pakete+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)

@@ -1,7 +1,7 @@
 #pragma once
 // Long work on an imported file behind Qt's progress dialog: shown only when the work
 // takes longer than a moment, and cancellable.
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/ImportTabelle.h"
 
 #include <QString>
 #include <functional>

@@ -2,7 +2,8 @@
 // The preview between choosing a file and choosing the list: the file's first rows in all
 // their columns, which column gives the word and which the meaning, encoding, separator
 // and header as detected (changeable), and below the pairs exactly as they will be stored.
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/ImportPaare.h"
+#include "transfer/import/ImportVorlage.h"
 
 #include <QDialog>
 

@@ -11,8 +11,8 @@
 #include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
 #include "transfer/Fortschritt.h"
-#include "transfer/ImportLesen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ImportVorlage.h"
+#include "transfer/import/ListeErweitern.h"
 #include "transfer/PdfDruck.h"
 #include "transfer/dlgImportVorschau.h"
 
@@ -194,9 +194,7 @@ void VokabelnImportieren(QWidget* parent)
     // loses the guess.
     if (!sprache.isEmpty() && !ListensprachenLesen(QFileInfo(liste).absolutePath()).contains(QFileInfo(liste).fileName()))
         ListenspracheSetzen(liste, sprache);
-    MeldungZeigen(parent,
-                  ImportZusammenfassung(QFileInfo(liste).completeBaseName(), anzahl, uebersicht,
-                                        ZeilenZaehlen(liste).value_or(0)),
+    MeldungZeigen(parent, ImportZusammenfassung(QFileInfo(liste).completeBaseName(), anzahl, uebersicht),
                   TitelImport);
 }
 

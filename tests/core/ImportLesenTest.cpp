@@ -1,8 +1,9 @@
 // Reading spreadsheet files and KVTML documents: exact pairs, exact skips, nothing changed.
-#include "transfer/ImportLesen.h"
+#include "transfer/import/KvtmlLeser.h"
 
+#include "common/ImportHilfen.h"
 #include "common/TestHilfen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,6 +13,9 @@
 using namespace lerno;
 using testhilfen::Cp;
 using testhilfen::CpZeilen;
+using testhilfen::CsvImportiert;
+using testhilfen::DateiImportiert;
+using testhilfen::Importiert;
 
 // Readable failure output for the text lists compared below.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -71,8 +75,8 @@ TEST(CsvLesen, FilesByteForByte)
          "\xD0\xBA\xD0\xBE\xD1\x82;Katze\r\nsmile;\xF0\x9F\x98\x80\r\nsingle\r\n",
          L({"6|two lines|zwei", "8|ok|gut", "1|Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen", "2|Vokabel ist leer", "3|Bedeutung ist leer",
             "9|Vokabel und Bedeutung dürfen keinen Tabulator enthalten",
-            "10|Das Zeichen „к“ (U+043A) kann nicht gespeichert werden",
-            "11|Das Zeichen „😀“ (U+1F600) kann nicht gespeichert werden", "12|Bedeutung ist leer"})},
+            "10|„к“ kann in dieser Liste nicht gespeichert werden",
+            "11|„😀“ kann in dieser Liste nicht gespeichert werden", "12|Bedeutung ist leer"})},
         {"a quote inside an unquoted field is kept",
          "5\" disk;5-Zoll-Diskette\n",
          L({"1|5\" disk|5-Zoll-Diskette"})},
@@ -82,7 +86,34 @@ TEST(CsvLesen, FilesByteForByte)
         {"empty file", "", {}},
     };
     for (const CsvFall& f : faelle)
-        EXPECT_EQ(Befund(CsvLesen(f.datei)), f.erwartet) << f.name;
+        EXPECT_EQ(Befund(CsvImportiert(f.datei)), f.erwartet) << f.name;
+}
+
+// HTML fields (Anki, flash-card exports): every named character reference HTML defines,
+// numeric ones in both forms; what names no character stays as it stands.
+TEST(FeldNormalisieren, HtmlCharacterReferences)
+{
+    const struct {
+        const char* name;
+        const char* feld;
+        const char* erwartet; // UTF-8
+    } faelle[] = {
+        {"Spanish letters", "a&ntilde;o, canci&oacute;n", "año, canción"},
+        {"names are case-sensitive", "&Ntilde;and&uacute; &Uacute;", "Ñandú Ú"},
+        {"names with digits", "&frac12; &sup2; &there4;", "½ ² ∴"},
+        {"punctuation and quotes", "&hellip;&rsquo;&apos;&laquo;&raquo;", "…’'«»"},
+        {"decimal", "ni&#241;o", "niño"},
+        {"hexadecimal in either case", "&#xF1;&#XD1;&#x1F600;", "ñÑ😀"},
+        {"0x80..0x9F mean Windows-1252", "a&#150;b&#128;", "a–b€"},
+        {"an unknown name stays", "&foo; &Auml2;", "&foo; &Auml2;"},
+        {"no character: 0, a surrogate, beyond Unicode", "&#0;&#xD800;&#1114112;", "&#0;&#xD800;&#1114112;"},
+        {"without the semicolon", "&ntilde &#241", "&ntilde &#241"},
+        {"a no-break space is a blank, tags go", "<b>la&nbsp;casa</b>", "la casa"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(FeldNormalisieren(QString::fromUtf8(f.feld), true), QString::fromUtf8(f.erwartet)) << f.name;
+    // Not HTML: a reference is text like any other.
+    EXPECT_EQ(FeldNormalisieren(QStringLiteral("a&ntilde;o"), false), QStringLiteral("a&ntilde;o"));
 }
 
 namespace {
@@ -141,11 +172,42 @@ TEST(KvtmlLesen, DocumentsByteForByte)
     };
     for (const CsvFall& f : faelle) {
         QString fehler;
-        const auto inhalt = KvtmlLesen(f.datei, &fehler);
+        const auto inhalt = Importiert(f.datei, true, &fehler);
         EXPECT_TRUE(inhalt) << f.name << ": " << fehler.toStdString();
         if (!inhalt)
             continue;
         EXPECT_TRUE(inhalt->eintraege) << f.name;
+        EXPECT_EQ(Befund(*inhalt), f.erwartet) << f.name;
+    }
+}
+
+// KVTML 1.0 nests the forms of a word inside its field: they are not part of the word.
+TEST(KvtmlLesen, Kvtml1FieldsTakeTheirOwnTextOnly)
+{
+    const auto kvtml1 = [](const char* eintraege) {
+        return QByteArray("<?xml version=\"1.0\"?>\n<kvtml encoding=\"UTF-8\" cols=\"2\">\n") + eintraege
+            + "</kvtml>\n";
+    };
+    const CsvFall faelle[] = {
+        {"comparison forms after the word",
+         kvtml1("<e><o l=\"en\">good<comp><l1>good</l1><l2>better</l2><l3>best</l3></comp></o><t l=\"de\">gut</t></e>"),
+         L({"1|good|gut"})},
+        {"comparison forms before the word, on lines of their own",
+         kvtml1("<e><o l=\"en\">\n  <comp><l1>good</l1><l2>better</l2><l3>best</l3></comp>\n  good\n</o>"
+                "<t l=\"de\">gut</t></e>"),
+         L({"1|good|gut"})},
+        {"conjugation forms in the word and the meaning",
+         kvtml1("<e><o l=\"en\">go<conjugation><t n=\"past\"><s1>went</s1></t><t n=\"perfect\"><s1>have gone</s1>"
+                "</t></conjugation></o><t l=\"de\">gehen<conjugation><t n=\"past\"><s1>ging</s1></t></conjugation></t></e>"),
+         L({"1|go|gehen"})},
+        {"a field of forms only has no word",
+         kvtml1("<e><o l=\"en\"><comp><l1>x</l1></comp></o><t l=\"de\">y</t></e><e><o>ok</o><t>gut</t></e>"),
+         L({"2|ok|gut", "1|Vokabel ist leer"})},
+    };
+    for (const CsvFall& f : faelle) {
+        QString fehler;
+        const auto inhalt = Importiert(f.datei, true, &fehler);
+        ASSERT_TRUE(inhalt) << f.name << ": " << fehler.toStdString();
         EXPECT_EQ(Befund(*inhalt), f.erwartet) << f.name;
     }
 }
@@ -166,7 +228,7 @@ TEST(KvtmlLesen, RefusesWhatIsNoTwoLanguageDocument)
     };
     for (const auto& f : faelle) {
         QString fehler;
-        EXPECT_FALSE(KvtmlLesen(f.datei, &fehler));
+        EXPECT_FALSE(Importiert(f.datei, true, &fehler));
         EXPECT_TRUE(fehler.startsWith(QString::fromUtf8(f.grund))) << fehler.toStdString();
     }
 }
@@ -191,7 +253,7 @@ TEST(KvtmlLesen, RealFileFromDebian)
         EXPECT_FALSE(e.value(QStringLiteral("0")).isEmpty());
 
     // One language only: nothing to pair, and the pupil is told why.
-    EXPECT_FALSE(KvtmlLesen(bytes, &fehler));
+    EXPECT_FALSE(Importiert(bytes, true, &fehler));
     EXPECT_TRUE(fehler.startsWith(QStringLiteral("Die Datei enthält nur eine Sprache.")));
 }
 
@@ -241,9 +303,9 @@ TEST(ImportRegeln, ListsByteForByte)
         {"BOM im Feld", "bom.csv", "a;b\xEF\xBB\xBF\n", std::nullopt, CpZeilen({"001#a#b#0#0#"}), {}, {}},
         {"unsichtbare Zeichen um Wort und Bedeutung", "zw.csv",
          "\xE2\x80\x8B" "cat\xE2\x80\x8E;Katze\xE2\x80\x8F\n", std::nullopt, CpZeilen({"001#cat#Katze#0#0#"}), {}, {}},
-        {"Zeichen außerhalb Windows-1252 mit Code", "ro.csv", "Rom\xC4\x83nia;Rum\xC3\xA4nien\nok;gut\n",
+        {"Zeichen außerhalb Windows-1252, beim Namen genannt", "ro.csv", "Rom\xC4\x83nia;Rum\xC3\xA4nien\nok;gut\n",
          std::nullopt, CpZeilen({"001#ok#gut#0#0#"}), {},
-         L({"1|Das Zeichen „ă“ (U+0103) kann nicht gespeichert werden"})},
+         L({"1|„ă“ kann in dieser Liste nicht gespeichert werden"})},
         {"offenes Anführungszeichen", "offen.csv", "\"cool (slang);toll\n" + Paarzeilen(2, 6), std::nullopt,
          Records(2, 6, 1), {}, L({"1|Das Anführungszeichen wird nicht geschlossen"})},
         {"Anführungszeichen mit Text dahinter", "slang.csv", "\"cool\" (slang);toll\n" + Paarzeilen(2, 998),
@@ -286,7 +348,7 @@ TEST(ImportRegeln, ListsByteForByte)
             ASSERT_TRUE(l.open(QIODevice::WriteOnly) && l.write(*f.vorher) == f.vorher->size());
         }
         QString fehler;
-        const auto inhalt = ImportDateiLesen(quelle, &fehler);
+        const auto inhalt = DateiImportiert(quelle, &fehler);
         EXPECT_EQ(fehler, f.fehler);
         if (inhalt) {
             QStringList ausgelassen;

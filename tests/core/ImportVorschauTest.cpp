@@ -1,9 +1,10 @@
 // Files as people's programs write them, imported with the detected settings (as the
 // preview presets them): the list written from them byte for byte, and every skip.
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/CsvLeser.h"
+#include "transfer/import/ImportVorlage.h"
 
 #include "common/TestHilfen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QFile>
 #include <QStringEncoder>
@@ -93,7 +94,7 @@ TEST(ImportVorschau, FilesFromOtherProgramsByteForByte)
         {"line break inside a quoted cell becomes a blank", "umbruch.csv", "\"to go,\r\nwent\";gehen\nok;gut\n",
          CpZeilen({"001#to go, went#gehen#0#0#", "002#ok#gut#0#0#"}), {}},
         {"a character Windows-1252 cannot hold is named visibly", "ro.csv", "Rom\xC4\x83nia;Rum\xC3\xA4nien\nok;gut\n",
-         CpZeilen({"001#ok#gut#0#0#"}), L({"1|Das Zeichen „ă“ (U+0103) kann nicht gespeichert werden"})},
+         CpZeilen({"001#ok#gut#0#0#"}), L({"1|„ă“ kann in dieser Liste nicht gespeichert werden"})},
         {"only rows that held something count as skipped", "leer.csv", "a;b\n;;\n  ;  \n\n;x\nc;d\n",
          CpZeilen({"001#a#b#0#0#", "002#c#d#0#0#"}), L({"5|Vokabel ist leer"})},
         {"empty KVTML entries are no skipped words", "leer.kvtml",
@@ -157,6 +158,22 @@ TEST(ImportVorschau, FilesFromOtherProgramsByteForByte)
     }
 }
 
+namespace {
+
+// "encoding|separator|header|word|meaning|titles" as detected.
+QString Erkannt(const ImportVorlage& v)
+{
+    const ImportEinstellungen& e = v.einstellungen;
+    return QStringLiteral("%1|%2|%3|%4|%5|%6")
+        .arg(KodierungName(e.kodierung), QString(e.trenner))
+        .arg(e.kopfzeile)
+        .arg(e.wortSpalte)
+        .arg(e.bedeutungSpalte)
+        .arg(v.tabelle.titel.join(u','));
+}
+
+} // namespace
+
 // What the preview presets: encoding, separator, header and the two columns by number.
 TEST(ImportVorschau, DetectedSettings)
 {
@@ -188,15 +205,36 @@ TEST(ImportVorschau, DetectedSettings)
         QString fehler;
         const auto v = ImportVorlageAus(f.inhalt, f.kvtml, &fehler);
         ASSERT_TRUE(v) << f.name << fehler.toStdString();
-        const ImportEinstellungen& e = v->einstellungen;
-        EXPECT_EQ(QStringLiteral("%1|%2|%3|%4|%5|%6")
-                      .arg(KodierungName(e.kodierung), QString(e.trenner))
-                      .arg(e.kopfzeile)
-                      .arg(e.wortSpalte)
-                      .arg(e.bedeutungSpalte)
-                      .arg(v->tabelle.titel.join(u',')),
-                  f.erwartet)
-            << f.name;
+        EXPECT_EQ(Erkannt(*v), f.erwartet) << f.name;
+    }
+}
+
+// Titles that name roles, not languages, say nothing of which column is German: the
+// content decides, the titles only where it says nothing; a language title is trusted.
+TEST(ImportVorschau, RoleTitlesLetTheContentDecide)
+{
+    const struct {
+        const char* name;
+        const char* inhalt;
+        const char* erwartet; // as DetectedSettings
+    } faelle[] = {
+        {"begriff;uebersetzung over German terms", "begriff;uebersetzung\ndie Katze;the cat\nder Hund;the dog\n",
+         "UTF-8|;|1|1|0|"},
+        {"Vokabel;Bedeutung over German terms", "Vokabel;Bedeutung\nKatze;cat\nHund;dog\ngrün;green\n",
+         "UTF-8|;|1|1|0|"},
+        {"a number column before the roles", "Nr;Begriff;Übersetzung\n1;die Katze;the cat\n2;der Hund;the dog\n",
+         "UTF-8|;|1|2|1|"},
+        {"Anki's Front/Back with German on the front", "#separator:tab\n#columns:Front\tBack\nHaus\thouse\n",
+         "UTF-8|\t|0|1|0|Front,Back"},
+        {"roles that agree with the content", "Vokabel;Bedeutung\nthe cat;die Katze\n", "UTF-8|;|1|0|1|"},
+        {"both columns look German: the titles decide", "Vokabel;Bedeutung\nMonday;Montag\n", "UTF-8|;|1|0|1|"},
+        {"neither looks German: the titles decide", "Begriff;Übersetzung\nto go;gehen\n", "UTF-8|;|1|0|1|"},
+        {"a language title is trusted over the content", "Englisch;Deutsch\ndie Katze;the cat\n", "UTF-8|;|1|0|1|"},
+    };
+    for (const auto& f : faelle) {
+        const auto v = ImportVorlageAus(QByteArray(f.inhalt), false);
+        ASSERT_TRUE(v) << f.name;
+        EXPECT_EQ(Erkannt(*v), QString::fromUtf8(f.erwartet)) << f.name;
     }
 }
 

@@ -1,9 +1,9 @@
 // Imported pairs go into a list like typed ones, all at once or not at all; the export
 // gives spreadsheet files that read back as the same pairs.
 #include "transfer/Export.h"
-#include "transfer/ListeErweitern.h"
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/ListeErweitern.h"
 
+#include "common/ImportHilfen.h"
 #include "common/TestHilfen.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/TextDatei.h"
@@ -103,10 +103,9 @@ TEST(ImportZusammenfassung, CountsAndFirstTenSkipped)
     ImportInhalt kvtml;
     kvtml.eintraege = true;
     kvtml.ausgelassen.append({4, QStringLiteral("Eintrag ist leer")});
-    EXPECT_EQ(ImportZusammenfassung(QStringLiteral("Tiere"), 1, kvtml, 501),
+    EXPECT_EQ(ImportZusammenfassung(QStringLiteral("Tiere"), 1, kvtml),
               QStringLiteral("1 Vokabel wurde in „Tiere“ aufgenommen.\n1 Vokabel wurde übersprungen:\n"
-                             "Eintrag 4: Eintrag ist leer\n\nDie Liste hat jetzt 501 Vokabeln. Beim Üben "
-                             "werden Fehler nur für die ersten 500 gezählt."));
+                             "Eintrag 4: Eintrag ist leer"));
 }
 
 TEST(ExportBauen, FilesByteForByte)
@@ -162,7 +161,7 @@ TEST(ExportBauen, ExportThenImportGivesTheSamePairs)
         AusCp1252(Cp("005#a,b\"#€ ‰ Œ#1#0#")), AusCp1252(Cp("006# x#y #0#0#")),
     };
     for (const char trenner : {';', '\t'}) {
-        const ImportInhalt zurueck = CsvLesen(ExportBauen(liste, trenner).bytes);
+        const ImportInhalt zurueck = testhilfen::CsvImportiert(ExportBauen(liste, trenner).bytes);
         EXPECT_TRUE(zurueck.ausgelassen.isEmpty()) << int(trenner);
         QStringList paare;
         for (const ImportPaar& p : zurueck.paare)

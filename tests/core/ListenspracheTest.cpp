@@ -3,7 +3,7 @@
 #include "lists/Listensprache.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/Reste.h"
-#include "transfer/ImportTabelle.h"
+#include "transfer/import/ImportVorlage.h"
 
 #include "common/TestHilfen.h"
 

@@ -3,10 +3,9 @@
 #include "editor/Editorliste.h"
 #include "entry/VokabelSpeichern.h"
 #include "lists/Paarpruefung.h"
-#include "transfer/ImportLesen.h"
-#include "transfer/ImportTabelle.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
+#include "common/ImportHilfen.h"
 #include "common/TestHilfen.h"
 #include "lists/TextDatei.h"
 
@@ -15,6 +14,7 @@
 
 using namespace lerno;
 using testhilfen::CpZeilen;
+using testhilfen::CsvImportiert;
 using testhilfen::LiesBytes;
 using testhilfen::SchreibeBytes;
 
@@ -102,7 +102,7 @@ TEST_F(Paarpruefung, SameVerdictFromEntryEditorAndImport)
         // breaks tidied first); the pair goes in or its line is reported with the verdict's text.
         const QString iv = FeldNormalisieren(r.vokabel, false), ib = FeldNormalisieren(r.bedeutung, false);
         const PaarUrteil iu = PaarPruefen(iv, ib);
-        const ImportInhalt i = CsvLesen(CsvZeile(r.vokabel, r.bedeutung));
+        const ImportInhalt i = CsvImportiert(CsvZeile(r.vokabel, r.bedeutung));
         if (iu.ok()) {
             ASSERT_EQ(i.paare.size(), 1);
             EXPECT_TRUE(i.ausgelassen.isEmpty());
@@ -150,14 +150,40 @@ TEST_F(Paarpruefung, InvisibleCharactersAreNamedWhenTypedAndRemovedWhenImported)
         EXPECT_EQ(EditorListeSchreiben(liste("B"), {zeile}).Pruefung.Urteil, u);
         EXPECT_EQ(LiesBytes(liste("B")), "x");
 
-        const ImportInhalt i = CsvLesen(CsvZeile("house", f.bedeutung));
+        const ImportInhalt i = CsvImportiert(CsvZeile("house", f.bedeutung));
         ASSERT_EQ(i.paare.size(), 1);
         EXPECT_EQ(i.paare[0].Bedeutung, "Haus");
     }
     EXPECT_EQ(PaarMeldung({PaarGrund::KeinCp1252, 0xFEFF, false}),
-              U(u"Das Zeichen \u201E\uFEFF\u201C (U+FEFF) kann nicht gespeichert werden"));
+              U(u"Ein unsichtbares Zeichen (U+FEFF) kann in dieser Liste nicht gespeichert werden"));
     EXPECT_EQ(PaarMeldung({PaarGrund::Steuerzeichen, 0x07, false}),
               U(u"Vokabel und Bedeutung dürfen kein Steuerzeichen (U+0007) enthalten"));
+}
+
+// A character a list cannot hold is named as the pupil sees it, without a code; only one
+// that shows nothing is called invisible (with its code, for whoever helps). Entry, editor
+// and import show the same sentence.
+TEST_F(Paarpruefung, ARefusedCharacterIsNamedAsItLooks)
+{
+    const struct {
+        const char* name;
+        QString vokabel;
+        const char16_t* meldung;
+    } faelle[] = {
+        {"Buchstabe mit Bogen", U(u"Rom\u0103nia"), u"\u201E\u0103\u201C kann in dieser Liste nicht gespeichert werden"},
+        {"kyrillischer Buchstabe", U(u"\u043A\u043E\u0442"), u"\u201E\u043A\u201C kann in dieser Liste nicht gespeichert werden"},
+        {"Emoji als Ersatzpaar", U(u"smile \U0001F600"), u"\u201E\U0001F600\u201C kann in dieser Liste nicht gespeichert werden"},
+        {"schmales Leerzeichen", U(u"a\u2009b"), u"Ein unsichtbares Zeichen (U+2009) kann in dieser Liste nicht gespeichert werden"},
+        {"Wortverbinder", U(u"a\u2060b"), u"Ein unsichtbares Zeichen (U+2060) kann in dieser Liste nicht gespeichert werden"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const QString meldung = U(f.meldung);
+        EXPECT_EQ(PaarMeldung(PaarPruefen(f.vokabel, "Bedeutung")), meldung);
+        const ImportInhalt i = CsvImportiert(CsvZeile(f.vokabel, "Bedeutung"));
+        ASSERT_EQ(i.ausgelassen.size(), 1);
+        EXPECT_EQ(i.ausgelassen[0].grund, meldung);
+    }
 }
 
 // A pair that slips past the check and then fails to encode never becomes an empty line.

@@ -4,7 +4,7 @@
 #include "lists/DateiErsetzen.h"
 #include "lists/Listenname.h"
 #include "lists/Reste.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include "common/TestHilfen.h"
 

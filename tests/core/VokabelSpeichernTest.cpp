@@ -16,23 +16,6 @@ using testhilfen::SchreibeBytes;
 
 namespace {
 
-TEST(ListeAnlegen, CreatesMissingMembersAndLeavesExistingOnes)
-{
-    QTemporaryDir dir;
-    const QString liste = dir.filePath("Englisch.dva");
-    const QByteArray c = CpZeilen({"003#Öl#oil#1#0#"});
-    SchreibeBytes(dir.filePath("Englisch.dvc"), c);
-
-    ASSERT_TRUE(ListeAnlegen(liste));
-    EXPECT_EQ(LiesBytes(liste), QByteArray());
-    EXPECT_EQ(LiesBytes(dir.filePath("Englisch.dvb")), QByteArray());
-    EXPECT_EQ(LiesBytes(dir.filePath("Englisch.dvc")), c);
-    EXPECT_FALSE(QFile::exists(dir.filePath("Englisch.dvd")));
-
-    EXPECT_FALSE(ListeAnlegen(dir.filePath("fehlt/Englisch.dva")));
-    EXPECT_FALSE(QDir(dir.filePath("fehlt")).exists());
-}
-
 TEST(VokabelSpeichern, AppendsTheNextNumberedRecordInWindows1252)
 {
     QTemporaryDir dir;

@@ -2,6 +2,7 @@
 // boxes as the pupil needs; message timer, ending and hover rule.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
+#include "lists/DateiErsetzen.h"
 #include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <unistd.h>
 
 using namespace lerno;
@@ -179,9 +181,14 @@ TEST_F(EingabeTest, AFullDiskIsNamedAndThePairKept)
     SchreibeBytes(liste, alt);
     frmVokEingabe w;
     w.show();
-    SetzeAnhaengenFehlerHook([](qint64) { return qint64(0); }); // the disk is full at once
+    // The disk is full when the new content is written.
+    SetzeErsetzenFehlerHook([](ErsetzenSchritt s) {
+        if (s == ErsetzenSchritt::Schreiben)
+            errno = ENOSPC;
+        return s != ErsetzenSchritt::Schreiben;
+    });
     Eingeben(w, "house", "Haus");
-    SetzeAnhaengenFehlerHook(nullptr);
+    SetzeErsetzenFehlerHook(nullptr);
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Vokabel wurde nicht gespeichert. Der "
                                                                   "Datenträger ist voll."),
                                                 "Dateifehler"}}));

@@ -16,7 +16,7 @@
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "practice/Stufen.h"
-#include "transfer/ListeErweitern.h"
+#include "transfer/import/ListeErweitern.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "ui/frmMiniMeldung.h"
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
-#include "lists/Vokabeleintrag.h"
+#include "lists/Listendateien.h"
 #include "lists/Listenwahl.h"
 #include "practice/frmVokUeben.h"
 
@@ -31,11 +31,9 @@ void UebenStarten(qint16 stufe, QWidget* parent)
         return;
     }
     // All four siblings exist from here on; the .dvd is the practice's scratch file.
-    for (QChar b : {u'a', u'b', u'c', u'd'}) {
-        if (!DateiAnlegen(StufenDatei(datei, b))) {
-            DateifehlerMelden(parent);
-            return;
-        }
+    if (!ListeAnlegen(datei, Anlage::MitUebungsdatei)) {
+        DateifehlerMelden(parent);
+        return;
     }
 
     if (*anzahl >= 2) {

@@ -6,7 +6,7 @@
 #include "learning/Antwortpruefung.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
-#include "transfer/ImportLesen.h"
+#include "transfer/import/KvtmlLeser.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,14 +5,16 @@
 
 namespace lerno {
 
-bool ListeAnlegen(const QString& liste)
+DateiErgebnis ListeAnlegen(const QString& liste)
 {
-    return DateiAnlegen(liste) && DateiAnlegen(StufenDatei(liste, u'b'))
-        && DateiAnlegen(StufenDatei(liste, u'c'));
+    for (const QString& datei : {liste, StufenDatei(liste, u'b'), StufenDatei(liste, u'c')})
+        if (const DateiErgebnis e = DateiAnlegen(datei); !e)
+            return e;
+    return {};
 }
 
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung, PaarUrteil* urteil)
+                                  const QString& bedeutung, PaarUrteil* urteil, DateiErgebnis* fehler)
 {
     const PaarUrteil u = PaarPruefen(vokabel, bedeutung);
     if (urteil)
@@ -31,13 +33,16 @@ SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
     case PaarGrund::KeinCp1252:
         return SpeicherErgebnis::KeinCp1252;
     }
-    const auto zeilen = ZeilenLesen(liste);
-    if (!zeilen)
-        return SpeicherErgebnis::Dateifehler;
-    const QString letzte = zeilen->isEmpty() ? QString() : zeilen->last();
-    const QString zeile = EintragSchreiben(NaechsteNummer(letzte), vokabel, bedeutung, 0);
-    return ZeileAnhaengen(liste, zeile) ? SpeicherErgebnis::Gespeichert
-                                        : SpeicherErgebnis::Dateifehler;
+    const auto bytes = BytesLesen(liste);
+    DateiErgebnis ergebnis = bytes.Ergebnis();
+    if (bytes) {
+        const QStringList zeilen = ZeilenAus(*bytes);
+        const QString letzte = zeilen.isEmpty() ? QString() : zeilen.last();
+        ergebnis = ZeileAnhaengen(liste, EintragSchreiben(NaechsteNummer(letzte), vokabel, bedeutung, 0));
+    }
+    if (fehler)
+        *fehler = ergebnis;
+    return ergebnis ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
 }
 
 } // namespace lerno

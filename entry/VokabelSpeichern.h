@@ -1,6 +1,7 @@
 #pragma once
 // What the entry screen does with the files, without a widget: creating a list with
 // its stage siblings, and appending one typed pair as the next numbered record.
+#include "lists/DateiErgebnis.h"
 #include "lists/Paarpruefung.h"
 
 #include <QString>
@@ -18,13 +19,14 @@ enum class SpeicherErgebnis {
 };
 
 // Creates the list and its .dvb and .dvc siblings empty where missing; existing files
-// are left alone. False at the first one that cannot be created.
-bool ListeAnlegen(const QString& liste);
+// are left alone. Fails at the first one that cannot be created.
+DateiErgebnis ListeAnlegen(const QString& liste);
 
 // Checks the pair with PaarPruefen, then appends NaechsteNummer#vokabel#bedeutung#0#0#
 // + CR LF to the list. Nothing is written unless the result is Gespeichert; a refusal's
-// verdict goes to urteil for the message.
+// verdict goes to urteil for the message, a Dateifehler's cause to fehler.
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung, PaarUrteil* urteil = nullptr);
+                                  const QString& bedeutung, PaarUrteil* urteil = nullptr,
+                                  DateiErgebnis* fehler = nullptr);
 
 } // namespace lerno

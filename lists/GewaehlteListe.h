@@ -1,6 +1,7 @@
 #pragma once
-// The chosen list, kept for the whole run. The chooser writes it; the start screen and
-// every function read it. Below the features, so none of them needs the start screen.
+// The chosen list, kept for the whole run: only the practice still hands its list and
+// stage to its window through here (it sets them after the chooser). Every other window
+// gets its list in its constructor.
 #include <QString>
 #include <QtGlobal>
 

@@ -5,6 +5,7 @@
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
+#include "lists/GewaehlteListe.h"
 #include "lists/Listenwahl.h"
 #include "practice/frmVokUeben.h"
 
@@ -14,9 +15,13 @@ namespace lerno::modvokueb {
 
 void UebenStarten(qint16 stufe, QWidget* parent)
 {
-    // The practice window reads the stage back from GewaehlteListe::FileNr.
     const auto gewaehlt = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du üben ?"), stufe);
     Datei = gewaehlt.value_or(QString());
+    // The practice window still reads list and stage from here; the chooser keeps nothing.
+    GewaehlteListe::Wahl = 2;
+    GewaehlteListe::FileNr = stufe;
+    GewaehlteListe::Neu = false;
+    GewaehlteListe::Filename = Datei;
     if (!gewaehlt)
         return;
 

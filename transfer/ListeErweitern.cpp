@@ -6,7 +6,7 @@
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace lerno {
 
@@ -85,20 +85,17 @@ private:
     bool ok_ = true;
 };
 
-bool Anhaengen(const QString& liste, const std::function<void(Anhang&)>& fuellen)
+DateiErgebnis Anhaengen(const QString& liste, const std::function<void(Anhang&)>& fuellen)
 {
     // The editor's scratch list is removed at the next start: pairs there would be lost.
     if (IstHilfsliste(liste))
-        return false;
+        return DateiErgebnis::Fehler(0);
     QByteArray inhalt;
-    QFile f(liste);
-    if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        inhalt = f.readAll();
-        if (f.error() != QFileDevice::NoError)
-            return false;
-        f.close();
+    if (QFileInfo::exists(liste)) {
+        auto bisher = BytesLesen(liste);
+        if (!bisher)
+            return bisher.Ergebnis();
+        inhalt = std::move(*bisher);
     }
     // The entry screen's append rule (a lone CR at the end only gets its LF); a record
     // that does not encode refuses the whole import before anything is written.
@@ -106,18 +103,18 @@ bool Anhaengen(const QString& liste, const std::function<void(Anhang&)>& fuellen
     fuellen(anhang);
     const auto neu = anhang.Ende();
     if (!neu)
-        return false;
-    if (!DateiErsetzen(liste, *neu))
-        return false;
+        return DateiErgebnis::Fehler(0);
+    if (const DateiErgebnis e = DateiErsetzen(liste, *neu); !e)
+        return e;
     // The pairs are in. A stage list that cannot be created now is created by the
     // entry screen or the practice loader when they need it, so it is no failure here.
     ListeAnlegen(liste);
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
+DateiErgebnis PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
 {
     return Anhaengen(liste, [&paare](Anhang& a) {
         for (const ImportPaar& p : paare)
@@ -125,7 +122,7 @@ bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
     });
 }
 
-bool PaareAnhaengen(const QString& liste, const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen)
+DateiErgebnis PaareAnhaengen(const QString& liste, const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen)
 {
     return Anhaengen(liste, [&](Anhang& a) {
         PaareDurchgehen(tabelle, einstellungen, [&a](ImportPaar&& p) { a.Paar(p); });

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace lerno::modVokTest {
+namespace lerno::Testbewertung {
 
 QString NoteSchreiben(float note)
 {
@@ -36,4 +36,4 @@ Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
     return b;
 }
 
-} // namespace lerno::modVokTest
+} // namespace lerno::Testbewertung

@@ -35,6 +35,7 @@ protected:
     {
         UiTest::SetUp();
         Module1::Soundok = true;
+        // The practice window still takes its list from here.
         GewaehlteListe::Filename = ordner.datei("Englisch.dva");
         GewaehlteListe::FileNr = 1;
         SchreibeBytes(GewaehlteListe::Filename, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
@@ -75,9 +76,9 @@ std::vector<MitTexten> FensterMitTexten()
     std::vector<MitTexten> v;
     auto* m = new frmMiniMeldung;
     v.push_back({std::unique_ptr<QWidget>(m), {m->lblMeldung}, m->lblok});
-    auto* f = new dlgFrage;
+    auto* f = new dlgFrage(GewaehlteListe::Filename);
     v.push_back({std::unique_ptr<QWidget>(f), {f->lblMeldung}, f->lblok});
-    auto* e = new frmVokEingabe;
+    auto* e = new frmVokEingabe(GewaehlteListe::Filename);
     v.push_back({std::unique_ptr<QWidget>(e), {e->lblVokabel, e->lblBedeutung, e->lblMeldung}, e->lblok});
     auto* u = new frmVokUeben;
     v.push_back({std::unique_ptr<QWidget>(u), {u->lblRichtig, u->lblFalsch}, u->lblok});
@@ -144,7 +145,7 @@ TEST_F(KorrekturTest, PlainTextsKeepTheMouseMovesSoOnlyTheBackgroundRearmsTheHov
 
 TEST_F(KorrekturTest, HiddenPushButtonsStayOutOfSightInAMaximizedWindow)
 {
-    std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(),
+    std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(GewaehlteListe::Filename),
                                           std::make_unique<frmVokUeben>()};
     for (auto& w : fenster) {
         w->show();

@@ -30,7 +30,7 @@ using namespace testhilfen;
 namespace {
 
 const QString Fett = QStringLiteral("<b>fett</b>");
-constexpr int N = modVokTest::Testzeilen;
+constexpr int N = Testbewertung::Testzeilen;
 
 // What a reader sees: a label's text as the accessibility layer reports it (rich text
 // comes out without its tags there), a text box's shown text.
@@ -78,6 +78,7 @@ protected:
         SchreibeBytes(pfad, CpZeilen({"001#<b>fett</b>#<b>fett</b>#0#0#", "002#<b>fett</b>#<b>fett</b>#0#0#"}));
         for (char b : {'b', 'c', 'd'})
             SchreibeBytes(pfad.chopped(1) + b, {});
+        // The practice window still reads its list from the chosen list.
         GewaehlteListe::Filename = pfad;
         GewaehlteListe::FileNr = 1;
         auto w = std::make_unique<frmVokUeben>();
@@ -125,16 +126,15 @@ TEST_F(KlartextTest, EveryLabelThatShowsAWordShowsItsTags)
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
         {"entry screen: the message", [this] {
-             GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-             auto w = std::make_unique<frmVokEingabe>();
+             auto w = std::make_unique<frmVokEingabe>(ordner.datei("Englisch.dva"));
              w->show();
              w->lblMeldung->setText(Fett);
              w->lblMeldung->show();
              QWidget* l = w->lblMeldung;
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
-        {"deletion question", [] {
-             auto w = std::make_unique<dlgFrage>();
+        {"deletion question", [this] {
+             auto w = std::make_unique<dlgFrage>(ordner.datei("Englisch.dva"));
              w->lblMeldung->setText(Fett);
              w->show();
              QWidget* l = w->lblMeldung;

@@ -257,7 +257,7 @@ TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
     EXPECT_TRUE(neu->Neu);
 }
 
-TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
+TEST_F(DateiwahlTest, ExistingFileRunsTheListAndComesBackNotNew)
 {
     Leer("Franz.dva");
     Leer("Englisch.dva");

@@ -1,5 +1,4 @@
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 
 #include "ui/LabelButton.h"
 #include "ui/Module1.h"
@@ -12,8 +11,7 @@
 #include "ui/modBackground.h"
 #include "app/modmkdir.h"
 #include "editor/modBearbeiten.h"
-#include "entry/frmVokEingabe.h"
-#include "lists/dlgWasTun.h"
+#include "entry/modEingabe.h"
 #include "lists/moddelfile.h"
 #include "practice/modvokueb.h"
 #include "lernstand/modLernstand.h"
@@ -129,7 +127,7 @@ void frmStart::menueAnlegen()
         {mnuDrucken, &modtransfer::VokabelnDrucken},
         {mnuLernstand, &modLernstand::LernstandZeigen}};
     for (auto [aktion, ablauf] : transfer)
-        connect(aktion, &QAction::triggered, this, [this, ablauf] { ablauf(this); Form_Activate(); });
+        connect(aktion, &QAction::triggered, this, [this, ablauf] { ablauf(this); });
 }
 
 void frmStart::Form_Load()
@@ -163,17 +161,6 @@ void frmStart::Form_Resize()
     ImgBackground->lower();
 }
 
-void frmStart::Form_Activate() { GewaehlteListe::Neu = false; }
-
-void frmStart::showEvent(QShowEvent* e)
-{
-    QMainWindow::showEvent(e);
-    if (erstesZeigen_) {
-        erstesZeigen_ = false;
-        Form_Activate();
-    }
-}
-
 void frmStart::resizeEvent(QResizeEvent* e)
 {
     QMainWindow::resizeEvent(e);
@@ -198,52 +185,26 @@ void frmStart::labelMausBewegt(LabelButton* label)
     HoverLabel(label, Hoverok, true);
 }
 
-void frmStart::lblEingabe_Click()
-{
-    WasTunZeigen();
-    if (!GewaehlteListe::Filename.isEmpty())
-        EingabeZeigen();
-    Form_Activate();
-}
+void frmStart::lblEingabe_Click() { modEingabe::EingabeStarten(this); }
 
-void frmStart::WasTunZeigen()
-{
-    GewaehlteListe::FileNr = 1;
-    dlgWasTun wasTun(this);
-    wasTun.exec();
-}
-
-void frmStart::EingabeZeigen()
-{
-    frmVokEingabe eingabe(this);
-    eingabe.exec();
-}
-
-void frmStart::lblUeben_Click(qint16 stufe)
-{
-    modvokueb::UebenStarten(stufe, this);
-    Form_Activate();
-}
+void frmStart::lblUeben_Click(qint16 stufe) { modvokueb::UebenStarten(stufe, this); }
 
 void frmStart::lblLoeschen_Click()
 {
     moddelfile::ListeLoeschen(this);
     Module1::SoundAbspielen(Module1::Klang::Wusch);
-    Form_Activate();
 }
 
 void frmStart::lblBearbeiten_Click()
 {
     // Plays its own sound after the editor closes.
     modBearbeiten::BearbeitenStarten(this);
-    Form_Activate();
 }
 
 void frmStart::lblTest_Click()
 {
     modVokTest::TestStarten(this);
     Module1::SoundAbspielen(Module1::Klang::Wusch);
-    Form_Activate();
 }
 
 void frmStart::lblEnde_Click()
@@ -286,7 +247,6 @@ void frmStart::mnuIntro_Click()
 {
     frmIntro intro(this);
     intro.exec();
-    Form_Activate();
 }
 
 void frmStart::mnuSoundan_Click()
@@ -327,7 +287,6 @@ void frmStart::mnuAusspracheAus_Click()
 void frmStart::mnuListenSprache_Click()
 {
     ListenspracheFestlegen(this);
-    Form_Activate();
 }
 
 } // namespace lerno

@@ -64,7 +64,6 @@ public:
     static inline std::function<void()> Programmende;
 
 protected:
-    void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
@@ -72,14 +71,11 @@ private:
     void menueAnlegen();
     void Form_Load();
     void Form_Resize();
-    void Form_Activate();
     void HilfetexteSetzen();
     void LabelsZuruecksetzen();
     void labelMausBewegt(LabelButton* label);
 
     void lblEingabe_Click();
-    void WasTunZeigen();
-    void EingabeZeigen();
     void lblUeben_Click(qint16 stufe);
     void lblLoeschen_Click();
     void lblBearbeiten_Click();
@@ -96,7 +92,6 @@ private:
 
     static inline bool Hoverok = false;
     bool bereit_ = false;
-    bool erstesZeigen_ = true;
 };
 
 } // namespace lerno

@@ -25,10 +25,10 @@ struct Ordner {
     {
         QDir(dir.path()).mkpath("Vokabeln");
         SetzeProgrammordner(dir.path());
-        modBearbeiten::BearbeitenDatei = dir.filePath("Vokabeln/x.dva");
-        Schreibe(modBearbeiten::BearbeitenDatei, Liste(n));
+        Schreibe(liste(), Liste(n));
     }
     ~Ordner() { SetzeProgrammordner(QString()); }
+    QString liste() const { return dir.filePath("Vokabeln/x.dva"); }
     QTemporaryDir dir;
 };
 
@@ -37,8 +37,8 @@ void BM_EditorOeffnen(benchmark::State& state)
     const int n = int(state.range(0));
     Ordner ordner(n);
     for (auto _ : state) {
-        modBearbeiten::ListeLaden(nullptr);
-        frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+        modBearbeiten::ListeLaden(ordner.liste(), nullptr);
+        frmVokBearbeiten w(ordner.liste(), modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
         if (w.GrdVok->Rows() != n + 1)
             state.SkipWithError("rows missing");
     }
@@ -50,8 +50,8 @@ void BM_EditorSpeichern(benchmark::State& state)
 {
     const int n = int(state.range(0));
     Ordner ordner(n);
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(ordner.liste(), nullptr);
+    frmVokBearbeiten w(ordner.liste(), modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     for (auto _ : state) {
         if (!modBearbeiten::ListeSpeichern(w))
             state.SkipWithError("save refused");

@@ -52,7 +52,7 @@ void BM_UebersichtLesen(benchmark::State& state)
 {
     const QString pfad = Ordner().path();
     for (auto _ : state) {
-        const auto u = lernstand::UebersichtLesen(pfad);
+        const auto u = UebersichtLesen(pfad);
         if (u.Listen.size() != Listen || u.Listen[0].Tests.size() != 40)
             state.SkipWithError("wrong overview");
         benchmark::DoNotOptimize(u);

@@ -10,43 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace lerno {
 
 namespace {
 
 const QString Ersatznummer = QStringLiteral("001#");
 const QString Ersatzzaehler = QStringLiteral("#1#0#");
-
-// The whole file, or nullopt with the errno of the failed call (Qt keeps no errno).
-std::optional<QByteArray> BytesMitFehler(const QString& pfad, int& fehlernummer)
-{
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        fehlernummer = errno;
-        return std::nullopt;
-    }
-    QByteArray alles;
-    char puffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            fehlernummer = errno;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        alles.append(puffer, n);
-    }
-    ::close(fd);
-    return alles;
-}
 
 struct RoheZeile {
     QString Text;
@@ -91,8 +60,9 @@ std::optional<GridZeile> GridZeileAus(const QString& zeile)
 GeladeneListe EditorListeLesen(const QString& dva)
 {
     GeladeneListe liste;
-    const auto alles = BytesMitFehler(dva, liste.Fehlernummer);
+    const auto alles = BytesLesen(dva);
     if (!alles) {
+        liste.Fehlernummer = alles.Ergebnis().Fehlernummer();
         liste.Gelesen = false;
         // Only a list that is not there may be started afresh; one that is there but
         // cannot be read would be emptied by the next save.
@@ -230,23 +200,23 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
 
     // Leftovers of an interrupted save are never merged in: each scratch file is
     // written from scratch, and all three are complete before the first replace.
-    auto fehlschlag = [&](const QString& pfad) {
-        if (ergebnis.FehlerPfad.isEmpty()) {
-            ergebnis.Fehlernummer = errno;
+    // The first failure names the cause.
+    auto gelungen = [&](const QString& pfad, const DateiErgebnis& e) {
+        if (!e && ergebnis.FehlerPfad.isEmpty()) {
+            ergebnis.Fehlernummer = e.Fehlernummer();
             ergebnis.FehlerPfad = pfad;
         }
-        return false;
+        return e.ok();
     };
     bool fertig = true;
     if (!nebenan) {
         for (int i = 0; i < 3 && fertig; ++i)
-            fertig = HilfsdateiSchreiben(hilfe[i], inhalt[i]) || fehlschlag(hilfe[i]);
+            fertig = gelungen(hilfe[i], HilfsdateiSchreiben(hilfe[i], inhalt[i]));
     }
     for (int i = 0; i < 3; ++i) {
         const bool ersetzt = fertig
-                             && ((nebenan ? DateiErsetzen(ziele[i], inhalt[i])
-                                          : DateiErsetzenDurch(ziele[i], hilfe[i]))
-                                 || fehlschlag(ziele[i]));
+                             && gelungen(ziele[i], nebenan ? DateiErsetzen(ziele[i], inhalt[i])
+                                                           : DateiErsetzenDurch(ziele[i], hilfe[i]));
         if (!ersetzt) {
             fertig = false; // the members after a failed one keep their old content too
             ergebnis.NichtErsetzt.append(ziele[i]);

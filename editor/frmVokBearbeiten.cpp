@@ -26,9 +26,10 @@ constexpr int Breite = 11025;
 constexpr int Hoehe = 7410;
 } // namespace
 
-frmVokBearbeiten::frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern speichern, QWidget* parent)
+frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>& zeilen, Speichern speichern,
+                                   QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      zeilen_(zeilen), speichern_(std::move(speichern))
+      liste_(liste), zeilen_(zeilen), speichern_(std::move(speichern))
 {
     setWindowTitle(QStringLiteral("Vokabeln Bearbeiten"));
     setWindowIcon(Fenstersymbol());

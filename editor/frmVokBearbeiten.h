@@ -27,8 +27,12 @@ public:
     // the window may close.
     using Speichern = std::function<bool(frmVokBearbeiten&)>;
 
-    // Shows zeilen in the grid; every edit goes into them at once.
-    frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern speichern, QWidget* parent = nullptr);
+    // Shows zeilen, the rows of the list (its .dva path), in the grid; every edit goes
+    // into them at once.
+    frmVokBearbeiten(const QString& liste, std::vector<GridZeile>& zeilen, Speichern speichern,
+                     QWidget* parent = nullptr);
+
+    QString liste() const { return liste_; }
 
     PictureControl* imgBackground = nullptr;
     VokabelGrid* GrdVok = nullptr;
@@ -65,6 +69,7 @@ private:
     void labelMausBewegt(LabelButton* l);
     void frageZeigen(bool zeigen);
 
+    QString liste_;
     std::vector<GridZeile>& zeilen_;
     Speichern speichern_;
     static inline bool Hoverok = false;

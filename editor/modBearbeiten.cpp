@@ -22,14 +22,14 @@ QString Ablehnung(const EingabePruefung& p)
     return QStringLiteral("%1 (Zeile %2). Es wurde nichts gespeichert.").arg(PaarMeldung(p.Urteil)).arg(p.Zeile);
 }
 
-QString Speicherfehler(const EditorSpeicherErgebnis& e)
+QString Speicherfehler(const QString& liste, const EditorSpeicherErgebnis& e)
 {
-    const QString name = ListenName(BearbeitenDatei);
-    const QString was = e.NichtErsetzt.contains(BearbeitenDatei)
+    const QString name = ListenName(liste);
+    const QString was = e.NichtErsetzt.contains(liste)
         ? QStringLiteral("Die Liste \u201E%1\u201C wurde nicht gespeichert.").arg(name)
         : QStringLiteral("Die Liste \u201E%1\u201C wurde gespeichert, ihre Stufenlisten aber nicht.").arg(name);
     const QString ursache =
-        e.FehlerPfad.isEmpty() ? FehlerUrsache(BearbeitenDatei, 0) : FehlerUrsache(e.FehlerPfad, e.Fehlernummer);
+        e.FehlerPfad.isEmpty() ? FehlerUrsache(liste, 0) : FehlerUrsache(e.FehlerPfad, e.Fehlernummer);
     return was + u' ' + ursache + QStringLiteral("\nDeine Änderungen sind noch da.");
 }
 
@@ -38,62 +38,62 @@ QString Speicherfehler(const EditorSpeicherErgebnis& e)
 void BearbeitenStarten(QWidget* parent)
 {
     const auto gewaehlt = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du bearbeiten ?"));
-    BearbeitenDatei = gewaehlt.value_or(QString());
     if (!gewaehlt)
         return;
-    if (IstHilfsdatei(BearbeitenDatei)) {
+    const QString liste = *gewaehlt;
+    if (IstHilfsdatei(liste)) {
         // The save writes its scratch files under this name: it cannot be the list too.
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei \u201E%1\u201C ist eine Hilfsdatei von Lerno und kann "
                                      "nicht bearbeitet werden.")
-                          .arg(BearbeitenDatei.section(u'/', -1)),
+                          .arg(liste.section(u'/', -1)),
                       QStringLiteral("Vokabeln Bearbeiten"));
         return;
     }
-    if (!ListeLaden(parent))
+    if (!ListeLaden(liste, parent))
         return;
     // Told once, before any editing: the pupil's work could never be saved.
-    if (ListeSchreibgeschuetzt(BearbeitenDatei)) {
-        MeldungZeigen(parent, SchreibschutzText(BearbeitenDatei), Dateifehler);
+    if (ListeSchreibgeschuetzt(liste)) {
+        MeldungZeigen(parent, SchreibschutzText(liste), Dateifehler);
         return;
     }
     {
-        frmVokBearbeiten fenster(Zeilen, ListeSpeichern, parent);
-        fenster.Sprache = Listensprache(BearbeitenDatei);
+        frmVokBearbeiten fenster(liste, Zeilen, ListeSpeichern, parent);
+        fenster.Sprache = Listensprache(liste);
         fenster.exec();
     }
     Module1::SoundAbspielen(Module1::Klang::Wusch);
 }
 
-bool ListeLaden(QWidget* parent)
+bool ListeLaden(const QString& liste, QWidget* parent)
 {
     Zeilen.clear();
-    if (BearbeitenDatei.isEmpty()) {
+    if (liste.isEmpty()) {
         Zeilen.emplace_back();
         return true;
     }
-    GeladeneListe liste = EditorListeLesen(BearbeitenDatei);
-    if (liste.Stand == LadeStand::Unlesbar) {
+    GeladeneListe geladen = EditorListeLesen(liste);
+    if (geladen.Stand == LadeStand::Unlesbar) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Liste \u201E%1\u201C kann nicht gelesen werden. %2\n"
                                      "Sie wird nicht geöffnet, damit nichts verloren geht.")
-                          .arg(ListenName(BearbeitenDatei),
-                               FehlerUrsache(BearbeitenDatei, liste.Fehlernummer, Zugriff::Lesen)),
+                          .arg(ListenName(liste), FehlerUrsache(liste, geladen.Fehlernummer, Zugriff::Lesen)),
                       Dateifehler);
         return false;
     }
-    Zeilen = std::move(liste.Zeilen);
+    Zeilen = std::move(geladen.Zeilen);
     // An empty list shows one empty row to type the first pair into.
     if (Zeilen.empty())
         Zeilen.emplace_back();
-    if (!liste.Gelesen || liste.Unlesbar > 0)
+    if (!geladen.Gelesen || geladen.Unlesbar > 0)
         DateifehlerMelden(parent);
     return true;
 }
 
 bool ListeSpeichern(frmVokBearbeiten& fenster)
 {
-    const EditorSpeicherErgebnis e = EditorListeSchreiben(BearbeitenDatei, Zeilen);
+    const QString liste = fenster.liste();
+    const EditorSpeicherErgebnis e = EditorListeSchreiben(liste, Zeilen);
     switch (e.Stand) {
     case EditorSpeicherStand::Gespeichert:
         return true;
@@ -107,12 +107,12 @@ bool ListeSpeichern(frmVokBearbeiten& fenster)
         return false;
     }
     case EditorSpeicherStand::Schreibgeschuetzt:
-        MeldungZeigen(&fenster, SchreibschutzText(BearbeitenDatei), Dateifehler);
+        MeldungZeigen(&fenster, SchreibschutzText(liste), Dateifehler);
         return false;
     case EditorSpeicherStand::Dateifehler:
         // The window stays open with everything typed: nothing is lost, "Ja" may be
         // tried again once the cause is gone.
-        MeldungZeigen(&fenster, Speicherfehler(e), Dateifehler);
+        MeldungZeigen(&fenster, Speicherfehler(liste, e), Dateifehler);
         return false;
     }
     return false;

@@ -5,7 +5,7 @@
 namespace lerno {
 
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung, PaarUrteil* urteil)
+                                  const QString& bedeutung, PaarUrteil* urteil, DateiErgebnis* fehler)
 {
     const PaarUrteil u = PaarPruefen(vokabel, bedeutung);
     if (urteil)
@@ -24,9 +24,11 @@ SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
     case PaarGrund::KeinCp1252:
         return SpeicherErgebnis::KeinCp1252;
     }
-    const bool gespeichert = EintraegeAnhaengen(
+    const DateiErgebnis ergebnis = EintraegeAnhaengen(
         liste, [&](Eintragsanhang& a) { a.Paar(vokabel, bedeutung); }, FehlendeListe::Fehler);
-    return gespeichert ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
+    if (fehler)
+        *fehler = ergebnis;
+    return ergebnis ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
 }
 
 } // namespace lerno

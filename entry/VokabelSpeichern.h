@@ -1,6 +1,7 @@
 #pragma once
 // What the entry screen does with a typed pair, without a widget: the pair check, then
 // the pair appended as the list's next numbered record (lists/Listendateien.h).
+#include "lists/DateiErgebnis.h"
 #include "lists/Paarpruefung.h"
 
 #include <QString>
@@ -20,8 +21,9 @@ enum class SpeicherErgebnis {
 // Checks the pair with PaarPruefen, then appends NaechsteNummer#vokabel#bedeutung#0#0#
 // + CR LF to the existing list in one crash-safe step (EintraegeAnhaengen). Nothing is
 // written unless the result is Gespeichert; a refusal's verdict goes to urteil for the
-// message, a file error leaves errno telling why.
+// message, a Dateifehler's cause to fehler.
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
-                                  const QString& bedeutung, PaarUrteil* urteil = nullptr);
+                                  const QString& bedeutung, PaarUrteil* urteil = nullptr,
+                                  DateiErgebnis* fehler = nullptr);
 
 } // namespace lerno

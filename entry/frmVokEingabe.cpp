@@ -7,9 +7,9 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
+#include "lists/Listendateien.h"
 #include "lists/Listendateien.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Paarpruefung.h"
@@ -18,8 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <cerrno>
 
 namespace lerno {
 
@@ -36,9 +34,10 @@ QString frmVokEingabe::FuellMeldung()
         "Du musst beide Eingabefelder füllen, damit sie gespeichert werden können !!!");
 }
 
-frmVokEingabe::frmVokEingabe(QWidget* parent)
+frmVokEingabe::frmVokEingabe(const QString& liste, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowMinMaxButtonsHint)
+                          | Qt::WindowMinMaxButtonsHint),
+      liste_(liste)
 {
     setWindowTitle(QStringLiteral("Vokabeln eingeben"));
     setWindowIcon(Fenstersymbol());
@@ -99,7 +98,6 @@ void frmVokEingabe::Form_Load()
 {
     imgbackground->laden(modBackground::Hintergrund1Pfad);
     Form_Resize();
-    liste_ = GewaehlteListe::Filename;
     Module1::SoundAbspielen(Module1::Klang::Wusch);
     // Said once, before anything is typed that could not be kept.
     if (ListeSchreibgeschuetzt(liste_)) {
@@ -108,13 +106,10 @@ void frmVokEingabe::Form_Load()
         return;
     }
     // The list and its stage siblings exist from now on; existing ones stay untouched.
-    errno = 0;
-    if (!ListeAnlegen(liste_)) {
-        const int fehler = errno;
+    if (const DateiErgebnis e = ListeAnlegen(liste_); !e)
         MeldungZeigen(this, QStringLiteral("Die Liste \u201E%1\u201C kann nicht angelegt werden. %2")
-                                .arg(ListenName(liste_), FehlerUrsache(liste_, fehler)),
+                                .arg(ListenName(liste_), FehlerUrsache(liste_, e)),
                       QStringLiteral("Dateifehler"));
-    }
 }
 
 int frmVokEingabe::exec()
@@ -167,9 +162,9 @@ void frmVokEingabe::cmdok_Click()
 
     const QString vokabel = txtVokabel->text();
     const QString bedeutung = txtBedeutung->text();
-    errno = 0; // what a failed read or append leaves here names the cause
     PaarUrteil urteil;
-    switch (VokabelSpeichern(liste_, vokabel, bedeutung, &urteil)) {
+    DateiErgebnis fehler;
+    switch (VokabelSpeichern(liste_, vokabel, bedeutung, &urteil, &fehler)) {
     case SpeicherErgebnis::Gespeichert:
         break;
     case SpeicherErgebnis::Leer:
@@ -182,14 +177,12 @@ void frmVokEingabe::cmdok_Click()
     case SpeicherErgebnis::KeinCp1252:
         meldungZeigen(PaarMeldung(urteil) + QStringLiteral(" !!!"));
         return;
-    case SpeicherErgebnis::Dateifehler: {
-        const int fehler = errno;
+    case SpeicherErgebnis::Dateifehler:
         // Nothing was written; the pair stays in the boxes for another try.
         MeldungZeigen(this, QStringLiteral("Die Vokabel wurde nicht gespeichert. %1").arg(FehlerUrsache(liste_, fehler)),
                       QStringLiteral("Dateifehler"));
         txtVokabel->setFocus();
         return;
-    }
     }
     txtVokabel->clear();
     txtBedeutung->clear();

@@ -17,8 +17,8 @@ class PictureControl;
 class frmVokEingabe : public QDialog {
     Q_OBJECT
 public:
-    // Reads GewaehlteListe::Filename: the list all pairs go to.
-    explicit frmVokEingabe(QWidget* parent = nullptr);
+    // liste: the .dva path all pairs go to; it is created with its stage lists when missing.
+    explicit frmVokEingabe(const QString& liste, QWidget* parent = nullptr);
 
     QString liste() const { return liste_; }
 

@@ -5,7 +5,6 @@
 #include "lernstand/Uebersicht.h"
 
 using namespace lerno;
-using namespace lerno::lernstand;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {

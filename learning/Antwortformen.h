@@ -10,6 +10,9 @@
 
 namespace lerno::Antwortformen {
 
+// The forms are compared under the foldings.
+using namespace lerno::Faltung;
+
 // A text with, for each of its UTF-16 units, the index in the original answer it came
 // from, so that a difference found in a form can be shown in the answer as stored.
 struct Text {

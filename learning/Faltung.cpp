@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace lerno::Antwortformen {
+namespace lerno::Faltung {
 
 namespace {
 
@@ -161,4 +161,4 @@ int ErlaubteTippfehler(int buchstaben)
     return buchstaben <= 3 ? 0 : buchstaben <= 9 ? 1 : 2;
 }
 
-} // namespace lerno::Antwortformen
+} // namespace lerno::Faltung

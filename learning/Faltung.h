@@ -4,10 +4,10 @@
 #include <QString>
 #include <QStringView>
 
-namespace lerno::Antwortformen {
+namespace lerno::Faltung {
 
 // The foldings a difference may be set aside by.
-enum Faltung : unsigned {
+enum Art : unsigned {
     Gross = 1,  // capitals (simple case folding: ẞ and ß are one letter)
     Akzent = 2, // marks removed (é→e, ç→c, ñ→n, ä→a); œ æ ø as oe ae o
     Umlaut = 4, // ä ö ü ß written as ae oe ue ss (applied before Akzent)
@@ -24,4 +24,4 @@ int Buchstaben(QStringView s);
 // The slips allowed in an answer of that many letters: none up to 3, one up to 9, then two.
 int ErlaubteTippfehler(int buchstaben);
 
-} // namespace lerno::Antwortformen
+} // namespace lerno::Faltung

@@ -37,7 +37,7 @@ Heute Berechnen(const QString& ordner, QDate heute)
             continue;
         Liste l;
         l.pfad = pfad;
-        l.name = lernstand::ListennameAus(pfad);
+        l.name = ListennameAus(pfad);
         const auto plan = plaene.listen.constFind(name);
         const bool geplant = plan != plaene.listen.cend();
         if (geplant && plan->datum >= heute)

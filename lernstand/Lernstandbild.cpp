@@ -1,6 +1,7 @@
 #include "lernstand/Lernstandbild.h"
 
-#include "transfer/PdfDruck.h"
+#include "lists/DateiErsetzen.h"
+#include "ui/PdfSeite.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace lerno::lernstand {
+namespace lerno {
 
 namespace {
 
@@ -18,14 +19,6 @@ const QColor Gitter(215, 215, 215);
 const QColor Grenze(200, 30, 30);
 const QColor Punktfarbe(20, 90, 190);
 const QColor StufenFarben[3] = {QColor(90, 170, 90), QColor(235, 170, 40), QColor(205, 70, 60)};
-
-QFont Schrift(double punkt, bool fett = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(punkt);
-    f.setBold(fett);
-    return f;
-}
 
 void Panel(QPainter& p, const QRectF& r, double px)
 {
@@ -68,13 +61,13 @@ void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testein
     Panel(p, rahmen, px);
     const QRectF plot = NotenPlot(rahmen, px);
 
-    p.setFont(Schrift(10, true));
+    p.setFont(Druckschrift(10, true));
     p.setPen(Tinte);
     p.drawText(QRectF(rahmen.left() + 12 * px, rahmen.top() + 6 * px, rahmen.width() - 24 * px, 22 * px),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Noten der Tests"));
 
     // Grade lines 1..6, the pass line at 4 in red with its name.
-    p.setFont(Schrift(9));
+    p.setFont(Druckschrift(9));
     const double links = plot.left() - 18 * px;
     const double rechts = plot.right() + 18 * px;
     for (int note = 1; note <= 6; ++note) {
@@ -89,13 +82,13 @@ void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testein
     p.setPen(QPen(Grenze, 1.5 * px, Qt::DashLine));
     p.drawLine(QPointF(links, y4), QPointF(rechts, y4));
     p.setPen(Grenze);
-    p.setFont(Schrift(8.5));
+    p.setFont(Druckschrift(8.5));
     p.drawText(QRectF(plot.right() - 220 * px, y4 - 17 * px, 220 * px + 16 * px, 15 * px),
                Qt::AlignRight | Qt::AlignBottom, QStringLiteral("bis 4: bestanden"));
 
     if (tests.isEmpty()) {
         p.setPen(Tinte);
-        p.setFont(Schrift(11));
+        p.setFont(Druckschrift(11));
         const QRectF feld = plot.adjusted(0, 0, 0, -plot.height() * 0.45);
         QFontMetricsF fm(p.font(), p.device());
         const QString text = QStringLiteral("Mit dieser Liste hast du noch keinen Test geschrieben.");
@@ -113,7 +106,7 @@ void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testein
     p.setPen(QPen(Punktfarbe, 2 * px));
     for (qsizetype i = 1; i < punkte.size(); ++i)
         p.drawLine(punkte[i - 1], punkte[i]);
-    p.setFont(Schrift(8.5, true));
+    p.setFont(Druckschrift(8.5, true));
     QFontMetricsF fm(p.font(), p.device());
     for (qsizetype i = 0, k = 0; i < tests.size(); ++i) {
         if (!NotenWert(tests[i].Note))
@@ -135,7 +128,7 @@ void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testein
     }
 
     // Dates under the axis; where they would collide, every k-th, always the last.
-    p.setFont(Schrift(8));
+    p.setFont(Druckschrift(8));
     QFontMetricsF fd(p.font(), p.device());
     const double breite = fd.horizontalAdvance(QStringLiteral("00.00.0000")) + 8 * px;
     const double abstand = punkte.size() > 1 ? plot.width() / double(punkte.size() - 1) : plot.width();
@@ -193,7 +186,7 @@ void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& 
     p.drawRect(balken);
 
     // The legend: a swatch and "nur Stufe 1: 12" for each part.
-    p.setFont(Schrift(9));
+    p.setFont(Druckschrift(9));
     QFontMetricsF fm(p.font(), p.device());
     const QString texte[3] = {QStringLiteral("nur in Stufe 1: %1"), QStringLiteral("bis Stufe 2: %1"),
                               QStringLiteral("bis Stufe 3: %1")};
@@ -217,15 +210,15 @@ void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& 
 bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const QDateTime& gedruckt)
 {
     const QString titel = QStringLiteral("Lernstand: %1").arg(liste.Name);
-    return PdfSeiteSchreiben(pfad, titel, [&](QPainter& p, const QRectF& seite, double mm) {
+    const auto pdf = PdfSeiteBauen(titel, [&](QPainter& p, const QRectF& seite, double mm) {
         // Screen pixels at 96 dpi to device pixels: the routines above draw in those.
         const double px = mm * 25.4 / 96.0;
         double y = 0;
         p.setPen(Qt::black);
-        p.setFont(Schrift(18, true));
+        p.setFont(Druckschrift(18, true));
         QFontMetricsF ft(p.font(), p.device());
         p.drawText(QRectF(0, y, seite.width(), ft.height() * 1.2), Qt::AlignLeft | Qt::AlignVCenter, titel);
-        p.setFont(Schrift(9));
+        p.setFont(Druckschrift(9));
         p.drawText(QRectF(0, y, seite.width(), ft.height() * 1.2), Qt::AlignRight | Qt::AlignVCenter,
                    QStringLiteral("Stand: %1").arg(Datum(gedruckt)));
         y += ft.height() * 1.2 + 5 * mm;
@@ -241,9 +234,9 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
         const double spalte = seite.width() / 6;
         const double zeile = 8 * mm;
         for (int i = 0; i < 6; ++i) {
-            p.setFont(Schrift(10, true));
+            p.setFont(Druckschrift(10, true));
             p.drawText(QRectF(i * spalte, y, spalte, zeile), Qt::AlignCenter, kopf[i]);
-            p.setFont(Schrift(12));
+            p.setFont(Druckschrift(12));
             p.drawText(QRectF(i * spalte, y + zeile, spalte, zeile), Qt::AlignCenter, werte[i]);
         }
         p.setPen(QPen(Qt::black, 0.3 * mm));
@@ -260,7 +253,7 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
         // The latest tests, newest first, as many as the page holds.
         if (!liste.Tests.isEmpty()) {
             p.setPen(Qt::black);
-            p.setFont(Schrift(11, true));
+            p.setFont(Druckschrift(11, true));
             p.drawText(QRectF(0, y, seite.width(), zeile), Qt::AlignLeft | Qt::AlignVCenter,
                        QStringLiteral("Die letzten Tests"));
             y += zeile;
@@ -269,7 +262,7 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
             const double breiten[] = {0.17, 0.12, 0.35, 0.12, 0.12, 0.12};
             auto reihe = [&](const QString* texte, bool fett) {
                 double x = 0;
-                p.setFont(Schrift(fett ? 10 : 10.5, fett));
+                p.setFont(Druckschrift(fett ? 10 : 10.5, fett));
                 for (int i = 0; i < 6; ++i) {
                     const double w = breiten[i] * seite.width();
                     p.drawText(QRectF(x + 1 * mm, y, w - 2 * mm, zeile), (i >= 3 ? Qt::AlignRight : Qt::AlignLeft)
@@ -297,6 +290,7 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
         }
         return true;
     });
+    return pdf && DateiErsetzen(pfad, *pdf);
 }
 
-} // namespace lerno::lernstand
+} // namespace lerno

@@ -9,7 +9,7 @@
 
 class QPainter;
 
-namespace lerno::lernstand {
+namespace lerno {
 
 // Where each test's point lies in the plot area: grade 1 at the top edge, 6 at the
 // bottom edge, the tests evenly spaced from left to right in the order they were taken
@@ -40,4 +40,4 @@ QString Datum(const QDateTime& t);
 // grade chart and its latest tests. False when the file cannot be written.
 bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const QDateTime& gedruckt);
 
-} // namespace lerno::lernstand
+} // namespace lerno

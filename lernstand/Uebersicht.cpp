@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <algorithm>
 
-namespace lerno::lernstand {
+namespace lerno {
 
 namespace {
 // The fuzz build shrinks it, so that lines cross block borders often.
@@ -105,4 +105,4 @@ Uebersicht UebersichtLesen(const QString& ordner)
     return u;
 }
 
-} // namespace lerno::lernstand
+} // namespace lerno

@@ -7,7 +7,7 @@
 #include <array>
 #include <QString>
 
-namespace lerno::lernstand {
+namespace lerno {
 
 struct Stufenzahl {
     qsizetype Woerter = 0;   // lines that can be taken apart (three "#" or more)
@@ -36,11 +36,11 @@ QStringList ListenImOrdner(const QString& ordner);
 
 struct Uebersicht {
     QList<Listenstand> Listen;
-    lernstand::Verlauf Testverlauf; // the whole history, also of lists that are gone
+    Verlauf Testverlauf; // the whole history, also of lists that are gone
 };
 
 // Every list of the folder with its counts and tests. History lines of lists that no
 // longer exist are kept in the file but shown nowhere.
 Uebersicht UebersichtLesen(const QString& ordner);
 
-} // namespace lerno::lernstand
+} // namespace lerno

@@ -34,7 +34,7 @@ QTableWidgetItem* Zelle(const QString& text, Qt::Alignment ausrichtung)
     return z;
 }
 
-QString Zahl(const lernstand::Stufenzahl& z)
+QString Zahl(const Stufenzahl& z)
 {
     return z.Lesefehler ? QStringLiteral("?") : QString::number(z.Woerter);
 }
@@ -46,20 +46,20 @@ void Stufenbalken::paintEvent(QPaintEvent*)
     if (!liste_)
         return;
     QPainter p(this);
-    lernstand::StufenbalkenZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), *liste_, 1.0);
+    StufenbalkenZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), *liste_, 1.0);
 }
 
 QRectF Notenverlauf::plot() const
 {
-    return lernstand::NotenPlot(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 1.0);
+    return NotenPlot(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 1.0);
 }
 
-QList<QPointF> Notenverlauf::punkte() const { return lernstand::NotenPunkte(plot(), tests_); }
+QList<QPointF> Notenverlauf::punkte() const { return NotenPunkte(plot(), tests_); }
 
 void Notenverlauf::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    lernstand::NotenverlaufZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), tests_, 1.0);
+    NotenverlaufZeichnen(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), tests_, 1.0);
 }
 
 frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
@@ -119,7 +119,7 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     for (LabelButton* l : {lblDrucken, lblSchliessen})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
 
-    uebersicht_ = lernstand::UebersichtLesen(ordner);
+    uebersicht_ = UebersichtLesen(ordner);
     TabelleFuellen();
     connect(tblListen, &QTableWidget::itemSelectionChanged, this, &frmLernstand::Auswahl_Change);
     if (tblListen->rowCount() > 0)
@@ -131,15 +131,15 @@ void frmLernstand::TabelleFuellen()
 {
     tblListen->setRowCount(int(uebersicht_.Listen.size()));
     for (int r = 0; r < tblListen->rowCount(); ++r) {
-        const lernstand::Listenstand& l = uebersicht_.Listen[r];
-        const lernstand::Testeintrag* letzter = l.letzterTest();
+        const Listenstand& l = uebersicht_.Listen[r];
+        const Testeintrag* letzter = l.letzterTest();
         tblListen->setItem(r, SpName, Zelle(l.Name, Qt::AlignLeft));
         tblListen->setItem(r, SpWoerter, Zelle(Zahl(l.Stufen[0]), Qt::AlignRight));
         tblListen->setItem(r, SpStufe2, Zelle(Zahl(l.Stufen[1]), Qt::AlignRight));
         tblListen->setItem(r, SpStufe3, Zelle(Zahl(l.Stufen[2]), Qt::AlignRight));
         tblListen->setItem(r, SpNote, Zelle(letzter ? letzter->Note : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpDatum,
-                           Zelle(letzter ? lernstand::Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
+                           Zelle(letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), Qt::AlignRight));
         // Odd lines are noted where they are counted, not reported one by one.
         QStringList hinweis;
@@ -155,7 +155,7 @@ void frmLernstand::TabelleFuellen()
     }
 }
 
-const lernstand::Listenstand* frmLernstand::gewaehlt() const
+const Listenstand* frmLernstand::gewaehlt() const
 {
     const auto zeilen = tblListen->selectionModel()->selectedRows();
     if (zeilen.isEmpty())
@@ -166,7 +166,7 @@ const lernstand::Listenstand* frmLernstand::gewaehlt() const
 
 void frmLernstand::Auswahl_Change()
 {
-    const lernstand::Listenstand* l = gewaehlt();
+    const Listenstand* l = gewaehlt();
     picBalken->setVisible(l);
     picNoten->setVisible(l);
     lblDrucken->setVisible(l);
@@ -188,7 +188,7 @@ void frmLernstand::Auswahl_Change()
 
 void frmLernstand::lblDrucken_Click()
 {
-    const lernstand::Listenstand* l = gewaehlt();
+    const Listenstand* l = gewaehlt();
     if (!l)
         return;
     const QString vorschlag = QStringLiteral("Lernstand %1.pdf").arg(l->Name);
@@ -209,7 +209,7 @@ void frmLernstand::lblDrucken_Click()
     if (ziel.isEmpty())
         return;
     const QString name = QFileInfo(ziel).fileName();
-    if (!lernstand::LernstandPdfSchreiben(ziel, *l, QDateTime::currentDateTime())) {
+    if (!LernstandPdfSchreiben(ziel, *l, QDateTime::currentDateTime())) {
         MeldungZeigen(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(name),
                       QStringLiteral("Lernstand drucken"));
         return;

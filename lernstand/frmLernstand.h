@@ -20,11 +20,11 @@ class Stufenbalken : public QWidget {
     Q_OBJECT
 public:
     explicit Stufenbalken(QWidget* parent) : QWidget(parent) {}
-    void setListe(const lernstand::Listenstand* liste) { liste_ = liste; update(); }
+    void setListe(const Listenstand* liste) { liste_ = liste; update(); }
 protected:
     void paintEvent(QPaintEvent*) override;
 private:
-    const lernstand::Listenstand* liste_ = nullptr;
+    const Listenstand* liste_ = nullptr;
 };
 
 // The grade chart of one list.
@@ -32,14 +32,14 @@ class Notenverlauf : public QWidget {
     Q_OBJECT
 public:
     explicit Notenverlauf(QWidget* parent) : QWidget(parent) {}
-    void setTests(const QList<lernstand::Testeintrag>& tests) { tests_ = tests; update(); }
+    void setTests(const QList<Testeintrag>& tests) { tests_ = tests; update(); }
     // The points as drawn, in widget coordinates.
     QList<QPointF> punkte() const;
     QRectF plot() const;
 protected:
     void paintEvent(QPaintEvent*) override;
 private:
-    QList<lernstand::Testeintrag> tests_;
+    QList<Testeintrag> tests_;
 };
 
 class frmLernstand : public QDialog {
@@ -58,9 +58,9 @@ public:
     LabelButton* lblDrucken = nullptr;
     LabelButton* lblSchliessen = nullptr;
 
-    const lernstand::Uebersicht& uebersicht() const { return uebersicht_; }
+    const Uebersicht& uebersicht() const { return uebersicht_; }
     // The selected list, or nullptr when the folder holds none.
-    const lernstand::Listenstand* gewaehlt() const;
+    const Listenstand* gewaehlt() const;
 
     // Test seam: where "Drucken …" writes, instead of asking in a file dialog.
     static inline std::function<QString(const QString& vorschlag)> DruckzielFragen;
@@ -73,7 +73,7 @@ private:
     void Hintergrund_MouseMove();
     void mouseMoveEvent(QMouseEvent* e) override;
 
-    lernstand::Uebersicht uebersicht_;
+    Uebersicht uebersicht_;
     bool Hoverok = false;
 };
 

@@ -19,25 +19,18 @@ ErsetzenFehlerHook& Hook()
     return hook;
 }
 
-// A refused step fails like the real call would: with errno telling why (a hook may set
-// ENOSPC to play a full disk; EIO when it sets nothing).
-bool SchrittErlaubt(ErsetzenSchritt schritt)
+// A refused step fails like the real call would, with the cause the hook set in errno
+// (ENOSPC plays a full disk; EIO when it sets nothing).
+DateiErgebnis SchrittErlaubt(ErsetzenSchritt schritt)
 {
     if (!Hook())
-        return true;
+        return {};
     errno = 0;
     if (Hook()(schritt))
-        return true;
-    if (errno == 0)
-        errno = EIO;
-    return false;
+        return {};
+    return DateiErgebnis::Fehler(errno != 0 ? errno : EIO);
 }
 
-// Clean-up after a failure must not overwrite the errno that tells its cause.
-struct FehlerBehalten {
-    int nummer = errno;
-    ~FehlerBehalten() { errno = nummer; }
-};
 
 // The permissions a fresh file would get, or those of the file being replaced:
 // mkstemp's 0600 must not leak into the list.
@@ -83,7 +76,7 @@ bool AllesSchreiben(int fd, QByteArrayView daten)
     return true;
 }
 
-bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
+DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
 {
     const QByteArray zielName = QFile::encodeName(ziel);
     const QFileInfo info(ziel);
@@ -91,91 +84,97 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
     QByteArray vorlage =
         QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
 
-    if (!SchrittErlaubt(ErsetzenSchritt::Oeffnen))
-        return false;
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Oeffnen); !erlaubt)
+        return erlaubt;
     const int fd = ::mkstemp(vorlage.data());
     if (fd < 0)
-        return false;
+        return DateiErgebnis::Errno();
 
-    auto abbrechen = [&] {
-        FehlerBehalten behalten;
+    // The cause is taken before the clean-up, whose calls may set errno again.
+    auto abbrechen = [&](DateiErgebnis fehler) {
         ::close(fd);
         ::unlink(vorlage.constData());
-        return false;
+        return fehler;
     };
 
     if (::fchmod(fd, ZielRechte(zielName)) != 0)
-        return abbrechen();
-    if (!SchrittErlaubt(ErsetzenSchritt::Schreiben) || !AllesSchreiben(fd, inhalt))
-        return abbrechen();
-    if (!SchrittErlaubt(ErsetzenSchritt::Flushen) || ::fsync(fd) != 0)
-        return abbrechen();
+        return abbrechen(DateiErgebnis::Errno());
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Schreiben); !erlaubt)
+        return abbrechen(erlaubt);
+    if (!AllesSchreiben(fd, inhalt))
+        return abbrechen(DateiErgebnis::Errno());
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Flushen); !erlaubt)
+        return abbrechen(erlaubt);
+    if (::fsync(fd) != 0)
+        return abbrechen(DateiErgebnis::Errno());
     if (::close(fd) != 0) {
-        FehlerBehalten behalten;
+        const DateiErgebnis fehler = DateiErgebnis::Errno();
         ::unlink(vorlage.constData());
-        return false;
+        return fehler;
     }
     // ::rename replaces an existing target atomically; QFile::rename would refuse it.
-    if (!SchrittErlaubt(ErsetzenSchritt::Umbenennen)
-        || ::rename(vorlage.constData(), zielName.constData()) != 0) {
-        FehlerBehalten behalten;
+    DateiErgebnis umbenannt = SchrittErlaubt(ErsetzenSchritt::Umbenennen);
+    if (umbenannt && ::rename(vorlage.constData(), zielName.constData()) != 0)
+        umbenannt = DateiErgebnis::Errno();
+    if (!umbenannt) {
         ::unlink(vorlage.constData());
-        return false;
+        return umbenannt;
     }
     OrdnerSichern(zielName);
-    return true;
+    return {};
 }
 
-bool DateiErsetzenDurch(const QString& ziel, const QString& quelle)
+DateiErgebnis DateiErsetzenDurch(const QString& ziel, const QString& quelle)
 {
     const QByteArray zielName = QFile::encodeName(ziel);
     const QByteArray quellName = QFile::encodeName(quelle);
 
-    if (!SchrittErlaubt(ErsetzenSchritt::Flushen))
-        return false;
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Flushen); !erlaubt)
+        return erlaubt;
     const int fd = ::open(quellName.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return DateiErgebnis::Errno();
     // The list keeps its own permissions, not those the scratch file was made with.
-    const bool gesichert = ::fchmod(fd, ZielRechte(zielName)) == 0 && ::fsync(fd) == 0;
-    {
-        FehlerBehalten behalten;
-        ::close(fd);
-    }
+    const DateiErgebnis gesichert = ::fchmod(fd, ZielRechte(zielName)) == 0 && ::fsync(fd) == 0
+                                        ? DateiErgebnis()
+                                        : DateiErgebnis::Errno();
+    ::close(fd);
     if (!gesichert)
-        return false;
+        return gesichert;
 
-    if (!SchrittErlaubt(ErsetzenSchritt::Umbenennen)
-        || ::rename(quellName.constData(), zielName.constData()) != 0)
-        return false;
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Umbenennen); !erlaubt)
+        return erlaubt;
+    if (::rename(quellName.constData(), zielName.constData()) != 0)
+        return DateiErgebnis::Errno();
     OrdnerSichern(zielName);
-    return true;
+    return {};
 }
 
-bool HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt)
+DateiErgebnis HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt)
 {
     const QByteArray name = QFile::encodeName(pfad);
-    if (!SchrittErlaubt(ErsetzenSchritt::Oeffnen)) {
-        FehlerBehalten behalten;
+    if (const DateiErgebnis erlaubt = SchrittErlaubt(ErsetzenSchritt::Oeffnen); !erlaubt) {
         ::unlink(name.constData());
-        return false;
+        return erlaubt;
     }
     // Truncate: whatever a broken earlier run left there must not be carried along.
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
-        return false;
-    if (!SchrittErlaubt(ErsetzenSchritt::Schreiben) || !AllesSchreiben(fd, inhalt)) {
-        FehlerBehalten behalten;
+        return DateiErgebnis::Errno();
+    DateiErgebnis geschrieben = SchrittErlaubt(ErsetzenSchritt::Schreiben);
+    if (geschrieben && !AllesSchreiben(fd, inhalt))
+        geschrieben = DateiErgebnis::Errno();
+    if (!geschrieben) {
         ::close(fd);
         ::unlink(name.constData());
-        return false;
+        return geschrieben;
     }
     if (::close(fd) != 0) {
-        FehlerBehalten behalten;
+        const DateiErgebnis fehler = DateiErgebnis::Errno();
         ::unlink(name.constData());
-        return false;
+        return fehler;
     }
-    return true;
+    return {};
 }
 
 } // namespace lerno

@@ -2,6 +2,8 @@
 // Crash-safe replacement of a list file: the new content is written completely to a
 // temporary file in the same folder, flushed, and renamed over the old name in one step.
 // At every instant the old or the new file exists, whole.
+#include "lists/DateiErgebnis.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -11,20 +13,20 @@ namespace lerno {
 
 enum class ErsetzenSchritt { Oeffnen, Schreiben, Flushen, Umbenennen };
 
-// Every function here that returns false leaves errno telling why (FehlerUrsache).
+// Every function here hands back why it failed (FehlerUrsache).
 
 // Test seam: when set, called before each step; returning false makes that step fail,
-// with the errno the hook set (EIO when it set none).
+// with the errno the hook set (EIO when it set none) as its cause.
 using ErsetzenFehlerHook = std::function<bool(ErsetzenSchritt)>;
 void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
 
-// Replaces ziel by inhalt. False on any failure; ziel is then unchanged and no
-// temporary file is left behind.
-bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
+// Replaces ziel by inhalt. On any failure ziel is unchanged and no temporary file is
+// left behind.
+DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
 
 // Replaces ziel by the file quelle (already complete on disk) in one rename step; quelle
-// takes ziel's permissions first. False on failure; ziel is then unchanged.
-bool DateiErsetzenDurch(const QString& ziel, const QString& quelle);
+// takes ziel's permissions first. On failure ziel is unchanged.
+DateiErgebnis DateiErsetzenDurch(const QString& ziel, const QString& quelle);
 
 // Writes all of daten to the open file descriptor fd, going on after a short write or an
 // interrupted call. False, with errno telling why, when a write fails.
@@ -33,6 +35,6 @@ bool AllesSchreiben(int fd, QByteArrayView daten);
 // Writes a scratch file from scratch (a stale one is emptied first), to be handed to
 // DateiErsetzenDurch; the hook sees Oeffnen and Schreiben. On failure the scratch file
 // is removed.
-bool HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt);
+DateiErgebnis HilfsdateiSchreiben(const QString& pfad, const QByteArray& inhalt);
 
 } // namespace lerno

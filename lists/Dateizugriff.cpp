@@ -91,6 +91,11 @@ QString FehlerUrsache(const QString& pfad, int fehlernummer, Zugriff zugriff, QF
     }
 }
 
+QString FehlerUrsache(const QString& pfad, const DateiErgebnis& fehler, Zugriff zugriff)
+{
+    return FehlerUrsache(pfad, fehler.Fehlernummer(), zugriff);
+}
+
 QString ListenName(const QString& pfad) { return QFileInfo(pfad).completeBaseName(); }
 
 bool ListeSchreibgeschuetzt(const QString& liste)

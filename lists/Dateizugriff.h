@@ -1,6 +1,8 @@
 #pragma once
 // Why a file operation failed, in words a pupil understands, and whether a list may be
 // written at all. No widgets: the windows put these texts into their message boxes.
+#include "lists/DateiErgebnis.h"
+
 #include <QFileDevice>
 #include <QString>
 
@@ -10,10 +12,12 @@ enum class Zugriff { Lesen, Schreiben };
 
 // One German sentence naming the cause of a failed operation on pfad: "Der Datenträger
 // ist voll.", "Keine Schreibberechtigung für den Ordner „…“." and so on. fehlernummer is
-// the errno the failed call left (DateiErsetzen, HilfsdateiSchreiben, ZeilenAnhaengen
-// keep it); when it is 0, Qt's error kind is used as far as it tells anything.
+// the errno the failed call left; when it is 0, Qt's error kind is used as far as it
+// tells anything.
 QString FehlerUrsache(const QString& pfad, int fehlernummer, Zugriff zugriff = Zugriff::Schreiben,
                       QFileDevice::FileError qtFehler = QFileDevice::NoError);
+// The same for the failure a file operation handed back.
+QString FehlerUrsache(const QString& pfad, const DateiErgebnis& fehler, Zugriff zugriff = Zugriff::Schreiben);
 
 // The list's name as the pupil knows it: the file name without its ending.
 QString ListenName(const QString& pfad);

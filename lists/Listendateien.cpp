@@ -12,15 +12,15 @@
 
 namespace lerno {
 
-bool ListeAnlegen(const QString& liste, Anlage anlage)
+DateiErgebnis ListeAnlegen(const QString& liste, Anlage anlage)
 {
     for (QChar b : {u'a', u'b', u'c', u'd'}) {
         if (b == u'd' && anlage != Anlage::MitUebungsdatei)
             break;
-        if (!DateiAnlegen(StufenDatei(liste, b)))
-            return false;
+        if (const DateiErgebnis e = DateiAnlegen(StufenDatei(liste, b)); !e)
+            return e;
     }
-    return true;
+    return {};
 }
 
 namespace {
@@ -72,29 +72,29 @@ void Eintragsanhang::Leeren()
     stapel_.clear();
 }
 
-bool EintraegeAnhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen,
-                        FehlendeListe fehlt)
+DateiErgebnis EintraegeAnhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen,
+                                 FehlendeListe fehlt)
 {
     // The editor's scratch list is removed at the next start: pairs there would be lost.
     if (IstHilfsliste(liste))
-        return false;
+        return DateiErgebnis::Fehler(0);
     // A list marked read-only stays as it is, though the folder would allow the rename.
-    if (ListeSchreibgeschuetzt(liste)) {
-        errno = EACCES;
-        return false;
-    }
+    if (ListeSchreibgeschuetzt(liste))
+        return DateiErgebnis::Fehler(EACCES);
     QByteArray inhalt;
     if (fehlt == FehlendeListe::Fehler || QFileInfo::exists(liste)) {
         auto bytes = BytesLesen(liste);
         if (!bytes)
-            return false;
+            return bytes.Ergebnis();
         inhalt = std::move(*bytes);
     }
     // A record that does not encode refuses the whole append before anything is written.
     Eintragsanhang anhang(std::move(inhalt));
     fuellen(anhang);
     const auto neu = anhang.Ende();
-    return neu && DateiErsetzen(liste, *neu);
+    if (!neu)
+        return DateiErgebnis::Fehler(0);
+    return DateiErsetzen(liste, *neu);
 }
 
 } // namespace lerno

@@ -2,6 +2,8 @@
 // The files of one list and the records added to it: creating a list with its stage
 // siblings, and appending pairs as numbered records. Entry, import and practice share
 // these rules, so a pair typed and a pair imported give the same bytes.
+#include "lists/DateiErgebnis.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,8 +18,8 @@ enum class Anlage {
 };
 
 // Creates the list's files empty where missing, in the order .dva, .dvb, .dvc (, .dvd);
-// existing ones are left alone. False at the first one that cannot be created.
-bool ListeAnlegen(const QString& liste, Anlage anlage = Anlage::Liste);
+// existing ones are left alone. Fails at the first one that cannot be created.
+DateiErgebnis ListeAnlegen(const QString& liste, Anlage anlage = Anlage::Liste);
 
 // A list's new bytes: its old content, then one record per pair as the entry screen
 // writes it, NaechsteNummer#vokabel#bedeutung#0#0#, numbered on from the last line
@@ -49,10 +51,10 @@ enum class FehlendeListe {
 
 // Appends the pairs fuellen gives to the list in one crash-safe step (DateiErsetzen): old
 // content and new records go to a scratch file that is renamed over the list. Creates no
-// stage sibling. False, with the list exactly as before, when the list cannot be read or
-// replaced (errno tells why), may not be written (ListeSchreibgeschuetzt; errno EACCES),
-// is the scratch list "afile", or a record does not encode.
-bool EintraegeAnhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen,
+// stage sibling. Fails, with the list exactly as before, when the list cannot be read or
+// replaced, may not be written (ListeSchreibgeschuetzt; EACCES), is the scratch list
+// "afile", or a record does not encode (both without a system cause).
+DateiErgebnis EintraegeAnhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen,
                         FehlendeListe fehlt = FehlendeListe::Anlegen);
 
 } // namespace lerno

@@ -31,7 +31,7 @@ ListenordnerErgebnis ListenordnerEinrichten(const QString& programmordner)
             e.nichtKopiert << quelle; // keep the source rather than lose the demo
             continue;
         }
-        if (!DateiEntfernen(quelle))
+        if (!DateiLoeschen(quelle))
             e.nichtGeloescht << quelle;
     }
     return e;

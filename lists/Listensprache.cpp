@@ -71,12 +71,7 @@ const Eintrag* WortSprache(const QString& wort, bool* ganz)
     return treffer;
 }
 
-QString ListenDatei(const QString& liste)
-{
-    return QFileInfo(liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
-}
-
-bool Schreiben(const QString& datei, const QMap<QString, QString>& sprachen)
+DateiErgebnis Schreiben(const QString& datei, const QMap<QString, QString>& sprachen)
 {
     QByteArray inhalt;
     for (auto it = sprachen.cbegin(); it != sprachen.cend(); ++it)
@@ -158,23 +153,28 @@ QMap<QString, QString> ListensprachenLesen(const QString& ordner)
     return sprachen;
 }
 
-bool ListenspracheSetzen(const QString& liste, const QString& sprache)
+QString ListensprachenDatei(const QString& liste)
+{
+    return QFileInfo(liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
+}
+
+DateiErgebnis ListenspracheSetzen(const QString& liste, const QString& sprache)
 {
     const QFileInfo info(liste);
     QMap<QString, QString> sprachen = ListensprachenLesen(info.absolutePath());
     if (sprache.isEmpty()) {
         if (!sprachen.contains(info.fileName()))
-            return true;
+            return {};
         sprachen.remove(info.fileName());
     } else {
         if (sprachen.value(info.fileName()) == sprache)
-            return true;
+            return {};
         sprachen.insert(info.fileName(), sprache);
     }
-    return Schreiben(ListenDatei(liste), sprachen);
+    return Schreiben(ListensprachenDatei(liste), sprachen);
 }
 
-bool ListenspracheEntfernen(const QString& liste)
+DateiErgebnis ListenspracheEntfernen(const QString& liste)
 {
     return ListenspracheSetzen(liste, QString());
 }

@@ -2,6 +2,8 @@
 // The language of a list: which voice says its foreign words. Guessed from the list's
 // name or an imported file, set by the pupil, and kept in one small file beside the lists
 // (LISTENSPRACHEN_DATEI) that no chooser pattern (*.dva, *.dvb, *.dvc) ever matches.
+#include "lists/DateiErgebnis.h"
+
 #include <QString>
 #include <QStringList>
 #include <QMap>
@@ -35,12 +37,15 @@ QString SpracheAusKennung(const QString& kennung);
 QMap<QString, QString> ListensprachenLesen(const QString& ordner);
 
 // Stores the language of a list (a path; its folder holds the file); an empty language
-// removes the entry. Written through the crash-safe replace; false when that failed
-// (the file is then as it was).
-bool ListenspracheSetzen(const QString& liste, const QString& sprache);
+// removes the entry. Written through the crash-safe replace; when that fails the file
+// is as it was.
+DateiErgebnis ListenspracheSetzen(const QString& liste, const QString& sprache);
 
-// Removes the list's entry (the list was deleted). True when nothing is left to do.
-bool ListenspracheEntfernen(const QString& liste);
+// Removes the list's entry (the list was deleted). Success when nothing is left to do.
+DateiErgebnis ListenspracheEntfernen(const QString& liste);
+
+// The file the languages of the lists beside liste are kept in.
+QString ListensprachenDatei(const QString& liste);
 
 // The stored language of the list, or else the guess from its name (may be empty).
 QString Listensprache(const QString& liste);

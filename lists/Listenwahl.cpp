@@ -1,24 +1,27 @@
 #include "lists/Listenwahl.h"
 
-#include "lists/GewaehlteListe.h"
 #include "lists/dlgFilewahl.h"
+#include "lists/dlgWasTun.h"
 
 namespace lerno {
 
 std::optional<QString> ListeWaehlen(QWidget* parent, const QString& frage, qint16 stufe)
 {
-    // The chooser reads all three when it is created: they come first.
-    GewaehlteListe::Wahl = 2;
-    GewaehlteListe::FileNr = stufe;
-    GewaehlteListe::Neu = false;
-    {
-        dlgFilewahl chooser(parent);
-        chooser.setWindowTitle(frage);
-        chooser.exec();
-    }
-    if (GewaehlteListe::Filename.isEmpty())
+    dlgFilewahl chooser(stufe, Dateiwahl::Vorhanden, parent);
+    chooser.setWindowTitle(frage);
+    chooser.exec();
+    if (chooser.Filename().isEmpty())
         return std::nullopt;
-    return GewaehlteListe::Filename;
+    return chooser.Filename();
+}
+
+std::optional<Listenwahl> NeuOderVorhanden(QWidget* parent)
+{
+    dlgWasTun frage(parent);
+    frage.exec();
+    if (frage.Filename().isEmpty())
+        return std::nullopt;
+    return Listenwahl{frage.Filename(), frage.Neu()};
 }
 
 } // namespace lerno

@@ -1,6 +1,6 @@
 #pragma once
-// The one way a function asks for an existing list: the chooser of one stage's lists,
-// with the function's question as its title.
+// The ways a function asks for a list: an existing list of one stage, or, where new words
+// go, a new list or an existing one. Each returns what was chosen and keeps nothing.
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -10,8 +10,16 @@ class QWidget;
 namespace lerno {
 
 // Shows the chooser for the lists of stage `stufe` (1 .dva, 2 .dvb, 3 .dvc) under the
-// title `frage` and returns the chosen path; nothing on cancel or an empty choice. The
-// choice is also left in GewaehlteListe, where the windows opened next read it.
+// title `frage` and returns the chosen path; nothing on cancel or an empty choice.
 std::optional<QString> ListeWaehlen(QWidget* parent, const QString& frage, qint16 stufe = 1);
+
+struct Listenwahl {
+    QString Pfad;      // full path of the .dva list
+    bool Neu = false;  // named anew in the chooser, not picked from the existing lists
+};
+
+// Asks whether new words go into a new list or an existing one, then names or picks it
+// in the chooser; nothing on cancel or an empty name.
+std::optional<Listenwahl> NeuOderVorhanden(QWidget* parent);
 
 } // namespace lerno

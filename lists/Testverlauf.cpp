@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-namespace lerno::lernstand {
+namespace lerno {
 
 namespace {
 
@@ -155,4 +155,4 @@ Verlauf VerlaufLesen(const QString& ordner)
     return v;
 }
 
-} // namespace lerno::lernstand
+} // namespace lerno

@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-namespace lerno::lernstand {
+namespace lerno {
 
 inline const QString Verlaufsdatei = QStringLiteral("Lernstand.txt");
 
@@ -60,4 +60,4 @@ struct Verlauf {
 // Every entry of <ordner>/Lernstand.txt; a missing file is an empty history.
 Verlauf VerlaufLesen(const QString& ordner);
 
-} // namespace lerno::lernstand
+} // namespace lerno

@@ -120,14 +120,31 @@ std::optional<char32_t> ErstesFremdesZeichen(const QString& text)
     return std::nullopt;
 }
 
-std::optional<QByteArray> BytesLesen(const QString& pfad)
+DateiWert<QByteArray> BytesLesen(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray alles = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
+    // POSIX rather than QFile: the cause of a failure is errno at the failing call.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return DateiErgebnis::Errno();
+    QByteArray alles;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > 0)
+        alles.reserve(qsizetype(st.st_size));
+    char puffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const DateiErgebnis fehler = DateiErgebnis::Errno();
+            ::close(fd);
+            return fehler;
+        }
+        if (n == 0)
+            break;
+        alles.append(puffer, n);
+    }
+    ::close(fd);
     return alles;
 }
 
@@ -257,16 +274,16 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
     return zahl;
 }
 
-bool ZeileAnhaengen(const QString& pfad, const QString& zeile)
+DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile)
 {
     return ZeilenAnhaengen(pfad, QStringList{zeile});
 }
 
-bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
+DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
 {
     for (const QString& z : zeilen)
         if (!IstCp1252(z))
-            return false; // refuse before touching the file
+            return DateiErgebnis::Fehler(0); // refuse before touching the file
 
     const QByteArray name = QFile::encodeName(pfad);
     bool lesbar = true;
@@ -276,11 +293,12 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
         fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     }
     if (fd < 0)
-        return false;
+        return DateiErgebnis::Errno();
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
+        const DateiErgebnis fehler = DateiErgebnis::Errno();
         ::close(fd);
-        return false;
+        return fehler;
     }
     const off_t alt = st.st_size;
     QByteArray letztes;
@@ -290,25 +308,29 @@ bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
     const auto daten = AnhangBytes(letztes, zeilen);
     if (!daten) {
         ::close(fd); // checked above; never an empty record in place of a line
-        return false;
+        return DateiErgebnis::Fehler(0);
     }
 
     // One write call, so a record never lands in pieces; whatever a failing or short
     // write left is cut off again, so the list keeps its old content, whole.
-    bool ok = AnhangSchreiben(fd, *daten);
-    if (!ok && ::ftruncate(fd, alt) != 0)
-        ok = false;
-    const bool zu = ::close(fd) == 0;
-    return ok && zu;
+    DateiErgebnis ergebnis;
+    if (!AnhangSchreiben(fd, *daten)) {
+        ergebnis = DateiErgebnis::Errno();
+        // The write's cause is what is reported; a failed cut could not be helped.
+        [[maybe_unused]] const int gekuerzt = ::ftruncate(fd, alt);
+    }
+    if (::close(fd) != 0 && ergebnis)
+        ergebnis = DateiErgebnis::Errno();
+    return ergebnis;
 }
 
-bool DateiAnlegen(const QString& pfad)
+DateiErgebnis DateiAnlegen(const QString& pfad)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    f.close();
-    return true;
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return DateiErgebnis::Errno();
+    ::close(fd);
+    return {};
 }
 
 } // namespace lerno

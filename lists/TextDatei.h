@@ -1,5 +1,7 @@
 #pragma once
 // List files are Windows-1252 with CR LF. All decoding and encoding happens here.
+#include "lists/DateiErgebnis.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -26,8 +28,8 @@ std::optional<char32_t> ErstesFremdesZeichen(const QString& text);
 // nullopt when the file cannot be opened or read.
 std::optional<QStringList> ZeilenLesen(const QString& pfad);
 
-// The whole file as it lies on disk; nullopt when it cannot be opened or read.
-std::optional<QByteArray> BytesLesen(const QString& pfad);
+// The whole file as it lies on disk, or why it cannot be opened or read.
+DateiWert<QByteArray> BytesLesen(const QString& pfad);
 
 // The lines of a file's bytes, split as ZeilenLesen does.
 QStringList ZeilenAus(const QByteArray& bytes);
@@ -54,14 +56,14 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
 std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
 
 // Appends line + CR LF in one write, creating the file when missing.
-// False when the file cannot be opened or written, or the text is not cp1252.
-bool ZeileAnhaengen(const QString& pfad, const QString& zeile);
+// Fails when the file cannot be opened or written, or the text is not cp1252 (no cause).
+DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile);
 
 // Appends every line + CR LF in one write, creating the file when missing.
 // Nothing is written when one of the lines is not cp1252; a write that fails or stops
-// short is cut back to the old length before false is returned. A kill during the
+// short is cut back to the old length before the failure is returned. A kill during the
 // write can still leave part of a large block: batches go through DateiErsetzen.
-bool ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);
+DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);
 
 // Test seam for the append's write: called with the number of bytes to write, returns
 // how many of them go through before the write fails (negative: all of them).
@@ -69,6 +71,6 @@ using AnhaengenFehlerHook = std::function<qint64(qint64 laenge)>;
 void SetzeAnhaengenFehlerHook(AnhaengenFehlerHook hook);
 
 // Opens for appending and closes again: creates a missing file empty, leaves an existing one alone.
-bool DateiAnlegen(const QString& pfad);
+DateiErgebnis DateiAnlegen(const QString& pfad);
 
 } // namespace lerno

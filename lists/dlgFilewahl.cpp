@@ -7,7 +7,6 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Listenname.h"
 
@@ -19,7 +18,7 @@
 
 namespace lerno {
 
-dlgFilewahl::dlgFilewahl(QWidget* parent)
+dlgFilewahl::dlgFilewahl(qint16 stufe, Dateiwahl modus, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setWindowTitle(QStringLiteral("In welche Datei möchtest du deine Vokabeln speichern"));
@@ -57,15 +56,15 @@ dlgFilewahl::dlgFilewahl(QWidget* parent)
 
     // Set-up, steps 2 and 3: the stage's pattern, then the mode.
     ordner_ = QDir::currentPath();
-    switch (GewaehlteListe::FileNr) {
+    switch (stufe) {
     case 2: muster_ = QStringLiteral("*.dvb"); break;
     case 3: muster_ = QStringLiteral("*.dvc"); break;
     default: muster_ = QStringLiteral("*.dva"); break;
     }
-    if (GewaehlteListe::Wahl == 1) {
+    if (modus == Dateiwahl::Neu) {
         txtNewFile->show();
         txtNewFile->setFocus();
-    } else if (GewaehlteListe::Wahl == 2) {
+    } else {
         cboFilename->show();
         DateilisteFuellen();
         cboFilename->setFocus();
@@ -109,11 +108,11 @@ std::optional<QString> dlgFilewahl::NamensFehler(const QString& name)
 
 void dlgFilewahl::lblok_Click()
 {
-    GewaehlteListe::Filename.clear();
+    filename_.clear();
     QString name;
     if (txtNewFile->isVisibleTo(this)) {
         name = txtNewFile->text();
-        GewaehlteListe::Neu = true;
+        neu_ = true;
         if (!name.isEmpty()) {
             if (const auto fehler = NamensFehler(name)) {
                 // The chooser stays open with the typed name so it can be corrected.
@@ -125,17 +124,17 @@ void dlgFilewahl::lblok_Click()
         }
     } else {
         name = cboFilename->currentText();
-        GewaehlteListe::Neu = false;
+        neu_ = false;
     }
     if (!name.isEmpty())
-        GewaehlteListe::Filename = ordner_ + QLatin1Char('/') + name;
+        filename_ = ordner_ + QLatin1Char('/') + name;
     accept();
     Module1::SoundAbspielen(Module1::Klang::Wusch);
 }
 
 void dlgFilewahl::reject()
 {
-    GewaehlteListe::Filename.clear();
+    filename_.clear();
     QDialog::reject();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 // The one dialog in which a list is named: a drop-down of the existing lists of one
-// stage, or a box for the name of a new list. The result goes to GewaehlteListe::Filename.
-// Callers set GewaehlteListe::FileNr and GewaehlteListe::Wahl first: the constructor reads both.
+// stage, or a box for the name of a new list. The caller reads the result from it.
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -16,10 +15,19 @@ namespace lerno {
 class LabelButton;
 class PictureControl;
 
+// Name a new list, or pick one of the existing ones.
+enum class Dateiwahl { Neu, Vorhanden };
+
 class dlgFilewahl : public QDialog {
     Q_OBJECT
 public:
-    explicit dlgFilewahl(QWidget* parent = nullptr);
+    // stufe: which lists are offered (1 .dva, 2 .dvb, 3 .dvc; any other value .dva).
+    dlgFilewahl(qint16 stufe, Dateiwahl modus, QWidget* parent = nullptr);
+
+    // Full path of the chosen or named list; empty after a cancel or an empty choice.
+    QString Filename() const { return filename_; }
+    // The accepted name came from the new-name box.
+    bool Neu() const { return neu_; }
 
     PictureControl* hintergrund = nullptr;
     QComboBox* cboFilename = nullptr;
@@ -56,6 +64,8 @@ private:
     static inline bool Hoverok = false;
     QString muster_ = QStringLiteral("*.dva");
     QString ordner_;
+    QString filename_;
+    bool neu_ = false;
 };
 
 } // namespace lerno

@@ -7,11 +7,11 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listensprache.h"
+#include "lists/modfiles.h"
 
 #include <QFileInfo>
 
@@ -19,8 +19,9 @@
 
 namespace lerno {
 
-dlgFrage::dlgFrage(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+dlgFrage::dlgFrage(const QString& liste, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      liste_(liste)
 {
     setWindowTitle(QStringLiteral("Bist du dir sicher ???"));
     setWindowIcon(Fenstersymbol());
@@ -49,19 +50,20 @@ void dlgFrage::lblok_Click()
 {
     // Every member goes, whether it exists or not; one that cannot be deleted is
     // reported and the others are still deleted.
-    const QString liste = GewaehlteListe::Filename;
-    if (ListeSchreibgeschuetzt(liste)) {
+    if (ListeSchreibgeschuetzt(liste_)) {
         // A protected list is kept whole: no member goes.
-        MeldungZeigen(this, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
+        MeldungZeigen(this, SchreibschutzText(liste_), QStringLiteral("Dateifehler"));
         reject();
         return;
     }
-    DateiLoeschen(liste, this);
+    if (!DateiLoeschen(liste_))
+        DateifehlerMelden(this);
     for (QChar b : {u'b', u'c', u'd'})
-        DateiLoeschen(StufenDatei(liste, b), this);
+        if (!DateiLoeschen(StufenDatei(liste_, b)))
+            DateifehlerMelden(this);
     // A new list of the same name starts without the old one's language.
-    if (!QFileInfo::exists(liste))
-        ListenspracheEntfernen(liste);
+    if (!QFileInfo::exists(liste_))
+        ListenspracheEntfernen(liste_);
     accept();
 }
 

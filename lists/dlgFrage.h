@@ -1,7 +1,8 @@
 #pragma once
-// Asks for confirmation before a whole list is deleted; "ok" deletes the list chosen in
-// GewaehlteListe::Filename with all its siblings.
+// Asks for confirmation before a whole list is deleted; "ok" deletes the list with all
+// its siblings.
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 
@@ -13,7 +14,8 @@ class PictureControl;
 class dlgFrage : public QDialog {
     Q_OBJECT
 public:
-    explicit dlgFrage(QWidget* parent = nullptr);
+    // liste: the .dva path of the list "ok" deletes.
+    explicit dlgFrage(const QString& liste, QWidget* parent = nullptr);
 
     PictureControl* hintergrund = nullptr;
     QLabel* lblMeldung = nullptr;
@@ -29,6 +31,7 @@ private:
     void labelMausBewegt(LabelButton* l);
 
     static inline bool Hoverok = false;
+    QString liste_;
 };
 
 } // namespace lerno

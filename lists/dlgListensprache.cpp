@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <cerrno>
 
 namespace lerno {
 
@@ -70,13 +69,11 @@ void ListenspracheFestlegen(QWidget* parent)
     dlgListensprache dialog(*liste, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    errno = 0;
-    if (!ListenspracheSetzen(*liste, dialog.Sprache())) {
-        const int fehler = errno;
-        const QString datei = QFileInfo(*liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
-        MeldungZeigen(parent, QStringLiteral("Die Sprache wurde nicht gespeichert. %1").arg(FehlerUrsache(datei, fehler)),
+    if (const DateiErgebnis e = ListenspracheSetzen(*liste, dialog.Sprache()); !e)
+        MeldungZeigen(parent,
+                      QStringLiteral("Die Sprache wurde nicht gespeichert. %1")
+                          .arg(FehlerUrsache(ListensprachenDatei(*liste), e)),
                       QStringLiteral("Dateifehler"));
-    }
 }
 
 } // namespace lerno

@@ -4,7 +4,6 @@
 #include "ui/PictureControl.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
-#include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/dlgFilewahl.h"
 
@@ -30,23 +29,23 @@ dlgWasTun::dlgWasTun(QWidget* parent)
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
 }
 
-void dlgWasTun::lblNewFile_Click() { waehlen(1, true); }
-void dlgWasTun::lbloldFile_Click() { waehlen(2, false); }
+void dlgWasTun::lblNewFile_Click() { waehlen(Dateiwahl::Neu); }
+void dlgWasTun::lbloldFile_Click() { waehlen(Dateiwahl::Vorhanden); }
 
-void dlgWasTun::waehlen(qint16 wahl, bool neu)
+void dlgWasTun::waehlen(Dateiwahl wahl)
 {
-    GewaehlteListe::Wahl = wahl;
     // Only one of the two dialogs is on screen: this one goes before the chooser opens.
     hide();
-    GewaehlteListe::Neu = neu;
-    dlgFilewahl chooser(parentWidget());
+    neu_ = wahl == Dateiwahl::Neu;
+    dlgFilewahl chooser(1, wahl, parentWidget());
     chooser.exec();
+    filename_ = chooser.Filename();
     setResult(QDialog::Accepted);
 }
 
 void dlgWasTun::reject()
 {
-    GewaehlteListe::Filename.clear();
+    filename_.clear();
     QDialog::reject();
 }
 

@@ -7,10 +7,10 @@ namespace lerno::moddelfile {
 
 void ListeLoeschen(QWidget* parent)
 {
-    if (!ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du löschen ?")))
+    const auto liste = ListeWaehlen(parent, QStringLiteral("Welche Vokabeln möchtest du löschen ?"));
+    if (!liste)
         return;
-    // It deletes the list left in GewaehlteListe::Filename.
-    dlgFrage frage(parent);
+    dlgFrage frage(*liste, parent);
     frage.exec();
 }
 

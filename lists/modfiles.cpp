@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <unistd.h>
+
 namespace lerno {
 
 QString VergleichsSchluessel(const QString& zeile)
@@ -30,34 +32,36 @@ std::optional<QSet<QString>> SchluesselLesen(const QString& datei)
     return menge;
 }
 
-bool ZeileAnfuegen(const QString& zeile, const QString& datei, int modus)
+DateiErgebnis ZeileAnfuegen(const QString& zeile, const QString& datei, int modus)
 {
     if (modus == 1) {
         // The target must exist: reading it is the first step.
-        const auto zeilen = ZeilenLesen(datei);
-        if (!zeilen)
-            return false;
+        const auto bytes = BytesLesen(datei);
+        if (!bytes)
+            return bytes.Ergebnis();
         const QString schluessel = VergleichsSchluessel(zeile);
-        for (const QString& z : *zeilen)
+        for (const QString& z : ZeilenAus(*bytes))
             if (VergleichsSchluessel(z) == schluessel)
-                return true;
+                return {};
         return ZeileAnhaengen(datei, zeile);
     }
     if (modus == 2)
         return ZeileAnhaengen(datei, zeile);
-    return true;
+    return {};
 }
 
-bool DateiEntfernen(const QString& pfad)
+DateiErgebnis DateiLoeschen(const QString& pfad)
 {
     const QFileInfo info(pfad);
     if (!info.exists() && !info.isSymLink()) {
         // Nothing to delete, but a missing folder means the path itself is wrong.
-        return QFileInfo(info.absolutePath()).isDir();
+        return QFileInfo(info.absolutePath()).isDir() ? DateiErgebnis() : DateiErgebnis::Fehler(ENOENT);
     }
     if (info.isDir())
-        return false;
-    return QFile::remove(pfad);
+        return DateiErgebnis::Fehler(EISDIR);
+    if (::unlink(QFile::encodeName(pfad).constData()) != 0)
+        return DateiErgebnis::Errno();
+    return {};
 }
 
 bool DateiUmbenennen(const QString& quelle, const QString& ziel)

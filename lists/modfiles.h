@@ -1,6 +1,8 @@
 #pragma once
 // The shared file operations of the list handling. None of them shows a message:
-// the calling window turns a false result into the German report.
+// the calling window turns a failure into the German report.
+#include "lists/DateiErgebnis.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -10,12 +12,13 @@ namespace lerno {
 
 // Mode 1: append unless the file holds a line with the same record key (the file must exist).
 // Mode 2: append (the file is created when missing). Other modes: nothing.
-// False on a file error.
-bool ZeileAnfuegen(const QString& zeile, const QString& datei, int modus);
+DateiErgebnis ZeileAnfuegen(const QString& zeile, const QString& datei, int modus);
 
-// Afterwards no file of that name exists; a missing file is no error.
-// Deletes directly: emptying first would lose the list if the delete then failed.
-bool DateiEntfernen(const QString& pfad);
+// Afterwards no file of that name exists; a missing file is no error, a missing folder
+// is. Deletes directly: emptying first would lose the list if the delete then failed.
+DateiErgebnis DateiLoeschen(const QString& pfad);
+// The name the practice's stage updates still use.
+inline DateiErgebnis DateiEntfernen(const QString& pfad) { return DateiLoeschen(pfad); }
 
 // Renames source to target; fails when the source is missing or the target exists.
 bool DateiUmbenennen(const QString& quelle, const QString& ziel);

@@ -1,8 +1,8 @@
 #include "transfer/PdfDruck.h"
 
 #include "lists/DateiErsetzen.h"
+#include "ui/PdfSeite.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -10,62 +10,10 @@
 
 namespace lerno {
 
-namespace {
-
-constexpr int Dpi = 300;
-
-// Millimetres to device pixels at the writer's resolution.
-constexpr double Mm(double mm) { return mm * Dpi / 25.4; }
-
-QFont Schrift(double punkt, bool fett = false)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(punkt);
-    f.setBold(fett);
-    return f;
-}
-
-// The paper every Lerno PDF is printed on.
-void Einrichten(QPdfWriter& writer, const QString& titel)
-{
-    writer.setResolution(Dpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter));
-    writer.setTitle(titel);
-    writer.setCreator(QStringLiteral("Lerno"));
-}
-
-// Rendered in memory and then put in place whole: a PDF of the same name that is
-// already there stays intact if anything fails.
-bool ImGanzenSchreiben(const QString& pfad, const std::function<bool(QIODevice&)>& zeichnen)
-{
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    if (!zeichnen(puffer))
-        return false;
-    puffer.close();
-    return DateiErsetzen(pfad, puffer.data());
-}
-
-} // namespace
-
 bool PdfSchreiben(const QString& pfad, const QString& titel, const QList<WortPaar>& paare, Druckart art)
 {
-    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) { return PdfZeichnen(ziel, titel, paare, art); });
-}
-
-bool PdfSeiteSchreiben(const QString& pfad, const QString& titel, const PdfSeite& zeichnen)
-{
-    return ImGanzenSchreiben(pfad, [&](QIODevice& ziel) {
-        QPdfWriter writer(&ziel);
-        Einrichten(writer, titel);
-        QPainter p;
-        if (!p.begin(&writer))
-            return false;
-        const QRect flaeche = writer.pageLayout().paintRectPixels(Dpi);
-        const bool gezeichnet = zeichnen(p, QRectF(QPointF(0, 0), QSizeF(flaeche.size())), Mm(1));
-        return p.end() && gezeichnet;
-    });
+    const auto pdf = PdfImSpeicher([&](QIODevice& ziel) { return PdfZeichnen(ziel, titel, paare, art); });
+    return pdf && DateiErsetzen(pfad, *pdf);
 }
 
 bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& paare, Druckart art)
@@ -74,24 +22,24 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
     const bool bedeutungZeigen = art != Druckart::OhneBedeutung;
     const QString namenszeile = QStringLiteral("Name: ______________________________     Datum: ______________");
     QPdfWriter writer(&ziel);
-    Einrichten(writer, titel);
+    PdfEinrichten(writer, titel);
 
     QPainter p;
     if (!p.begin(&writer))
         return false;
 
-    const QRectF seite = QRectF(writer.pageLayout().paintRectPixels(Dpi)).translated(
-        -writer.pageLayout().paintRectPixels(Dpi).topLeft());
-    const double luecke = Mm(4);      // space each column keeps from the fold line
-    const double polster = Mm(1.6);   // space above and below a row's text
+    const QRectF seite = QRectF(writer.pageLayout().paintRectPixels(PdfDpi)).translated(
+        -writer.pageLayout().paintRectPixels(PdfDpi).topLeft());
+    const double luecke = PdfMm(4);      // space each column keeps from the fold line
+    const double polster = PdfMm(1.6);   // space above and below a row's text
     const double mitte = seite.center().x();
     const QRectF links(seite.left(), 0, mitte - luecke - seite.left(), 0);
     const QRectF rechts(mitte + luecke, 0, seite.right() - mitte - luecke, 0);
 
-    const QFont titelSchrift = Schrift(18, true);
-    const QFont kopfSchrift = Schrift(11, true);
-    const QFont textSchrift = Schrift(12);
-    const QFont fussSchrift = Schrift(9);
+    const QFont titelSchrift = Druckschrift(18, true);
+    const QFont kopfSchrift = Druckschrift(11, true);
+    const QFont textSchrift = Druckschrift(12);
+    const QFont fussSchrift = Druckschrift(9);
     QTextOption umbruch;
     umbruch.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
@@ -101,10 +49,10 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
     };
 
     // First pass: row heights and the page each row lands on.
-    const double nameHoehe = art == Druckart::Liste ? 0 : hoehe(namenszeile, seite, textSchrift) + Mm(6);
-    const double titelHoehe = hoehe(titel, seite, titelSchrift) + Mm(6) + nameHoehe;
+    const double nameHoehe = art == Druckart::Liste ? 0 : hoehe(namenszeile, seite, textSchrift) + PdfMm(6);
+    const double titelHoehe = hoehe(titel, seite, titelSchrift) + PdfMm(6) + nameHoehe;
     const double kopfHoehe = hoehe(QStringLiteral("Vokabel"), links, kopfSchrift) + 2 * polster;
-    const double fussHoehe = hoehe(QStringLiteral("Seite"), seite, fussSchrift) + Mm(4);
+    const double fussHoehe = hoehe(QStringLiteral("Seite"), seite, fussSchrift) + PdfMm(4);
     QList<double> zeilenHoehe;
     QList<int> seiteVon;
     int seiten = 1;
@@ -113,7 +61,7 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
         // An empty column keeps the height of one written line at least.
         const double h = std::max({vokabelZeigen ? hoehe(paar.Vokabel, links, textSchrift) : 0.0,
                                    bedeutungZeigen ? hoehe(paar.Bedeutung, rechts, textSchrift) : 0.0,
-                                   art == Druckart::Liste ? 0.0 : Mm(8)}) + 2 * polster;
+                                   art == Druckart::Liste ? 0.0 : PdfMm(8)}) + 2 * polster;
         if (y + h > seite.bottom() - fussHoehe && y > kopfHoehe + (seiten == 1 ? titelHoehe : 0)) {
             ++seiten;
             y = kopfHoehe;
@@ -124,8 +72,8 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
     }
 
     // Second pass: draw.
-    const QPen linie(QColor(150, 150, 150), Mm(0.2));
-    QPen falz(Qt::black, Mm(0.3), Qt::DashLine);
+    const QPen linie(QColor(150, 150, 150), PdfMm(0.2));
+    QPen falz(Qt::black, PdfMm(0.3), Qt::DashLine);
     qsizetype i = 0;
     for (int s = 1; s <= seiten; ++s) {
         if (s > 1)
@@ -147,7 +95,7 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
         p.drawText(QRectF(links.left(), y + polster, links.width(), kopfHoehe), QStringLiteral("Vokabel"), umbruch);
         p.drawText(QRectF(rechts.left(), y + polster, rechts.width(), kopfHoehe), QStringLiteral("Bedeutung"), umbruch);
         y += kopfHoehe;
-        p.setPen(QPen(Qt::black, Mm(0.3)));
+        p.setPen(QPen(Qt::black, PdfMm(0.3)));
         p.drawLine(QPointF(seite.left(), y), QPointF(seite.right(), y));
 
         p.setFont(textSchrift);
@@ -168,7 +116,7 @@ bool PdfZeichnen(QIODevice& ziel, const QString& titel, const QList<WortPaar>& p
         p.setFont(fussSchrift);
         p.setPen(Qt::black);
         QTextOption mittig(Qt::AlignHCenter);
-        p.drawText(QRectF(seite.left(), seite.bottom() - fussHoehe + Mm(4), seite.width(), fussHoehe),
+        p.drawText(QRectF(seite.left(), seite.bottom() - fussHoehe + PdfMm(4), seite.width(), fussHoehe),
                    QStringLiteral("%1 – Seite %2 von %3").arg(titel).arg(s).arg(seiten), mittig);
     }
     return p.end();

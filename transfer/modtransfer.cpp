@@ -1,14 +1,12 @@
 #include "transfer/modtransfer.h"
 
 #include "ui/Meldungen.h"
-#include "lists/GewaehlteListe.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/Listensprache.h"
 #include "lists/Dateizugriff.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"
-#include "lists/dlgWasTun.h"
 #include "transfer/Export.h"
 #include "transfer/Fortschritt.h"
 #include "transfer/import/ImportVorlage.h"
@@ -22,8 +20,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-
-#include <cerrno>
 
 namespace lerno::modtransfer {
 
@@ -169,24 +165,18 @@ void VokabelnImportieren(QWidget* parent)
     }
 
     // New list or an existing one, with the same dialogs and name checks as the entry screen.
-    GewaehlteListe::FileNr = 1;
-    {
-        dlgWasTun wasTun(parent);
-        wasTun.exec();
-    }
-    const QString liste = GewaehlteListe::Filename;
-    if (liste.isEmpty())
+    const auto wahl = NeuOderVorhanden(parent);
+    if (!wahl)
         return;
+    const QString liste = wahl->Pfad;
     if (ListeSchreibgeschuetzt(liste)) {
         MeldungZeigen(parent, SchreibschutzText(liste), QStringLiteral("Dateifehler"));
         return;
     }
-    errno = 0; // what a failed read or replace leaves here names the cause
-    if (!PaareAnhaengen(liste, gewaehlt.tabelle, gewaehlt.einstellungen)) {
-        const int fehler = errno;
+    if (const DateiErgebnis e = PaareAnhaengen(liste, gewaehlt.tabelle, gewaehlt.einstellungen); !e) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Vokabeln wurden nicht in „%1“ aufgenommen. %2")
-                          .arg(ListenName(liste), FehlerUrsache(liste, fehler)),
+                          .arg(ListenName(liste), FehlerUrsache(liste, e)),
                       QStringLiteral("Dateifehler"));
         return;
     }
@@ -229,11 +219,10 @@ void VokabelnExportieren(QWidget* parent)
     if (ziel.isEmpty())
         return;
     const ExportInhalt e = ExportBauen(*zeilen, TrennerFuer(ziel));
-    if (!DateiErsetzen(ziel, e.bytes)) {
-        const int fehler = errno;
+    if (const DateiErgebnis geschrieben = DateiErsetzen(ziel, e.bytes); !geschrieben) {
         MeldungZeigen(parent,
                       QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden. %2")
-                          .arg(QFileInfo(ziel).fileName(), FehlerUrsache(ziel, fehler)),
+                          .arg(QFileInfo(ziel).fileName(), FehlerUrsache(ziel, geschrieben)),
                       TitelExport);
         return;
     }

@@ -1,7 +1,5 @@
 #include "ui/Meldungen.h"
 
-#include "lists/modfiles.h"
-
 #include <QMessageBox>
 
 namespace lerno {
@@ -36,14 +34,6 @@ void DateifehlerMelden(QWidget* parent)
 void LesefehlerMelden(QWidget* parent)
 {
     MeldungZeigen(parent, QStringLiteral("Fehler"), QStringLiteral("Lesefehler der Datei"));
-}
-
-bool DateiLoeschen(const QString& pfad, QWidget* parent)
-{
-    if (DateiEntfernen(pfad))
-        return true;
-    DateifehlerMelden(parent);
-    return false;
 }
 
 } // namespace lerno

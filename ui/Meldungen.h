@@ -14,10 +14,6 @@ void DateifehlerMelden(QWidget* parent = nullptr);
 // "Fehler" / "Lesefehler der Datei"
 void LesefehlerMelden(QWidget* parent = nullptr);
 
-// Deletes a file (a missing one is fine) and shows the file-error report when that fails.
-// Returns whether the file is gone, so a caller can skip a rename onto the same name.
-bool DateiLoeschen(const QString& pfad, QWidget* parent = nullptr);
-
 // Test seam: when set, messages are handed here instead of being shown modally.
 using MeldungsBeobachter = std::function<void(const QString& text, const QString& titel)>;
 void SetzeMeldungsBeobachter(MeldungsBeobachter beobachter);

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace lerno::modVokTest {
+namespace lerno::Testbewertung {
 
 QString NoteSchreiben(float note)
 {
@@ -39,4 +39,4 @@ Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
     return b;
 }
 
-} // namespace lerno::modVokTest
+} // namespace lerno::Testbewertung

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-namespace lerno::modVokTest {
+namespace lerno::Testbewertung {
 
 constexpr int Testzeilen = Schulnoten::Fragen;
 
@@ -36,4 +36,4 @@ struct Bewertung {
 Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
                    const std::array<QString, Testzeilen>& loesungen);
 
-} // namespace lerno::modVokTest
+} // namespace lerno::Testbewertung

@@ -6,14 +6,17 @@
 #include <algorithm>
 #include <climits>
 
-namespace lerno::modVokTest {
+namespace lerno::Testziehung {
+
+using Testbewertung::Bewertung;
+using Testbewertung::Testzeilen;
 
 Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten)
 {
     std::array<QString, Testzeilen> loesungen;
     for (int i = 0; i < Testzeilen; ++i)
         loesungen[i] = Testpaare[i].Loesung;
-    return Bewerten(antworten, loesungen);
+    return Testbewertung::Bewerten(antworten, loesungen);
 }
 
 int ZeileZiehen(int i, qsizetype zeilenzahl)
@@ -40,4 +43,4 @@ std::optional<QString> TestzeileZiehen(const QString& pfad, int i, qsizetype zei
     return ZeileLesen(pfad, zeile);
 }
 
-} // namespace lerno::modVokTest
+} // namespace lerno::Testziehung

@@ -1,5 +1,5 @@
 #pragma once
-// Drawing the twenty lines of a test and the state that lives for the whole run.
+// Drawing the twenty lines of a test and what was drawn, kept for the whole run.
 #include "lists/Vokabeleintrag.h"
 #include "vocabtest/Testbewertung.h"
 
@@ -8,15 +8,11 @@
 #include <array>
 #include <optional>
 
-namespace lerno::modVokTest {
-
-// The list of the current test and its line count (not limited to 16 bits).
-inline QString TestDatei;
-inline qsizetype TestZeilenzahl = 0;
+namespace lerno::Testziehung {
 
 // Line numbers (from 1) drawn for rows 0..19. Never cleared: a new test draws against
 // the whole table of the previous one, which makes two tests in a row fully determined.
-inline std::array<int, Testzeilen> GezogeneZeilen{};
+inline std::array<int, Testbewertung::Testzeilen> GezogeneZeilen{};
 
 // One drawn row in the chosen direction: what it asks and the answer it expects.
 struct Testpaar {
@@ -26,13 +22,13 @@ struct Testpaar {
 
 // The twenty drawn pairs of the running test. The test screen only shows them; the
 // grade is taken from them, never from what a window displays.
-inline std::array<Testpaar, Testzeilen> Testpaare{};
+inline std::array<Testpaar, Testbewertung::Testzeilen> Testpaare{};
 
 // Grades the answers of rows 0..19 against the drawn pairs.
-Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten);
+Testbewertung::Bewertung TestpaareBewerten(const std::array<QString, Testbewertung::Testzeilen>& antworten);
 
 // A list needs more lines than a test has rows.
-constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testzeilen; }
+constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testbewertung::Testzeilen; }
 
 // Draws a line number for row i that is in none of the twenty entries and stores it.
 // 0 when the list is too short for a draw to be sure to end (nothing is stored then).
@@ -42,4 +38,4 @@ int ZeileZiehen(int i, qsizetype zeilenzahl);
 // the file cannot be read.
 std::optional<QString> TestzeileZiehen(const QString& pfad, int i, qsizetype zeilenzahl);
 
-} // namespace lerno::modVokTest
+} // namespace lerno::Testziehung

@@ -48,7 +48,7 @@ frmVokTest::frmVokTest(QWidget* parent)
 
     const QPixmap richtig = RichtigMarke();
     const QPixmap falsch = FalschMarke();
-    for (int i = 0; i < modVokTest::Testzeilen; ++i) {
+    for (int i = 0; i < Testbewertung::Testzeilen; ++i) {
         const int oben = ZeilenOben(i);
         lblVokabel[i] = GelbeBeschriftung(QString(), this, TimesNewRoman(12, true));
         lblVokabel[i]->setGeometry(TwRect(480, oben, 3255, 255));
@@ -105,7 +105,7 @@ frmVokTest::frmVokTest(QWidget* parent)
     for (LabelButton* l : {lblok, lblFertig, lblcancler})
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // The button row, left to right, after the last answer box when walking backwards.
-    Tabfolge({txtEingabe[modVokTest::Testzeilen - 1], lblcancler, lblok, lblFertig});
+    Tabfolge({txtEingabe[Testbewertung::Testzeilen - 1], lblcancler, lblok, lblFertig});
     lblNote->setAccessibleDescription(QStringLiteral("Ergebnis"));
     lblMeldung->setAccessibleDescription(QStringLiteral("Anleitung"));
 
@@ -131,7 +131,7 @@ bool frmVokTest::focusNextPrevChild(bool next)
 {
     // Tab keeps going round the twenty rows as the instruction says; the buttons are
     // reached with Shift+Tab from the first row.
-    if (next && focusWidget() == txtEingabe[modVokTest::Testzeilen - 1]) {
+    if (next && focusWidget() == txtEingabe[Testbewertung::Testzeilen - 1]) {
         txtEingabe[0]->setFocus(Qt::TabFocusReason);
         return true;
     }
@@ -140,10 +140,10 @@ bool frmVokTest::focusNextPrevChild(bool next)
 
 void frmVokTest::naechsteZeile(int i)
 {
-    txtEingabe[(i + 1) % modVokTest::Testzeilen]->setFocus();
+    txtEingabe[(i + 1) % Testbewertung::Testzeilen]->setFocus();
 }
 
-void frmVokTest::ZeileZeigen(int i, const modVokTest::Testpaar& paar)
+void frmVokTest::ZeileZeigen(int i, const Testziehung::Testpaar& paar)
 {
     lblVokabel[i]->setText(paar.Frage);
     lblLoesung[i]->setText(paar.Loesung);
@@ -153,14 +153,14 @@ void frmVokTest::ZeileZeigen(int i, const modVokTest::Testpaar& paar)
 void frmVokTest::lblok_Click()
 {
     // Graded from the drawn pairs; the solution shown beside a wrong row is the pair's.
-    std::array<QString, modVokTest::Testzeilen> antworten;
-    for (int i = 0; i < modVokTest::Testzeilen; ++i)
+    std::array<QString, Testbewertung::Testzeilen> antworten;
+    for (int i = 0; i < Testbewertung::Testzeilen; ++i)
         antworten[i] = txtEingabe[i]->text();
-    const modVokTest::Bewertung b = modVokTest::TestpaareBewerten(antworten);
-    for (int i = 0; i < modVokTest::Testzeilen; ++i) {
+    const Testbewertung::Bewertung b = Testziehung::TestpaareBewerten(antworten);
+    for (int i = 0; i < Testbewertung::Testzeilen; ++i) {
         imgok[i]->setVisible(b.Richtig[i]);
         imgBad[i]->setVisible(!b.Richtig[i]);
-        lblLoesung[i]->setText(modVokTest::Testpaare[i].Loesung);
+        lblLoesung[i]->setText(Testziehung::Testpaare[i].Loesung);
         lblLoesung[i]->setVisible(!b.Richtig[i]);
     }
     Module1::SoundAbspielen(b.Sound);

@@ -20,17 +20,17 @@ public:
     explicit frmVokTest(QWidget* parent = nullptr);
 
     // Shows a drawn pair in row i with an empty answer box.
-    void ZeileZeigen(int i, const modVokTest::Testpaar& paar);
+    void ZeileZeigen(int i, const Testziehung::Testpaar& paar);
 
     // Top of row i in twips.
     static constexpr int ZeilenOben(int i) { return 480 + 360 * i; }
 
     PictureControl* imgBackground = nullptr;
-    std::array<QLabel*, modVokTest::Testzeilen> lblVokabel{};
-    std::array<QLineEdit*, modVokTest::Testzeilen> txtEingabe{};
-    std::array<QLabel*, modVokTest::Testzeilen> imgok{};
-    std::array<QLabel*, modVokTest::Testzeilen> imgBad{};
-    std::array<QLabel*, modVokTest::Testzeilen> lblLoesung{};
+    std::array<QLabel*, Testbewertung::Testzeilen> lblVokabel{};
+    std::array<QLineEdit*, Testbewertung::Testzeilen> txtEingabe{};
+    std::array<QLabel*, Testbewertung::Testzeilen> imgok{};
+    std::array<QLabel*, Testbewertung::Testzeilen> imgBad{};
+    std::array<QLabel*, Testbewertung::Testzeilen> lblLoesung{};
     QLabel* lblMeldung = nullptr;
     QLabel* lblNote = nullptr;
     LabelButton* lblok = nullptr;
@@ -39,7 +39,7 @@ public:
 
 signals:
     // The test has been graded; the module records it (the window keeps no data).
-    void bewertet(const lerno::modVokTest::Bewertung& b);
+    void bewertet(const lerno::Testbewertung::Bewertung& b);
 
 protected:
     void showEvent(QShowEvent* e) override;

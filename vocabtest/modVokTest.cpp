@@ -13,23 +13,25 @@
 
 namespace lerno::modVokTest {
 
+using namespace Testbewertung;
+using namespace Testziehung;
+
 namespace {
 
 // The graded test goes into the pupil's record beside the list; the list itself is never
-// written. A screen filled without a chosen list (TestDatei gone) has nothing to record.
-void TestVermerken(const Bewertung& b, QWidget* parent)
+// written. A list that is gone by now has nothing to record.
+void TestEintragen(const Bewertung& b, const QString& pfad, QWidget* parent)
 {
-    if (TestDatei.isEmpty() || !QFileInfo::exists(TestDatei))
+    if (pfad.isEmpty() || !QFileInfo::exists(pfad))
         return;
-    lernstand::Testeintrag e;
+    Testeintrag e;
     e.Zeitpunkt = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
-    e.Liste = lernstand::ListennameAus(TestDatei);
-    e.richtung = dlgTestfolge::Fremdsprache ? lernstand::Richtung::DeutschNachFremd
-                                            : lernstand::Richtung::FremdNachDeutsch;
+    e.Liste = ListennameAus(pfad);
+    e.richtung = dlgTestfolge::Fremdsprache ? Richtung::DeutschNachFremd : Richtung::FremdNachDeutsch;
     e.Richtige = b.Richtige;
     e.Falsche = b.Falsche;
     e.Note = NoteSchreiben(b.Note);
-    if (!lernstand::TestVermerken(QFileInfo(TestDatei).absolutePath(), e))
+    if (!TestVermerken(QFileInfo(pfad).absolutePath(), e))
         MeldungZeigen(parent, QStringLiteral("Der Test konnte nicht in den Lernstand eingetragen werden."),
                       QStringLiteral("Dateifehler"));
 }
@@ -41,11 +43,10 @@ void TestStarten(QWidget* parent)
     TestZeilenzahl = 0;
     const auto gewaehlt =
         ListeWaehlen(parent, QStringLiteral("Aus welchen Vokabeln soll ein Test erstellt werden ?"));
-    TestDatei = gewaehlt.value_or(QString());
     if (!gewaehlt)
         return;
 
-    const auto anzahl = ZeilenZaehlen(TestDatei);
+    const auto anzahl = ZeilenZaehlen(*gewaehlt);
     if (!anzahl) {
         DateifehlerMelden(parent);
         return;
@@ -59,7 +60,7 @@ void TestStarten(QWidget* parent)
         dlgTestfolge folge(parent);
         folge.exec();
     }
-    TestZusammenstellen(TestDatei, TestZeilenzahl, parent);
+    TestZusammenstellen(*gewaehlt, TestZeilenzahl, parent);
 }
 
 void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent)
@@ -73,7 +74,7 @@ void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* par
         }
     }
     QObject::connect(&test, &frmVokTest::bewertet, &test,
-                     [&test](const Bewertung& b) { TestVermerken(b, &test); });
+                     [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
     test.exec();
 }
 

@@ -13,14 +13,18 @@ class frmVokTest;
 
 namespace lerno::modVokTest {
 
+// The line count of the current test's list (not limited to 16 bits).
+inline qsizetype TestZeilenzahl = 0;
+
 inline const QString ZuWenigText = QStringLiteral("Die Datei sollte mindestens 20 Vokabeln beinhalten");
 inline const QString ZuWenigTitel = QStringLiteral("zu wenig Vokabeln");
 
 // From the start screen; returns when the test screen has closed or the test was refused.
 void TestStarten(QWidget* parent);
 
-// Draws and fills the twenty rows, then shows the test screen. A line that cannot be
-// read or taken apart gives the file-error report and no test.
+// Draws and fills the twenty rows of the list pfad, then shows the test screen; the
+// graded test goes into the history beside it. A line that cannot be read or taken
+// apart gives the file-error report and no test.
 void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent);
 
 // Takes one record line apart into Testpaare[i] in the chosen direction and shows it in

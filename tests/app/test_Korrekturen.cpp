@@ -8,7 +8,6 @@
 #include "app/frmIntro.h"
 #include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "app/modmkdir.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
@@ -35,19 +34,18 @@ protected:
     {
         UiTest::SetUp();
         Module1::Soundok = true;
-        GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-        GewaehlteListe::FileNr = 1;
-        SchreibeBytes(GewaehlteListe::Filename, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
+        SchreibeBytes(liste, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
         for (char e : {'b', 'c', 'd'})
             SchreibeBytes(ordner.datei(QString("Englisch.dv") + e), {});
     }
     void TearDown() override
     {
-        GewaehlteListe::Filename.clear();
         frmStart::Programmende = {};
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
+
+    QString liste = ordner.datei("Englisch.dva");
 };
 
 // A move at a point of the window, delivered to whatever the windowing system would
@@ -70,16 +68,16 @@ struct MitTexten {
     LabelButton* knopf;
 };
 
-std::vector<MitTexten> FensterMitTexten()
+std::vector<MitTexten> FensterMitTexten(const QString& liste)
 {
     std::vector<MitTexten> v;
     auto* m = new frmMiniMeldung;
     v.push_back({std::unique_ptr<QWidget>(m), {m->lblMeldung}, m->lblok});
-    auto* f = new dlgFrage;
+    auto* f = new dlgFrage(liste);
     v.push_back({std::unique_ptr<QWidget>(f), {f->lblMeldung}, f->lblok});
-    auto* e = new frmVokEingabe;
+    auto* e = new frmVokEingabe(liste);
     v.push_back({std::unique_ptr<QWidget>(e), {e->lblVokabel, e->lblBedeutung, e->lblMeldung}, e->lblok});
-    auto* u = new frmVokUeben(GewaehlteListe::Filename, 1);
+    auto* u = new frmVokUeben(liste, 1);
     v.push_back({std::unique_ptr<QWidget>(u), {u->lblRichtig, u->lblFalsch}, u->lblok});
     auto* i = new frmIntro;
     i->TimerLaufband.stop();
@@ -104,7 +102,7 @@ QByteArray Wav(quint16 kanaele, quint16 bits, quint32 datenBytes)
 
 TEST_F(KorrekturTest, PlainTextsKeepTheMouseMovesSoOnlyTheBackgroundRearmsTheHover)
 {
-    for (const MitTexten& f : FensterMitTexten()) {
+    for (const MitTexten& f : FensterMitTexten(liste)) {
         QWidget* w = f.fenster.get();
         const char* name = w->metaObject()->className();
         w->show();
@@ -144,8 +142,8 @@ TEST_F(KorrekturTest, PlainTextsKeepTheMouseMovesSoOnlyTheBackgroundRearmsTheHov
 
 TEST_F(KorrekturTest, HiddenPushButtonsStayOutOfSightInAMaximizedWindow)
 {
-    std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(),
-                                          std::make_unique<frmVokUeben>(GewaehlteListe::Filename, 1)};
+    std::unique_ptr<QWidget> fenster[] = {std::make_unique<frmVokEingabe>(liste),
+                                          std::make_unique<frmVokUeben>(liste, 1)};
     for (auto& w : fenster) {
         w->show();
         w->resize(2560, 1600);

@@ -3,7 +3,6 @@
 #include "ui/PictureControl.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 
 #include <QDir>
@@ -129,7 +128,6 @@ TEST_F(StartTest, IntroFromTheMenuIsModalAndClosesWithApplause)
 {
     frmStart start;
     start.show();
-    GewaehlteListe::Neu = true;
     bool gesehen = false;
     BeiModal([&](QWidget* w) {
         auto* intro = Als<frmIntro>(w);
@@ -139,7 +137,6 @@ TEST_F(StartTest, IntroFromTheMenuIsModalAndClosesWithApplause)
     start.mnuIntro->trigger();
     EXPECT_TRUE(gesehen);
     EXPECT_EQ(sounds, std::vector<int>{1});
-    EXPECT_FALSE(GewaehlteListe::Neu) << "returning to the start screen clears Neu";
 }
 
 TEST_F(StartTest, FirstStartMovesTheDemoListAndLaterStartsTouchNothing)

@@ -100,14 +100,14 @@ TEST(ListeSchreibgeschuetzt, AnyMemberWithoutWriteRightProtectsTheList)
     EXPECT_EQ(SchreibschutzText("/x/Vokabeln/Englisch.dva"), "Die Liste „Englisch“ ist schreibgeschützt.");
 }
 
-TEST(DateiErsetzen, AFailureLeavesErrnoTellingWhy)
+TEST(DateiErsetzen, AFailureComesBackWithItsCause)
 {
     QTemporaryDir dir;
     const QString ziel = dir.filePath("x.dva");
     SchreibeBytes(ziel, "alt\r\n");
     struct Fall {
         const char* name;
-        std::function<bool()> schreiben;
+        std::function<DateiErgebnis()> schreiben;
         ErsetzenSchritt schritt;
     };
     const Fall faelle[] = {
@@ -131,20 +131,35 @@ TEST(DateiErsetzen, AFailureLeavesErrnoTellingWhy)
             errno = ENOSPC; // a full disk, as the real call would report it
             return false;
         });
-        errno = 0;
-        const bool ok = f.schreiben();
-        const int fehler = errno;
+        const DateiErgebnis e = f.schreiben();
         SetzeErsetzenFehlerHook(nullptr);
-        EXPECT_FALSE(ok) << f.name;
-        EXPECT_EQ(fehler, ENOSPC) << f.name;
+        EXPECT_FALSE(e.ok()) << f.name;
+        EXPECT_EQ(e.Fehlernummer(), ENOSPC) << f.name;
         EXPECT_EQ(LiesBytes(ziel), "alt\r\n") << f.name;
     }
-    // Real failures keep theirs: no folder for the temporary file, a folder as scratch file.
-    errno = 0;
-    EXPECT_FALSE(DateiErsetzen(dir.filePath("fehlt/x.dva"), "abc\r\n"));
-    EXPECT_EQ(errno, ENOENT);
+
+    // Real failures keep theirs, whatever runs after them.
     ASSERT_TRUE(QDir(dir.path()).mkdir("y.dvd"));
-    errno = 0;
-    EXPECT_FALSE(HilfsdateiSchreiben(dir.filePath("y.dvd"), "abc\r\n"));
-    EXPECT_EQ(errno, EISDIR);
+    SetzeAnhaengenFehlerHook([](qint64) { return 0; }); // a full disk at the first byte
+    const DateiErgebnis voll = ZeilenAnhaengen(ziel, {"001#a#b#0#0#"});
+    SetzeAnhaengenFehlerHook(nullptr);
+    const struct {
+        const char* name;
+        DateiErgebnis ergebnis;
+        int fehlernummer;
+    } echte[] = {
+        {"replace, no folder for the temporary file", DateiErsetzen(dir.filePath("fehlt/x.dva"), "abc\r\n"), ENOENT},
+        {"scratch file, a folder in its place", HilfsdateiSchreiben(dir.filePath("y.dvd"), "abc\r\n"), EISDIR},
+        {"append, disk full", voll, ENOSPC},
+        {"append, text the list cannot hold", ZeileAnhaengen(ziel, QString::fromUtf8("001#漢#x#0#0#")), 0},
+        {"create, no folder", DateiAnlegen(dir.filePath("fehlt/x.dvb")), ENOENT},
+        {"read, missing", BytesLesen(dir.filePath("fehlt.dva")).Ergebnis(), ENOENT},
+        {"read, a folder", BytesLesen(dir.filePath("y.dvd")).Ergebnis(), EISDIR},
+    };
+    for (const auto& f : echte) {
+        EXPECT_FALSE(f.ergebnis.ok()) << f.name;
+        EXPECT_EQ(f.ergebnis.Fehlernummer(), f.fehlernummer) << f.name;
+    }
+    EXPECT_EQ(LiesBytes(ziel), "alt\r\n");
+    EXPECT_EQ(FehlerUrsache(ziel, voll), QString::fromUtf8("Der Datenträger ist voll."));
 }

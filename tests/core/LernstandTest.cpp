@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace lerno;
-using namespace lerno::lernstand;
 using namespace testhilfen;
 
 namespace {

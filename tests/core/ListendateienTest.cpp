@@ -56,9 +56,9 @@ TEST(EintraegeAnhaengen, ALockedListStaysAsItIs)
         SchreibeBytes(liste, alt);
         SchreibeBytes(member, alt);
         ASSERT_TRUE(QFile::setPermissions(member, QFile::ReadOwner));
-        errno = 0;
-        EXPECT_FALSE(EintraegeAnhaengen(liste, [](Eintragsanhang& a) { a.Paar("c", "d"); }));
-        EXPECT_EQ(errno, EACCES);
+        const DateiErgebnis e = EintraegeAnhaengen(liste, [](Eintragsanhang& a) { a.Paar("c", "d"); });
+        EXPECT_FALSE(e);
+        EXPECT_EQ(e.Fehlernummer(), EACCES);
         EXPECT_EQ(LiesBytes(liste), alt);
         QFile::setPermissions(member, QFile::ReadOwner | QFile::WriteOwner);
         EXPECT_TRUE(EintraegeAnhaengen(liste, [](Eintragsanhang& a) { a.Paar("c", "d"); }));

@@ -65,35 +65,35 @@ TEST(ZeileAnfuegen, MissingFilesAndModes)
     EXPECT_FALSE(QFile::exists(dir.filePath("neu.dvd"))); // not even created
 }
 
-TEST(DateiEntfernen, MissingFileIsSuccess)
+TEST(DateiLoeschen, MissingFileIsSuccess)
 {
     QTemporaryDir dir;
     const QString pfad = dir.filePath("x.dvb");
-    EXPECT_TRUE(DateiEntfernen(pfad));
+    EXPECT_TRUE(DateiLoeschen(pfad));
     EXPECT_FALSE(QFile::exists(pfad));
 
     SchreibeBytes(pfad, "001#a#b#2#0#\r\n");
-    EXPECT_TRUE(DateiEntfernen(pfad));
+    EXPECT_TRUE(DateiLoeschen(pfad));
     EXPECT_FALSE(QFile::exists(pfad));
 }
 
-TEST(DateiEntfernen, FailuresKeepWhatIsThere)
+TEST(DateiLoeschen, FailuresKeepWhatIsThere)
 {
     QTemporaryDir dir;
     // A folder named like the file cannot be deleted as a file, not even by root.
     ASSERT_TRUE(QDir(dir.path()).mkdir("x.dvb"));
     SchreibeBytes(dir.filePath("x.dvb/inhalt"), "bleibt");
-    EXPECT_FALSE(DateiEntfernen(dir.filePath("x.dvb")));
+    EXPECT_FALSE(DateiLoeschen(dir.filePath("x.dvb")));
     EXPECT_EQ(LiesBytes(dir.filePath("x.dvb/inhalt")), "bleibt");
 
     // A path below a regular file is a broken path, not a missing file.
     SchreibeBytes(dir.filePath("datei"), "x");
-    EXPECT_FALSE(DateiEntfernen(dir.filePath("datei/x.dvb")));
-    EXPECT_FALSE(DateiEntfernen(dir.filePath("fehlt/x.dvb")));
+    EXPECT_FALSE(DateiLoeschen(dir.filePath("datei/x.dvb")));
+    EXPECT_FALSE(DateiLoeschen(dir.filePath("fehlt/x.dvb")));
     EXPECT_EQ(LiesBytes(dir.filePath("datei")), "x");
 }
 
-TEST(DateiEntfernen, ReadOnlyFolderKeepsTheFileWhole)
+TEST(DateiLoeschen, ReadOnlyFolderKeepsTheFileWhole)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root ignores folder permissions";
@@ -103,7 +103,7 @@ TEST(DateiEntfernen, ReadOnlyFolderKeepsTheFileWhole)
     const QString pfad = ordner + "/x.dva";
     SchreibeBytes(pfad, "001#a#b#2#0#\r\n");
     ASSERT_TRUE(QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_FALSE(DateiEntfernen(pfad));
+    EXPECT_FALSE(DateiLoeschen(pfad));
     QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(LiesBytes(pfad), "001#a#b#2#0#\r\n"); // not emptied on the way
 }

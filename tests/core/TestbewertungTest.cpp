@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-using namespace lerno::modVokTest;
+using namespace lerno::Testbewertung;
 
 namespace {
 

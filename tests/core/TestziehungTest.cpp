@@ -10,7 +10,8 @@
 #include <gtest/gtest.h>
 
 using namespace lerno;
-using namespace lerno::modVokTest;
+using namespace lerno::Testbewertung;
+using namespace lerno::Testziehung;
 
 namespace {
 

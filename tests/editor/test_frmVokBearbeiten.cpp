@@ -35,7 +35,7 @@ protected:
         Module1::Soundok = true;
         ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Vokabeln"));
         QDir::setCurrent(ordner.datei("Vokabeln"));
-        modBearbeiten::BearbeitenDatei = ordner.datei("Vokabeln/Englisch.dva");
+        liste = ordner.datei("Vokabeln/Englisch.dva");
         Anlegen(Demo);
     }
     void TearDown() override
@@ -50,7 +50,7 @@ protected:
         SchreibeBytes(Datei('b'), CpZeilen({"001#house#Haus#3#0#"}));
         SchreibeBytes(Datei('c'), {});
     }
-    QString Datei(char b) const { return modBearbeiten::BearbeitenDatei.chopped(1) + b; }
+    QString Datei(char b) const { return liste.chopped(1) + b; }
     QByteArray Alle() const { return LiesBytes(Datei('a')) + "|" + LiesBytes(Datei('b')) + "|" + LiesBytes(Datei('c')); }
     // Forty rows: more than the grid shows, so it has a vertical scroll bar.
     void Lang()
@@ -94,13 +94,15 @@ protected:
         return geoeffnet;
     }
     static bool Frage(frmVokBearbeiten& w) { return w.lblFrage->isVisible() && w.LblJa->isVisible() && w.lblNein->isVisible(); }
+
+    QString liste; // the list being edited
 };
 
 TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 {
     Lang();
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     // 7005 twips / 2 = 3502 (a half to the even neighbour) = 233 pixels.
@@ -128,8 +130,8 @@ TEST_F(EditorFenster, BoxLiesOverTheClickedCellNarrowerOverTheMeaning)
 TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 {
     Lang();
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 2);
@@ -149,8 +151,8 @@ TEST_F(EditorFenster, KeystrokesReachTheCellAtOnceAndScrollingHidesTheBox)
 
 TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 {
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 2, 1);
@@ -181,8 +183,8 @@ TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
 TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
 {
     Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#0#0#"}));
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}));
@@ -194,8 +196,8 @@ TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
 TEST_F(EditorFenster, AFileErrorKeepsTheWindowOpenWithEverythingTyped)
 {
     const QByteArray vorher = Alle();
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 1, 1);
@@ -230,8 +232,8 @@ TEST_F(EditorFenster, ALongWordIsNeverCut)
     // Repro: a word longer than the 32,767 characters an edit box holds by default.
     const QString lang(40000, u'w');
     Anlegen("001#" + lang.toLatin1() + "#m#0#0#\r\n");
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     Klicken(w, 1, 1);
@@ -316,8 +318,8 @@ namespace {
 // the meaning, also while the row is being edited and whichever column is current.
 TEST_F(EditorFenster, F5AndTheContextMenuSayTheCurrentRowsForeignWord)
 {
-    modBearbeiten::ListeLaden(nullptr);
-    frmVokBearbeiten w(modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.Sprache = QStringLiteral("Englisch");
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));

@@ -1,7 +1,6 @@
 // From the start screen to the entry screen: question, chooser, entry, all in-process.
 #include "ui/LabelButton.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
 #include "lists/dlgFilewahl.h"
@@ -37,7 +36,6 @@ TEST_F(EingabeflussTest, NewListFromTheStartScreenReceivesTheTypedPairs)
 {
     frmStart start;
     const QString vokabeln = ordner.datei("Vokabeln");
-    GewaehlteListe::FileNr = 3;
     bool eingegeben = false;
 
     BeiModalVom<dlgWasTun>([&](dlgWasTun* frage) {
@@ -66,8 +64,6 @@ TEST_F(EingabeflussTest, NewListFromTheStartScreenReceivesTheTypedPairs)
               CpZeilen({"001#the house#das Haus#0#0#", "002#the street#die Straße#0#0#"}));
     EXPECT_EQ(LiesBytes(vokabeln + "/Englisch.dvb"), QByteArray());
     EXPECT_EQ(LiesBytes(vokabeln + "/Englisch.dvc"), QByteArray());
-    EXPECT_EQ(GewaehlteListe::FileNr, 1);
-    EXPECT_FALSE(GewaehlteListe::Neu) << "back on the start screen";
     ASSERT_FALSE(sounds.empty());
     EXPECT_EQ(sounds.back(), 6);
     EXPECT_TRUE(meldungen.empty());
@@ -125,7 +121,6 @@ TEST_F(EingabeflussTest, CancelOnTheWayShowsNoEntryScreen)
         Klick(start.lblEingabe);
         EXPECT_FALSE(QTest::qWaitFor([&] { return eingabeGesehen; }, 350));
         EXPECT_FALSE(eingabeGesehen);
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
     }
     EXPECT_TRUE(QDir(ordner.datei("Vokabeln")).entryList(QDir::Files).isEmpty());
 }

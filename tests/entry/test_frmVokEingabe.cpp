@@ -3,7 +3,6 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "lists/DateiErsetzen.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
 #include "lists/TextDatei.h"
@@ -33,7 +32,6 @@ protected:
         UiTest::SetUp();
         Module1::Soundok = true;
         liste = ordner.datei("Englisch.dva");
-        GewaehlteListe::Filename = liste;
     }
 
     // Types a pair the way a pupil does and presses Enter in the meaning box.
@@ -55,7 +53,7 @@ TEST_F(EingabeTest, NumbersFollowTheLastLineAndRecordsAreWindows1252)
     for (auto [letzte, nummer] : faelle) {
         const QByteArray vorher = CpZeilen({"001#x#y#3#0#", letzte});
         SchreibeBytes(liste, vorher);
-        frmVokEingabe w;
+        frmVokEingabe w(liste);
         w.show();
         Eingeben(w, "the street", "die Straße");
         const QByteArray erwartet = vorher + Cp(nummer) + Cp("#the street#die Straße#0#0#") + "\r\n";
@@ -71,7 +69,7 @@ TEST_F(EingabeTest, OpeningCreatesTheListAndMissingSiblingsOnly)
 {
     const QByteArray b = CpZeilen({"004#Öl#oil#2#0#"});
     SchreibeBytes(ordner.datei("Englisch.dvb"), b);
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     EXPECT_EQ(w.liste(), liste);
     EXPECT_EQ(sounds, std::vector<int>{2});
     EXPECT_EQ(LiesBytes(liste), QByteArray());
@@ -95,7 +93,7 @@ TEST_F(EingabeTest, OpeningCreatesTheListAndMissingSiblingsOnly)
 
 TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndClearsThem)
 {
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     w.show();
     for (auto [vokabel, bedeutung] : {std::pair{"house", ""}, std::pair{"", "Haus"}}) {
         w.lblMeldung->hide();
@@ -115,7 +113,7 @@ TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndClearsThem)
 TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
 {
     SchreibeBytes(liste, CpZeilen({"001#a#b#0#0#"}));
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     w.show();
     const std::tuple<const char*, const char*, const char*> faelle[] = {
         {"C#", "Programmiersprache", "#"},
@@ -138,8 +136,7 @@ TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
 TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)
 {
     liste = ordner.datei("fehlt/Englisch.dva");
-    GewaehlteListe::Filename = liste;
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     // Named by its cause, not as a failure to open.
     const QString ordnerFehlt = QString::fromUtf8("Den Ordner „%1“ gibt es nicht (mehr).").arg(ordner.datei("fehlt"));
     const Meldung anlegen{QString::fromUtf8("Die Liste „Englisch“ kann nicht angelegt werden. ") + ordnerFehlt, "Dateifehler"};
@@ -162,7 +159,7 @@ TEST_F(EingabeTest, AReadOnlyListReportsAndLosesNothing)
     SchreibeBytes(liste, alt);
     QFile::setPermissions(liste, QFile::ReadOwner);
     {
-        frmVokEingabe w;
+        frmVokEingabe w(liste);
         w.show();
         Eingeben(w, "house", "Haus");
         EXPECT_EQ(w.txtVokabel->text(), "house");
@@ -179,7 +176,7 @@ TEST_F(EingabeTest, AFullDiskIsNamedAndThePairKept)
 {
     const QByteArray alt = CpZeilen({"001#a#b#0#0#"});
     SchreibeBytes(liste, alt);
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     w.show();
     // The disk is full when the new content is written.
     SetzeErsetzenFehlerHook([](ErsetzenSchritt s) {
@@ -204,7 +201,7 @@ TEST_F(EingabeTest, AWriteProtectedListIsReportedOnceAndTheWindowStaysShut)
     SchreibeBytes(StufenDatei(liste, 'b'), alt);
     ASSERT_TRUE(QFile::setPermissions(StufenDatei(liste, 'b'), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     {
-        frmVokEingabe w;
+        frmVokEingabe w(liste);
         QTimer::singleShot(1000, &w, [&w] {
             if (w.isVisible()) {
                 ADD_FAILURE() << "the entry window opened";
@@ -223,7 +220,7 @@ TEST_F(EingabeTest, AWriteProtectedListIsReportedOnceAndTheWindowStaysShut)
 
 TEST_F(EingabeTest, TheMessageGoesWithTheTimerThatRunsFromTheStart)
 {
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     QElapsedTimer seit; // started after the timer, so it never under-counts its phase
     seit.start();
     w.show();
@@ -250,14 +247,14 @@ TEST_F(EingabeTest, EndeSoundsTheFanfareAndTheFrameCloseDoesNot)
         [](frmVokEingabe& w) { w.cmdEnde->click(); },
     };
     for (const auto& weg : wege) {
-        frmVokEingabe w;
+        frmVokEingabe w(liste);
         w.show();
         sounds.clear();
         weg(w);
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(sounds, std::vector<int>{6});
     }
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     w.show();
     QTest::keyClick(w.txtVokabel, Qt::Key_Escape);
     EXPECT_TRUE(w.isVisible()) << "Escape is no way out";
@@ -270,7 +267,7 @@ TEST_F(EingabeTest, EndeSoundsTheFanfareAndTheFrameCloseDoesNot)
 
 TEST_F(EingabeTest, LabelsGrowSilentlyOnTheirOwnAndShrinkOverTheBackground)
 {
-    frmVokEingabe w;
+    frmVokEingabe w(liste);
     w.show();
     sounds.clear();
     auto gross = [](const LabelButton* l) { return l->istFett() && l->punkt() == 14; };

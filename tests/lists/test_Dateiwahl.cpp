@@ -1,6 +1,5 @@
 // Choosing a list: the chooser in both modes and the new-or-existing question before it.
 #include "ui/LabelButton.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Listenwahl.h"
 #include "lists/dlgFilewahl.h"
@@ -24,10 +23,6 @@ protected:
         UiTest::SetUp();
         Module1::Soundok = true;
         QDir::setCurrent(ordner.pfad());
-        GewaehlteListe::Filename = QStringLiteral("veraltet");
-        GewaehlteListe::FileNr = 1;
-        GewaehlteListe::Neu = false;
-        GewaehlteListe::Wahl = 1;
     }
     void TearDown() override
     {
@@ -62,13 +57,13 @@ TEST_F(DateiwahlTest, NewNamesGetTheListExtension)
     };
     for (auto [eingabe, erwartet] : faelle) {
         sounds.clear();
-        dlgFilewahl w;
+        dlgFilewahl w(1, Dateiwahl::Neu);
         EXPECT_TRUE(w.txtNewFile->isVisibleTo(&w));
         EXPECT_FALSE(w.cboFilename->isVisibleTo(&w));
         NeuerName(w, QString::fromUtf8(eingabe));
         EXPECT_EQ(w.result(), QDialog::Accepted) << eingabe;
-        EXPECT_EQ(GewaehlteListe::Filename, ordner.pfad() + "/" + QString::fromUtf8(erwartet)) << eingabe;
-        EXPECT_TRUE(GewaehlteListe::Neu);
+        EXPECT_EQ(w.Filename(), ordner.pfad() + "/" + QString::fromUtf8(erwartet)) << eingabe;
+        EXPECT_TRUE(w.Neu());
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "on opening and after ok";
     }
     EXPECT_TRUE(meldungen.empty());
@@ -83,12 +78,12 @@ TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
     };
     for (const QString& name : namen) {
         meldungen.clear();
-        dlgFilewahl w;
+        dlgFilewahl w(1, Dateiwahl::Neu);
         NeuerName(w, name);
         EXPECT_TRUE(w.isVisible()) << name.toStdString();
         EXPECT_NE(w.result(), QDialog::Accepted) << name.toStdString();
         EXPECT_EQ(w.txtNewFile->text(), name);
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(w.Filename().isEmpty()) << name.toStdString();
         ASSERT_EQ(meldungen.size(), 1u) << name.toStdString();
         EXPECT_EQ(meldungen[0].titel, QString::fromUtf8("Ungültiger Name"));
         EXPECT_FALSE(meldungen[0].text.isEmpty());
@@ -96,7 +91,7 @@ TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
         // Corrected, the same chooser accepts it.
         w.txtNewFile->setText("Neu");
         Klick(w.lblok);
-        EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("Neu.dva"));
+        EXPECT_EQ(w.Filename(), ordner.datei("Neu.dva"));
     }
 }
 
@@ -105,9 +100,8 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     for (const char* n : {"b.dva", "A.dva", "Z.dva", "c.DVA", "x.dvb", "y.dva.bak", "notiz.txt"})
         Leer(n);
     QDir(ordner.pfad()).mkdir("ordner.dva");
-    GewaehlteListe::Wahl = 2;
 
-    dlgFilewahl w;
+    dlgFilewahl w(1, Dateiwahl::Vorhanden);
     EXPECT_FALSE(w.txtNewFile->isVisibleTo(&w));
     EXPECT_FALSE(w.cboFilename->isEditable());
     EXPECT_EQ(Eintraege(w.cboFilename), (QStringList{"A.dva", "b.dva", "Z.dva"}));
@@ -118,14 +112,12 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     w.cboFilename->setCurrentIndex(1);
     QTest::keyClick(w.cboFilename, Qt::Key_Return);
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("b.dva"));
-    EXPECT_FALSE(GewaehlteListe::Neu);
+    EXPECT_EQ(w.Filename(), ordner.datei("b.dva"));
+    EXPECT_FALSE(w.Neu());
 
-    GewaehlteListe::FileNr = 2;
-    dlgFilewahl stufe2;
+    dlgFilewahl stufe2(2, Dateiwahl::Vorhanden);
     EXPECT_EQ(Eintraege(stufe2.cboFilename), QStringList{"x.dvb"});
-    GewaehlteListe::FileNr = 3;
-    dlgFilewahl stufe3;
+    dlgFilewahl stufe3(3, Dateiwahl::Vorhanden);
     EXPECT_EQ(stufe3.cboFilename->count(), 0);
 }
 
@@ -154,8 +146,7 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
             erwartet << f.name;
     }
 
-    GewaehlteListe::Wahl = 2;
-    dlgFilewahl w;
+    dlgFilewahl w(1, Dateiwahl::Vorhanden);
     const QStringList angeboten = Eintraege(w.cboFilename);
     EXPECT_EQ(angeboten.size(), erwartet.size());
     for (const QString& n : erwartet)
@@ -165,29 +156,26 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
     // The stage lists of the scratch list are not offered either.
     Leer("afile.dvb");
     Leer(".Englisch.dvb");
-    GewaehlteListe::FileNr = 2;
-    dlgFilewahl stufe2;
+    dlgFilewahl stufe2(2, Dateiwahl::Vorhanden);
     EXPECT_EQ(stufe2.cboFilename->count(), 0);
 }
 
 TEST_F(DateiwahlTest, NothingToTakeGivesAnEmptyFilename)
 {
     {
-        GewaehlteListe::Wahl = 2; // empty folder: empty list
-        dlgFilewahl w;
+        dlgFilewahl w(1, Dateiwahl::Vorhanden); // empty folder: empty list
         w.show();
         Klick(w.lblok);
         EXPECT_EQ(w.result(), QDialog::Accepted);
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
-        EXPECT_FALSE(GewaehlteListe::Neu);
+        EXPECT_TRUE(w.Filename().isEmpty());
+        EXPECT_FALSE(w.Neu());
     }
     {
-        GewaehlteListe::Filename = "veraltet";
-        GewaehlteListe::Wahl = 1; // no name typed
-        dlgFilewahl w;
+        dlgFilewahl w(1, Dateiwahl::Neu); // no name typed
         NeuerName(w, QString());
         EXPECT_EQ(w.result(), QDialog::Accepted);
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+        EXPECT_TRUE(w.Filename().isEmpty());
+        EXPECT_TRUE(w.Neu());
         EXPECT_TRUE(meldungen.empty());
     }
 }
@@ -200,17 +188,15 @@ TEST_F(DateiwahlTest, EveryWayOutOfTheChooserClearsTheFilename)
         [](dlgFilewahl& w) { w.close(); },
         [](dlgFilewahl& w) { QTest::keyClick(&w, Qt::Key_Escape); },
     };
-    for (qint16 wahl : {1, 2}) {
+    for (Dateiwahl wahl : {Dateiwahl::Neu, Dateiwahl::Vorhanden}) {
         for (const auto& weg : wege) {
-            GewaehlteListe::Wahl = wahl;
-            GewaehlteListe::Filename = "veraltet";
-            dlgFilewahl w;
+            dlgFilewahl w(1, wahl);
             w.show();
             w.txtNewFile->setText("Englisch");
             weg(w);
             EXPECT_FALSE(w.isVisible());
             EXPECT_EQ(w.result(), QDialog::Rejected);
-            EXPECT_TRUE(GewaehlteListe::Filename.isEmpty()) << "Wahl " << wahl;
+            EXPECT_TRUE(w.Filename().isEmpty()) << "Wahl " << int(wahl);
         }
     }
 }
@@ -218,7 +204,6 @@ TEST_F(DateiwahlTest, EveryWayOutOfTheChooserClearsTheFilename)
 TEST_F(DateiwahlTest, CancellingTheQuestionClearsTheFilename)
 {
     for (bool perKlick : {true, false}) {
-        GewaehlteListe::Filename = "veraltet";
         dlgWasTun w;
         EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Was möchtest du tun ???"));
         w.show();
@@ -227,13 +212,15 @@ TEST_F(DateiwahlTest, CancellingTheQuestionClearsTheFilename)
         else
             w.close();
         EXPECT_FALSE(w.isVisible());
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+        EXPECT_TRUE(w.Filename().isEmpty());
     }
+    // The whole question gives nothing then.
+    BeiModalVom<dlgWasTun>([](dlgWasTun* w) { Klick(w->lblCancle); });
+    EXPECT_FALSE(NeuOderVorhanden(nullptr).has_value());
 }
 
 TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
 {
-    GewaehlteListe::Wahl = 2;
     bool gesehen = false;
     BeiModal([&](QWidget* m) {
         auto* frage = Als<dlgWasTun>(m);
@@ -245,26 +232,35 @@ TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
             EXPECT_FALSE(frage->isVisible()) << "only one of the two on screen";
             EXPECT_TRUE(w->txtNewFile->isVisible());
             EXPECT_FALSE(w->cboFilename->isVisible());
-            EXPECT_EQ(GewaehlteListe::Wahl, 1);
-            EXPECT_TRUE(GewaehlteListe::Neu);
+            EXPECT_EQ(w->muster(), "*.dva");
+            EXPECT_TRUE(frage->Neu());
             w->txtNewFile->setText("Englisch");
             Klick(w->lblCancle);
         });
         Klick(frage->lblNewFile);
     });
-    dlgWasTun frage;
-    frage.exec();
+    EXPECT_FALSE(NeuOderVorhanden(nullptr).has_value());
     EXPECT_TRUE(gesehen);
-    EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
-    EXPECT_TRUE(GewaehlteListe::Neu);
     EXPECT_FALSE(QFile::exists(ordner.datei("Englisch.dva")));
+
+    // A name typed and accepted comes back as a new list.
+    BeiModalVom<dlgWasTun>([](dlgWasTun* frage) {
+        BeiModalVom<dlgFilewahl>([](dlgFilewahl* w) {
+            w->txtNewFile->setText("Englisch");
+            Klick(w->lblok);
+        });
+        Klick(frage->lblNewFile);
+    });
+    const auto neu = NeuOderVorhanden(nullptr);
+    ASSERT_TRUE(neu.has_value());
+    EXPECT_EQ(neu->Pfad, ordner.datei("Englisch.dva"));
+    EXPECT_TRUE(neu->Neu);
 }
 
-TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
+TEST_F(DateiwahlTest, ExistingFileRunsTheListAndComesBackNotNew)
 {
     Leer("Franz.dva");
     Leer("Englisch.dva");
-    GewaehlteListe::Neu = true;
     BeiModal([&](QWidget* m) {
         auto* frage = Als<dlgWasTun>(m);
         ASSERT_NE(frage, nullptr);
@@ -272,21 +268,16 @@ TEST_F(DateiwahlTest, ExistingFileRunsTheListAndTheModeCarriesOver)
             auto* w = Als<dlgFilewahl>(m2);
             ASSERT_NE(w, nullptr);
             EXPECT_TRUE(w->cboFilename->isVisible());
+            EXPECT_FALSE(w->txtNewFile->isVisible());
             EXPECT_EQ(w->cboFilename->currentText(), "Englisch.dva");
             Klick(w->lblok);
         });
         Klick(frage->lbloldFile);
     });
-    dlgWasTun frage;
-    frage.exec();
-    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei("Englisch.dva"));
-    EXPECT_FALSE(GewaehlteListe::Neu);
-    EXPECT_EQ(GewaehlteListe::Wahl, 2);
-
-    // The next chooser, from wherever it is opened, is in list mode too.
-    dlgFilewahl spaeter;
-    EXPECT_TRUE(spaeter.cboFilename->isVisibleTo(&spaeter));
-    EXPECT_FALSE(spaeter.txtNewFile->isVisibleTo(&spaeter));
+    const auto wahl = NeuOderVorhanden(nullptr);
+    ASSERT_TRUE(wahl.has_value());
+    EXPECT_EQ(wahl->Pfad, ordner.datei("Englisch.dva"));
+    EXPECT_FALSE(wahl->Neu);
 }
 
 // The one chooser call of practice, test, editor, delete and transfer: the stage it is
@@ -304,9 +295,6 @@ TEST_F(DateiwahlTest, ListeWaehlenAsksForTheGivenStageAndReturnsThePath)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
-        GewaehlteListe::FileNr = 1;
-        GewaehlteListe::Neu = true;
-        GewaehlteListe::Wahl = 1; // left over from an entry: the call must not name a new list
         QString titel, muster;
         bool liste = false;
         BeiModalVom<dlgFilewahl>([&](dlgFilewahl* w) {
@@ -319,15 +307,10 @@ TEST_F(DateiwahlTest, ListeWaehlenAsksForTheGivenStageAndReturnsThePath)
         EXPECT_EQ(titel, "Welche?");
         EXPECT_EQ(muster, f.muster);
         EXPECT_TRUE(liste);
-        EXPECT_EQ(GewaehlteListe::FileNr, f.stufe);
-        EXPECT_FALSE(GewaehlteListe::Neu);
-        if (f.abbrechen) {
+        if (f.abbrechen)
             EXPECT_FALSE(pfad.has_value());
-            EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
-        } else {
+        else
             EXPECT_EQ(pfad.value_or("nothing"), ordner.datei(f.liste));
-            EXPECT_EQ(GewaehlteListe::Filename, ordner.datei(f.liste));
-        }
     }
 }
 

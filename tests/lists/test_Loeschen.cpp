@@ -3,7 +3,6 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgFrage.h"
@@ -32,7 +31,6 @@ protected:
         UiTest::SetUp();
         Module1::Soundok = true;
         QDir::setCurrent(ordner.pfad());
-        GewaehlteListe::Filename.clear();
         frmStart::Programmende = [] {};
     }
     void TearDown() override
@@ -62,17 +60,14 @@ TEST_F(LoeschenTest, ConfirmedDeletionRemovesEveryMemberAndNothingElse)
         Anlegen(ordner.datei(n));
     for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
         Anlegen(ordner.datei(n));
-    // Whatever the last use left behind, deleting always lists the .dva lists.
-    GewaehlteListe::Wahl = 1;
-    GewaehlteListe::FileNr = 3;
-    GewaehlteListe::Neu = true;
-
+    // Deleting always lists the .dva lists.
     bool gefragt = false;
     BeiModal([&](QWidget* m) {
         auto* w = Als<dlgFilewahl>(m);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->windowTitle(), QString::fromUtf8("Welche Vokabeln möchtest du löschen ?"));
         EXPECT_TRUE(w->cboFilename->isVisible());
+        EXPECT_EQ(w->muster(), "*.dva");
         EXPECT_EQ(w->cboFilename->count(), 2);
         EXPECT_EQ(w->cboFilename->currentText(), "Englisch.dva");
         BeiModalVom<dlgFrage>([&](dlgFrage* frage) {
@@ -92,17 +87,14 @@ TEST_F(LoeschenTest, ConfirmedDeletionRemovesEveryMemberAndNothingElse)
     for (const char* n : {"Franz.dva", "Franz.dvb", "Englisch.txt", "Englisch.dva.bak"})
         EXPECT_TRUE(Da(n)) << n;
     EXPECT_TRUE(meldungen.empty());
-    EXPECT_EQ(GewaehlteListe::Wahl, 2);
-    EXPECT_EQ(GewaehlteListe::FileNr, 1);
-    EXPECT_FALSE(GewaehlteListe::Neu);
 }
 
 TEST_F(LoeschenTest, MissingMembersAreSkippedSilently)
 {
     Anlegen(ordner.datei("Englisch.dva"));
     Anlegen(ordner.datei("Englisch.dvc"));
-    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-    dlgFrage frage;
+    const QString liste = ordner.datei("Englisch.dva");
+    dlgFrage frage(liste);
     frage.show();
     Klick(frage.lblok);
     EXPECT_EQ(frage.result(), QDialog::Accepted);
@@ -116,8 +108,8 @@ TEST_F(LoeschenTest, CancelOrCloseInTheQuestionDeletesNothing)
     for (const char* n : Mitglieder)
         Anlegen(ordner.datei(n));
     for (bool perKlick : {true, false}) {
-        GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-        dlgFrage frage;
+        const QString liste = ordner.datei("Englisch.dva");
+        dlgFrage frage(liste);
         frage.show();
         if (perKlick)
             Klick(frage.lblCancle);
@@ -148,14 +140,13 @@ TEST_F(LoeschenTest, NoQuestionAfterACancelOrFromAnEmptyFolder)
         moddelfile::ListeLoeschen(nullptr);
         EXPECT_FALSE(QTest::qWaitFor([&] { return bool(erschienen); }, 350));
         EXPECT_FALSE(erschienen) << "leerer Ordner: " << leererOrdner;
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
         EXPECT_EQ(Da("Englisch.dva"), !leererOrdner);
     }
 }
 
 TEST_F(LoeschenTest, HoverFromTheBackgroundSoundsOnceAndEnlarges)
 {
-    dlgFrage frage;
+    dlgFrage frage(ordner.datei("Englisch.dva"));
     frage.show();
     MausUeber(frage.hintergrund);
     sounds.clear();
@@ -181,8 +172,8 @@ TEST_F(LoeschenTest, AMemberThatCannotBeDeletedIsReportedAndTheRestStillGo)
         Anlegen(ordner.datei(n));
     // A folder in a member's place cannot be deleted as a file, whoever runs the test.
     ASSERT_TRUE(QDir(ordner.pfad()).mkpath("Englisch.dvc/inhalt"));
-    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-    dlgFrage frage;
+    const QString liste = ordner.datei("Englisch.dva");
+    dlgFrage frage(liste);
     frage.show();
     Klick(frage.lblok);
     ASSERT_EQ(meldungen.size(), 1u);
@@ -196,8 +187,8 @@ TEST_F(LoeschenTest, AWriteProtectedListIsKeptWhole)
     for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
         Anlegen(ordner.datei(n));
     ASSERT_TRUE(QFile::setPermissions(ordner.datei("Englisch.dvc"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-    dlgFrage frage;
+    const QString liste = ordner.datei("Englisch.dva");
+    dlgFrage frage(liste);
     frage.show();
     Klick(frage.lblok);
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{QString::fromUtf8("Die Liste „Englisch“ ist schreibgeschützt."),
@@ -216,9 +207,9 @@ TEST_F(LoeschenTest, AReadOnlyFolderReportsEachExistingMember)
     for (const char* n : {"Englisch.dva", "Englisch.dvb", "Englisch.dvc"})
         Anlegen(fest + "/" + n);
     QFile::setPermissions(fest, QFile::ReadOwner | QFile::ExeOwner);
-    GewaehlteListe::Filename = fest + "/Englisch.dva";
+    const QString liste = fest + "/Englisch.dva";
     {
-        dlgFrage frage;
+        dlgFrage frage(liste);
         frage.show();
         Klick(frage.lblok);
     }
@@ -264,8 +255,8 @@ TEST_F(LoeschenTest, DeletingAListRemovesItsLanguageEntryOnly)
     Anlegen(ordner.datei("Vokabeln 7.dva"));
     ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Englisch.dva"), QStringLiteral("Latein")));
     ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Vokabeln 7.dva"), QStringLiteral("Spanisch")));
-    GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-    dlgFrage frage;
+    const QString liste = ordner.datei("Englisch.dva");
+    dlgFrage frage(liste);
     frage.show();
     Klick(frage.lblok);
     EXPECT_FALSE(Da("Englisch.dva"));

@@ -3,7 +3,6 @@
 #include "ui/LabelButton.h"
 #include "ui/frmMiniMeldung.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
@@ -55,9 +54,7 @@ protected:
     {
         UiTest::SetUp();
         Module1::Soundok = true;
-        GewaehlteListe::Filename = "vorher";
         Uebung::LetzteZeile = 0;
-        GewaehlteListe::Wahl = 0;
         ZufallZuruecksetzen();
         // The chooser lists the current folder.
         QDir::setCurrent(ordner.pfad());
@@ -66,7 +63,6 @@ protected:
     {
         ++testLauf;
         frmStart::Programmende = {};
-        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -74,8 +70,6 @@ protected:
     // Starts as the start screen does: stage first, then the module.
     void Starten(qint16 stufe)
     {
-        GewaehlteListe::FileNr = stufe;
-        GewaehlteListe::Neu = false;
         modvokueb::UebenStarten(stufe, nullptr);
     }
 
@@ -105,6 +99,7 @@ protected:
     }
 
     QString gesehenerTitel;
+    bool vorhandeneGezeigt = false;
 };
 
 TEST_F(UebenStartenTest, CancellingTheChooserTouchesNothing)
@@ -114,6 +109,8 @@ TEST_F(UebenStartenTest, CancellingTheChooserTouchesNothing)
         BeiModal([&](QWidget* w) {
             auto* wahl = Als<dlgFilewahl>(w);
             gesehenerTitel = w->windowTitle();
+            // An existing list is asked for: the list of names, not the new-name box.
+            vorhandeneGezeigt = wahl && wahl->cboFilename->isVisibleTo(wahl) && !wahl->txtNewFile->isVisibleTo(wahl);
             if (wahl && ueberLabel)
                 Klick(wahl->lblCancle);
             else
@@ -121,8 +118,7 @@ TEST_F(UebenStartenTest, CancellingTheChooserTouchesNothing)
         });
         Starten(1);
         EXPECT_EQ(gesehenerTitel, Titel);
-        EXPECT_EQ(GewaehlteListe::Wahl, 2);
-        EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+        EXPECT_TRUE(vorhandeneGezeigt);
         EXPECT_EQ(Dateien(), QStringList{"Englisch.dva"});
         EXPECT_TRUE(meldungen.empty());
         EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 0) << "no practice window";
@@ -283,8 +279,6 @@ TEST_F(UebenStartenTest, TheStartScreenMenuStartsStageOne)
     ASSERT_TRUE(start.bereit());
     SchreibeBytes(ordner.datei("Vokabeln/Englisch.dva"), CpZeilen({"001#a#A#0#0#", "002#b#B#0#0#"}));
     SchreibeBytes(ordner.datei("Vokabeln/Englisch.dvc"), CpZeilen({"009#z#Z#5#0#"}));
-    GewaehlteListe::FileNr = 3;
-    GewaehlteListe::Neu = true;
     bool geoeffnet = false;
     WaehleErsteListe("*.dva", "Englisch.dva", [&](QWidget* w) {
         auto* u = Als<frmVokUeben>(w);
@@ -299,8 +293,6 @@ TEST_F(UebenStartenTest, TheStartScreenMenuStartsStageOne)
     start.mnuUebe1->trigger();
     EXPECT_TRUE(geoeffnet);
     EXPECT_EQ(gesehenerTitel, Titel);
-    EXPECT_EQ(GewaehlteListe::FileNr, 1);
-    EXPECT_FALSE(GewaehlteListe::Neu);
     EXPECT_EQ(Dateien("Vokabeln"), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc"}));
     EXPECT_EQ(LiesBytes(ordner.datei("Vokabeln/Englisch.dvc")), CpZeilen({"009#z#Z#5#0#"}));
 }

@@ -1,6 +1,5 @@
 // Keyboard and screen-reader use of the windows: Tab order, Enter and Space on a label
 // button, focus as a hover, the focus frame, and what assistive technology is told.
-#include "lists/GewaehlteListe.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "editor/VokabelGrid.h"
@@ -9,6 +8,7 @@
 #include "entry/frmVokEingabe.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgFrage.h"
+#include "lists/Listenwahl.h"
 #include "lists/dlgWasTun.h"
 #include "practice/frmVokUeben.h"
 #include "ui/LabelButton.h"
@@ -50,14 +50,13 @@ QString Beschreibung(QWidget* w)
         .arg(w->y());
 }
 
-// A list of the given stage with its empty siblings, chosen for the windows that read it.
-void ListeWaehlen(const TempProgrammordner& ordner, qint16 stufe)
+// A list of the given stage with its empty siblings, for the windows that show it.
+QString ListeWaehlen(const TempProgrammordner& ordner, qint16 stufe)
 {
     const QString pfad = ordner.datei(QStringLiteral("Englisch.dv") + QChar(u'a' + stufe - 1));
     SchreibeBytes(pfad, CpZeilen({"001#house#Haus#0#0#", "002#tree#Baum#0#0#"}));
-    GewaehlteListe::Filename = pfad;
-    GewaehlteListe::FileNr = stufe;
     QDir::setCurrent(ordner.pfad());
+    return pfad;
 }
 
 struct Aufbau {
@@ -102,22 +101,20 @@ std::vector<Fall> Faelle()
         {"DateiwahlNeu", QString::fromUtf8("In welche Datei möchtest du deine Vokabeln speichern"),
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             GewaehlteListe::Wahl = 1;
-             return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(), [](dlgFilewahl& w) {
+             return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(1, Dateiwahl::Neu), [](dlgFilewahl& w) {
                  return std::vector<QWidget*>{w.txtNewFile, w.lblok, w.lblCancle};
              });
          }},
         {"DateiwahlVorhanden", QString::fromUtf8("In welche Datei möchtest du deine Vokabeln speichern"),
          [](const TempProgrammordner& o) {
              ListeWaehlen(o, 1);
-             GewaehlteListe::Wahl = 2;
-             return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(), [](dlgFilewahl& w) {
+             return Mit<dlgFilewahl>(std::make_unique<dlgFilewahl>(1, Dateiwahl::Vorhanden), [](dlgFilewahl& w) {
                  return std::vector<QWidget*>{w.cboFilename, w.lblok, w.lblCancle};
              });
          }},
         {"Loeschfrage", "Bist du dir sicher ???",
-         [](const TempProgrammordner&) {
-             return Mit<dlgFrage>(std::make_unique<dlgFrage>(), [](dlgFrage& w) {
+         [](const TempProgrammordner& o) {
+             return Mit<dlgFrage>(std::make_unique<dlgFrage>(o.datei("Englisch.dva")), [](dlgFrage& w) {
                  return std::vector<QWidget*>{w.lblCancle, w.lblok};
              });
          }},
@@ -134,15 +131,13 @@ std::vector<Fall> Faelle()
          }},
         {"Eingabe", "Vokabeln eingeben",
          [](const TempProgrammordner& o) {
-             ListeWaehlen(o, 1);
-             return Mit<frmVokEingabe>(std::make_unique<frmVokEingabe>(), [](frmVokEingabe& w) {
+             return Mit<frmVokEingabe>(std::make_unique<frmVokEingabe>(ListeWaehlen(o, 1)), [](frmVokEingabe& w) {
                  return std::vector<QWidget*>{w.txtVokabel, w.txtBedeutung, w.lblEnde, w.lblok};
              });
          }},
         {"Ueben", QString::fromUtf8("Vokabeln üben"),
          [](const TempProgrammordner& o) {
-             ListeWaehlen(o, 1);
-             return Mit<frmVokUeben>(std::make_unique<frmVokUeben>(GewaehlteListe::Filename, 1),
+             return Mit<frmVokUeben>(std::make_unique<frmVokUeben>(ListeWaehlen(o, 1), 1),
                                      [](frmVokUeben& w) {
                  return std::vector<QWidget*>{w.txtBedeutung, w.lblEnde, w.lblHelp, w.lblok, w.lblAnhoeren};
              });
@@ -161,9 +156,9 @@ std::vector<Fall> Faelle()
          }},
         {"Bearbeiten", "Vokabeln Bearbeiten",
          [](const TempProgrammordner& o) {
-             ListeWaehlen(o, 1);
-             modBearbeiten::ListeLaden(nullptr);
-             return Mit<frmVokBearbeiten>(std::make_unique<frmVokBearbeiten>(modBearbeiten::Zeilen,
+             const QString liste = ListeWaehlen(o, 1);
+             modBearbeiten::ListeLaden(liste, nullptr);
+             return Mit<frmVokBearbeiten>(std::make_unique<frmVokBearbeiten>(liste, modBearbeiten::Zeilen,
                                                                             modBearbeiten::ListeSpeichern),
                                           [](frmVokBearbeiten& w) {
                  return std::vector<QWidget*>{w.GrdVok, w.lblCancle, w.lblok}; // Ja/Nein hidden
@@ -176,7 +171,6 @@ class TabFolge : public UiTest, public ::testing::WithParamInterface<Fall> {
 protected:
     void TearDown() override
     {
-        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -269,7 +263,6 @@ protected:
     }
     void TearDown() override
     {
-        GewaehlteListe::Filename.clear();
         QDir::setCurrent(QDir::tempPath());
         UiTest::TearDown();
     }
@@ -362,11 +355,11 @@ TEST_F(Tastatur, FocusOnALabelIsAHoverUnderTheWindowsRule)
 TEST_F(Tastatur, OpeningADialogIsNoHover)
 {
     {
-        dlgFrage vorher;
+        dlgFrage vorher(ordner.datei("Englisch.dva"));
         MausUeber(vorher.hintergrund); // arms the hover of every later dlgFrage
     }
     sounds.clear();
-    dlgFrage d;
+    dlgFrage d(ordner.datei("Englisch.dva"));
     ASSERT_TRUE(Aktiv(&d));
     ASSERT_EQ(QApplication::focusWidget(), d.lblCancle);
     EXPECT_TRUE(sounds.empty());
@@ -406,7 +399,6 @@ TEST_F(Tastatur, ALabelButtonIsAPushButtonWithAPressAction)
 TEST_F(Tastatur, TheNewListIsNamedWithKeysAlone)
 {
     ListeWaehlen(ordner, 1);
-    GewaehlteListe::Filename.clear();
     bool gesehen = false;
     BeiModalVom<dlgFilewahl>([&](dlgFilewahl* c) {
         gesehen = true;
@@ -424,17 +416,15 @@ TEST_F(Tastatur, TheNewListIsNamedWithKeysAlone)
         EXPECT_EQ(QApplication::focusWidget(), d->lblNewFile);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     });
-    dlgWasTun d;
-    d.exec();
+    const auto wahl = NeuOderVorhanden(nullptr);
     EXPECT_TRUE(gesehen);
-    EXPECT_EQ(GewaehlteListe::Filename, ordner.datei(QStringLiteral("Tiere.dva")));
+    EXPECT_EQ(wahl.value_or(Listenwahl{}).Pfad, ordner.datei(QStringLiteral("Tiere.dva")));
 }
 
 TEST_F(Tastatur, EscapeAndAbbrechenByKeyLeaveTheChooserWithoutAList)
 {
     ListeWaehlen(ordner, 1);
-    GewaehlteListe::Wahl = 2;
-    dlgFilewahl c;
+    dlgFilewahl c(1, Dateiwahl::Vorhanden);
     ASSERT_TRUE(Aktiv(&c));
     ASSERT_EQ(QApplication::focusWidget(), c.cboFilename);
     QTest::keyClick(c.cboFilename, Qt::Key_Tab);
@@ -442,15 +432,14 @@ TEST_F(Tastatur, EscapeAndAbbrechenByKeyLeaveTheChooserWithoutAList)
     ASSERT_EQ(QApplication::focusWidget(), c.lblCancle);
     QTest::keyClick(c.lblCancle, Qt::Key_Return);
     EXPECT_EQ(c.result(), QDialog::Rejected);
-    EXPECT_TRUE(GewaehlteListe::Filename.isEmpty());
+    EXPECT_TRUE(c.Filename().isEmpty());
 }
 
 // In the practice window Enter on a focused label presses that label; in the answer box
 // it still checks the answer.
 TEST_F(Tastatur, EnterInThePracticeWindowPressesTheFocusedLabel)
 {
-    ListeWaehlen(ordner, 1);
-    frmVokUeben w(GewaehlteListe::Filename, 1);
+    frmVokUeben w(ListeWaehlen(ordner, 1), 1);
     ASSERT_TRUE(Aktiv(&w));
     w.txtBedeutung->setFocus();
     QTest::keyClick(w.txtBedeutung, Qt::Key_Tab);

@@ -1,7 +1,6 @@
 // Words from lists and imports are shown as typed: "<b>fett</b>" keeps its tags in every
 // window that shows a word, a meaning or a sentence built from them, and the answer
 // "<b>fett</b>" to it is right.
-#include "lists/GewaehlteListe.h"
 #include "ui/LabelButton.h"
 #include "ui/Meldungen.h"
 #include "ui/frmMiniMeldung.h"
@@ -30,7 +29,7 @@ using namespace testhilfen;
 namespace {
 
 const QString Fett = QStringLiteral("<b>fett</b>");
-constexpr int N = modVokTest::Testzeilen;
+constexpr int N = Testbewertung::Testzeilen;
 
 // What a reader sees: a label's text as the accessibility layer reports it (rich text
 // comes out without its tags there), a text box's shown text.
@@ -57,7 +56,6 @@ protected:
     }
     void TearDown() override
     {
-        GewaehlteListe::Filename.clear();
         UiTest::TearDown();
     }
 
@@ -123,16 +121,15 @@ TEST_F(KlartextTest, EveryLabelThatShowsAWordShowsItsTags)
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
         {"entry screen: the message", [this] {
-             GewaehlteListe::Filename = ordner.datei("Englisch.dva");
-             auto w = std::make_unique<frmVokEingabe>();
+             auto w = std::make_unique<frmVokEingabe>(ordner.datei("Englisch.dva"));
              w->show();
              w->lblMeldung->setText(Fett);
              w->lblMeldung->show();
              QWidget* l = w->lblMeldung;
              return std::pair<std::unique_ptr<QWidget>, QWidget*>(std::move(w), l);
          }},
-        {"deletion question", [] {
-             auto w = std::make_unique<dlgFrage>();
+        {"deletion question", [this] {
+             auto w = std::make_unique<dlgFrage>(ordner.datei("Englisch.dva"));
              w->lblMeldung->setText(Fett);
              w->show();
              QWidget* l = w->lblMeldung;

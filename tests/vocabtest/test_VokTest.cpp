@@ -3,7 +3,6 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
-#include "lists/GewaehlteListe.h"
 #include "common/UiHilfen.h"
 #include "lists/Zufall.h"
 #include "lists/dlgFilewahl.h"
@@ -13,6 +12,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ using namespace testhilfen;
 
 namespace {
 
-constexpr int N = modVokTest::Testzeilen;
+constexpr int N = Testbewertung::Testzeilen;
 
 // n records; line k holds the foreign word "wk" and the meaning "Wk".
 QByteArray Liste(int n)
@@ -41,7 +41,7 @@ protected:
         UiTest::SetUp();
         Module1::Soundok = true;
         dlgTestfolge::Fremdsprache = false;
-        modVokTest::GezogeneZeilen.fill(0);
+        Testziehung::GezogeneZeilen.fill(0);
         ZufallZuruecksetzen();
         QDir::setCurrent(ordner.pfad());
     }
@@ -99,14 +99,18 @@ TEST_F(VokTest, StartScreenLabelAndMenuAskForAListAndPlaySound2After)
     frmStart::Programmende = [] {};
     frmStart start; // <program folder>/Vokabeln becomes the current folder
     QString titel;
-    Immer<dlgFilewahl>([&](dlgFilewahl* w) { titel = w->windowTitle(); Klick(w->lblCancle); });
+    bool listenwahl = false;
+    Immer<dlgFilewahl>([&](dlgFilewahl* w) {
+        titel = w->windowTitle();
+        listenwahl = w->muster() == "*.dva" && w->cboFilename->isVisible() && !w->txtNewFile->isVisible();
+        Klick(w->lblCancle);
+    });
     for (bool menue : {false, true}) {
-        GewaehlteListe::FileNr = 3;
-        GewaehlteListe::Neu = true;
         sounds.clear();
+        listenwahl = false;
         menue ? start.mnuVokTest->trigger() : Klick(start.lblTest);
         EXPECT_EQ(titel, "Aus welchen Vokabeln soll ein Test erstellt werden ?");
-        EXPECT_TRUE(GewaehlteListe::FileNr == 1 && !GewaehlteListe::Neu && GewaehlteListe::Wahl == 2);
+        EXPECT_TRUE(listenwahl) << "the existing lists of stage 1";
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's, then the start screen's";
     }
 }
@@ -152,7 +156,7 @@ TEST_F(VokTest, DirectionsFillTheColumnsAndAFrameCloseKeepsThePrevious)
             },
             [&](frmVokTest* w) {
                 for (int i = 0; i < N; ++i) {
-                    const QString k = QString::number(modVokTest::GezogeneZeilen[i]);
+                    const QString k = QString::number(Testziehung::GezogeneZeilen[i]);
                     EXPECT_EQ(w->lblVokabel[i]->text(), (f.fremdsprache ? "W" : "w") + k);
                     EXPECT_EQ(w->lblLoesung[i]->text(), (f.fremdsprache ? "w" : "W") + k);
                     EXPECT_TRUE(w->txtEingabe[i]->text().isEmpty() && w->lblLoesung[i]->isHidden());
@@ -231,7 +235,7 @@ TEST_F(TestFensterTest, GradingReadsTheDrawnPairsNotTheLabels)
     }
     EXPECT_EQ(test.lblNote->text(), "Du hast  18 Vokabeln richtig beantwortet,  2 Vokabeln waren "
                                     "falsch. Das entspricht einer Schulnote von  1.6");
-    EXPECT_EQ(modVokTest::Testpaare[5].Frage, "w5");
+    EXPECT_EQ(Testziehung::Testpaare[5].Frage, "w5");
 }
 
 TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)

@@ -6,19 +6,19 @@ namespace lerno {
 
 namespace {
 
-bool Anhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen)
+DateiErgebnis Anhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen)
 {
-    if (!EintraegeAnhaengen(liste, fuellen))
-        return false;
+    if (const DateiErgebnis e = EintraegeAnhaengen(liste, fuellen); !e)
+        return e;
     // The pairs are in. A stage list that cannot be created now is created by the
     // entry screen or the practice loader when they need it, so it is no failure here.
     ListeAnlegen(liste);
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
+DateiErgebnis PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
 {
     return Anhaengen(liste, [&paare](Eintragsanhang& a) {
         for (const ImportPaar& p : paare)
@@ -26,7 +26,7 @@ bool PaareAnhaengen(const QString& liste, const QList<ImportPaar>& paare)
     });
 }
 
-bool PaareAnhaengen(const QString& liste, const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen)
+DateiErgebnis PaareAnhaengen(const QString& liste, const ImportTabelle& tabelle, const ImportEinstellungen& einstellungen)
 {
     return Anhaengen(liste, [&](Eintragsanhang& a) {
         PaareDurchgehen(tabelle, einstellungen, [&a](ImportPaar&& p) { a.Paar(p.Vokabel, p.Bedeutung); });

@@ -8,12 +8,12 @@
 
 namespace lerno::modVokTest {
 
-Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten)
+Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten, bool grosszuegig)
 {
     std::array<QString, Testzeilen> loesungen;
     for (int i = 0; i < Testzeilen; ++i)
         loesungen[i] = Testpaare[i].Loesung;
-    return Bewerten(antworten, loesungen);
+    return Bewerten(antworten, loesungen, grosszuegig, grosszuegig ? Testantworten : QStringList());
 }
 
 int ZeileZiehen(int i, qsizetype zeilenzahl)

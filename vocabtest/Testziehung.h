@@ -28,8 +28,12 @@ struct Testpaar {
 // grade is taken from them, never from what a window displays.
 inline std::array<Testpaar, Testzeilen> Testpaare{};
 
-// Grades the answers of rows 0..19 against the drawn pairs.
-Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten);
+// The list's answers in the test's direction, for the lenient check (the solutions of the
+// drawn rows among them); empty unless the test is checked leniently.
+inline QStringList Testantworten;
+
+// Grades the answers of rows 0..19 against the drawn pairs (leniently with Testantworten).
+Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten, bool grosszuegig = false);
 
 // A list needs more lines than a test has rows.
 constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testzeilen; }

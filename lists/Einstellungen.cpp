@@ -25,7 +25,7 @@ Einstellungen Einstellungen::Lesen(const QString& ordner)
         return e;
     for (const Zeilenstelle& s : ZeilenStellen(*bytes)) {
         // Each line on its own: one broken line (not UTF-8, no "=") costs only itself.
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString zeile = utf8(QByteArrayView(*bytes).sliced(s.anfang, s.laenge));
         const qsizetype gleich = zeile.indexOf(QLatin1Char('='));
         if (utf8.hasError() || gleich < 0)

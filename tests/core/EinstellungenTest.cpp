@@ -63,7 +63,8 @@ TEST(Einstellungen, AChangeIsWrittenWholeWithTheKeysItDoesNotKnow)
     ASSERT_TRUE(neu.Schreiben(dir.path()));
     EXPECT_EQ(LiesBytes(datei), "GrosszuegigPruefen=ja\r\n");
 
-    SchreibeBytes(datei, "Fremd=Wert = mit Gleichheitszeichen\r\nGrosszuegigPruefen=ja\r\nLeer=\r\n");
+    // A line that is no UTF-8 is not carried along mangled.
+    SchreibeBytes(datei, "Fremd=Wert = mit Gleichheitszeichen\r\nKaputt=\xFF\r\nGrosszuegigPruefen=ja\r\nLeer=\r\n");
     Einstellungen e = Einstellungen::Lesen(dir.path());
     EXPECT_TRUE(e.Schalter(G));
     e.SchalterSetzen(G, false);

@@ -57,7 +57,8 @@ QLabel* MarkierteLoesung(QWidget* parent, QRect lage)
     l->setFont(TimesNewRoman(14.25, true));
     l->setGeometry(lage);
     l->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; border: 1px solid #7a7a7a;"
-                                    " padding: 0px 3px; }"));
+                                    " padding: 0px 2px; }"));
+    l->setIndent(0); // the plain solution's text starts there too
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     l->hide();
     return l;

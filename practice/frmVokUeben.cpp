@@ -87,7 +87,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     lblFalsch->setGeometry(TwRect(8145, 2520, 2055, 600));
     // Room below for a reason of several words; the window's right edge is at 10500.
     lblFastRichtig = Rueckmeldung(QString(), flaeche, TwRect(8145, 2520, 2280, 1500));
-    lblGrund = Rueckmeldung(QString(), flaeche, TwRect(8145, 3180, 2280, 1200));
+    lblGrund = Rueckmeldung(QString(), flaeche, TwRect(8145, 3300, 2280, 1200));
 
     lblHelp = new LabelButton(QStringLiteral("?"), flaeche, 4800, 4800, 975, 975, 36);
     lblHelp->setToolTip(QStringLiteral("klick here for help"));

@@ -185,13 +185,18 @@ void frmVokTest::GrundZeigen(int i, const QString& grund)
     lblLoesung[i]->setAccessibleDescription(grund);
     if (grund.isEmpty())
         return;
-    // Right after the solution's text, up to the window's edge; cut short with "…" where
-    // the solution leaves too little room, the whole reason in the tool tip.
+    // Right after the solution's text, up to the window's edge; a little smaller, or at
+    // last cut short with "…", where the solution leaves too little room. The whole
+    // reason is in the tool tip.
     const QRect loesung = lblLoesung[i]->geometry();
     const int links = loesung.x() + lblLoesung[i]->fontMetrics().horizontalAdvance(lblLoesung[i]->text()) + 8;
     const int breite = std::max(0, width() - 6 - links);
     const QString text = QStringLiteral("(") + grund + QStringLiteral(")");
-    lblGrund[i]->setText(lblGrund[i]->fontMetrics().elidedText(text, Qt::ElideRight, breite));
+    QFont schrift = MsSansSerif(10);
+    while (schrift.pointSizeF() > 8 && QFontMetrics(schrift).horizontalAdvance(text) > breite)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    lblGrund[i]->setFont(schrift);
+    lblGrund[i]->setText(QFontMetrics(schrift).elidedText(text, Qt::ElideRight, breite));
     lblGrund[i]->setToolTip(text);
     lblGrund[i]->setGeometry(links, loesung.y(), breite, loesung.height());
     lblGrund[i]->setVisible(breite > 0);

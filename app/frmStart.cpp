@@ -10,6 +10,7 @@
 #include "app/frmIntro.h"
 #include "ui/modBackground.h"
 #include "app/modmkdir.h"
+#include "app/modOptionen.h"
 #include "editor/modBearbeiten.h"
 #include "entry/modEingabe.h"
 #include "lists/moddelfile.h"
@@ -103,6 +104,7 @@ void frmStart::menueAnlegen()
     mnuAusspracheAn->setCheckable(true);
     mnuAusspracheAus->setCheckable(true);
     mnuListenSprache = mnuOptionen->addAction(QStringLiteral("Sprache einer &Liste …"));
+    mnuGrosszuegig = modOptionen::GrosszuegigAnlegen(mnuOptionen, this);
     mnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
     mnuIntro = mnuInfo->addAction(QStringLiteral("&Über das Programm"));
 
@@ -140,6 +142,7 @@ void frmStart::Form_Load()
     AusspracheMenueSetzen();
     modAussprache::WennGeladen(this, [this] { AusspracheMenueSetzen(); });
     bereit_ = modmkdir::VerzeichnisAnlegen(this);
+    modOptionen::EinstellungenLesen(mnuGrosszuegig);
     HilfetexteSetzen();
     Form_Resize();
 }

@@ -54,6 +54,7 @@ public:
     QAction* mnuAusspracheAn = nullptr;
     QAction* mnuAusspracheAus = nullptr;
     QAction* mnuListenSprache = nullptr;
+    QAction* mnuGrosszuegig = nullptr; // "Antworten &großzügig prüfen", kept across starts
     QMenu* mnuInfo = nullptr;
     QAction* mnuIntro = nullptr;
 

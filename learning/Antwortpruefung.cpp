@@ -113,7 +113,8 @@ std::optional<Treffer> Vergleichen(const Gefaltet& e, QStringView z)
     return Treffer{abstand, f | GrundTipp};
 }
 
-enum class Stufe { Richtig, Fast, FalscherArtikel, Falsch };
+// ArtikelZuviel: the input is the answer with an article the list does not have.
+enum class Stufe { Richtig, Fast, FalscherArtikel, ArtikelZuviel, Falsch };
 
 struct Bewertung {
     Stufe stufe = Stufe::Falsch;
@@ -159,6 +160,8 @@ Bewertung Bewerten(QStringView e, const QList<Text>& formen)
                 nimm(Stufe::FalscherArtikel, rest);
         } else {
             nimm(Stufe::Fast, Vergleichen(ganz, z));
+            if (ae > 0)
+                nimm(Stufe::ArtikelZuviel, Vergleichen(ohneArtikel, z));
         }
     }
     return beste;
@@ -225,6 +228,8 @@ Ergebnis Pruefen(const QString& soll, const QString& eingabe, bool grosszuegig, 
         const Bewertung b = Bewerten(teil.s, formen);
         if (b.stufe == Stufe::FalscherArtikel)
             return {Urteil::Falsch, QStringLiteral("falscher Artikel")};
+        if (b.stufe == Stufe::ArtikelZuviel)
+            return {Urteil::Falsch, QStringLiteral("Artikel nicht verlangt")};
         if (b.stufe != Stufe::Fast)
             return {Urteil::Falsch, {}};
         gruende |= b.treffer.gruende;

@@ -18,7 +18,8 @@ struct Ergebnis {
 // Lenient: alternatives (", " "; " "/"), gender forms and optional "(…)" text count as
 // right; FastRichtig names in grund, joined by ", " in this order, "Groß- und
 // Kleinschreibung", "Akzent", "Umlaut", "Artikel fehlt", "Tippfehler"; Falsch may name
-// "falscher Artikel" or "anderes Wort der Liste".
+// "falscher Artikel", "Artikel nicht verlangt" (the answer with an article the list does
+// not have: "der Hund" for "Hund", "to go" for "go") or "anderes Wort der Liste".
 // andere: the list's other answers in the same direction. An input that one of them
 // explains better than soll (equal to it, or closer to it) is that word, not a slip.
 Ergebnis Pruefen(const QString& soll, const QString& eingabe, bool grosszuegig,

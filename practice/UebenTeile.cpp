@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QTextDocument>
 
 namespace lerno {
 
@@ -38,6 +39,68 @@ QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort)
     l->adjustSize();
     l->hide();
     return l;
+}
+
+QLabel* Rueckmeldung(const QString& text, QWidget* parent, QRect lage)
+{
+    auto* l = Rueckmeldung(text, parent, lage.topLeft());
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->resize(lage.size());
+    return l;
+}
+
+QLabel* MarkierteLoesung(QWidget* parent, QRect lage)
+{
+    auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::RichText);
+    l->setFont(TimesNewRoman(14.25, true));
+    l->setGeometry(lage);
+    l->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; border: 1px solid #7a7a7a;"
+                                    " padding: 0px 2px; }"));
+    l->setIndent(0); // the plain solution's text starts there too
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    l->hide();
+    return l;
+}
+
+void LoesungMarkieren(QLabel* box, const QString& soll, const QList<Abweichung::Unterschied>& unterschiede)
+{
+    // Blanks as no-break spaces: rich text would fold a doubled blank into one.
+    const auto text = [](const QString& s) {
+        return s.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    };
+    const QString markiert = QStringLiteral("<span style=\"color:#c00000; background-color:#ffe680;"
+                                            " text-decoration:underline;\">%1</span>");
+    const QString zuviel = QStringLiteral("<span style=\"color:#c00000; text-decoration:line-through;\">%1</span>");
+    QString html;
+    qsizetype bis = 0;
+    for (const Abweichung::Unterschied& u : unterschiede) {
+        html += text(soll.mid(bis, u.von - bis));
+        if (u.laenge > 0)
+            html += markiert.arg(text(soll.mid(u.von, u.laenge)));
+        if (!u.zuviel.isEmpty())
+            html += zuviel.arg(text(u.zuviel));
+        bis = u.von + u.laenge;
+    }
+    html += text(soll.mid(bis));
+
+    // A long solution gets a smaller font rather than being cut off at the box's edge.
+    QFont schrift = TimesNewRoman(14.25, true);
+    QTextDocument probe;
+    probe.setDocumentMargin(0);
+    probe.setHtml(html);
+    const int platz = box->contentsRect().width() - 8;
+    while (schrift.pointSizeF() > 8) {
+        probe.setDefaultFont(schrift);
+        if (probe.idealWidth() <= platz)
+            break;
+        schrift.setPointSizeF(schrift.pointSizeF() - 1);
+    }
+    box->setFont(schrift);
+    box->setText(html);
+    box->setAccessibleName(QString::fromUtf8("Lösung: ") + soll);
+    box->setAccessibleDescription(Abweichung::Beschreibung(soll, unterschiede));
 }
 
 VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QString& sprachcode)

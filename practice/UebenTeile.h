@@ -1,6 +1,8 @@
 #pragma once
 // Pieces of the practice window kept out of it: its text boxes and feedback labels, and the
 // pronunciation of the word on the screen ("Anhören" and F5).
+#include "learning/Abweichung.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -18,6 +20,15 @@ QLineEdit* Textfeld(QWidget* parent, QRect lage);
 // A disabled box on light grey whose text stays black and readable.
 void GrauUndGesperrt(QLineEdit* t);
 QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort);
+// One that wraps within lage, from its top left: a reason of several words.
+QLabel* Rueckmeldung(const QString& text, QWidget* parent, QRect lage);
+
+// A box like the answer box, hidden, for the solution of an almost right answer.
+QLabel* MarkierteLoesung(QWidget* parent, QRect lage);
+// Shows soll in it, the characters in unterschiede marked (red, underlined, on pale
+// yellow; what the answer had too much struck through), and says them to a screen reader.
+// The markup is built from escaped pieces only: a word may hold "<b>" or "&".
+void LoesungMarkieren(QLabel* box, const QString& soll, const QList<Abweichung::Unterschied>& unterschiede);
 
 // "Anhören" and F5: say the foreign word that is on the screen, in the list's voice. While
 // no foreign word is on the screen (it is what is asked) the button is disabled and F5

@@ -20,8 +20,12 @@ Uebung::Uebung(const QString& liste, qint16 stufe, const Leser& leser)
     paare_.reserve(size_t(zeilen->size()));
     for (const QString& zeile : *zeilen) {
         paare_.push_back(EintragLesen(zeile));
-        if (!paare_.back())
+        if (!paare_.back()) {
             unlesbar_.push_back(Zeilenzahl());
+            continue;
+        }
+        vokabeln_.append(paare_.back()->Vokabel);
+        bedeutungen_.append(paare_.back()->Bedeutung);
     }
     fehlerzahl_.assign(paare_.size(), 0);
 }
@@ -71,18 +75,25 @@ bool Uebung::NaechsteFrage(qint16 testart)
     return true;
 }
 
-Uebung::Auswertung Uebung::Antworten(const QString& eingabe)
+Uebung::Auswertung Uebung::Antworten(const QString& eingabe, bool grosszuegig)
 {
+    using Antwortpruefung::Urteil;
     Auswertung a;
     a.Gefragt = aktuell_;
     if (aktuell_.Zeile == 0)
         return a;
-    a.Ergebnis = Antwortpruefung::Pruefen(aktuell_.Sollantwort, eingabe, false);
-    a.Richtig = a.Ergebnis.urteil == Antwortpruefung::Urteil::Richtig;
-    if (!a.Richtig) {
+    // The other answers in this direction; the check itself passes over the solution's own.
+    const QStringList& andere = aktuell_.Vok ? bedeutungen_ : vokabeln_;
+    a.Ergebnis = Antwortpruefung::Pruefen(aktuell_.Sollantwort, eingabe, grosszuegig,
+                                          grosszuegig ? andere : QStringList());
+    a.Richtig = a.Ergebnis.urteil == Urteil::Richtig;
+    if (a.Richtig)
+        return a;
+    verpasst_ = aktuell_;
+    if (a.Ergebnis.urteil == Urteil::FastRichtig)
+        a.Unterschiede = Abweichung::Unterschiede(aktuell_.Sollantwort, eingabe, true);
+    else
         ++fehlerzahl_[size_t(aktuell_.Zeile - 1)];
-        verpasst_ = aktuell_;
-    }
     return a;
 }
 

@@ -2,6 +2,7 @@
 // One practice session: reads its list once, draws the questions, judges every answer
 // through the one answer check, counts the wrong answers per line and records them by the
 // stage rules at the end. The practice window asks it what to show and shows it.
+#include "learning/Abweichung.h"
 #include "learning/Antwortpruefung.h"
 #include "lists/Vokabeleintrag.h"
 #include "practice/Stufen.h"
@@ -34,8 +35,10 @@ public:
     // What the check said about one answer.
     struct Auswertung {
         Antwortpruefung::Ergebnis Ergebnis{Antwortpruefung::Urteil::Falsch, {}};
-        bool Richtig = false; // "Bravo"; otherwise the solution is shown and the miss counted
+        bool Richtig = false; // "Bravo"; otherwise the solution is shown
         Frage Gefragt;        // the question that was answered
+        // FastRichtig: the characters of the solution to mark (never counted as a miss).
+        QList<Abweichung::Unterschied> Unterschiede;
     };
 
     // Reads the list (a .dva, .dvb or .dvc) once. stufe (1..3) decides what Beenden records.
@@ -59,8 +62,10 @@ public:
     QString MeldungAbholen();
 
     // Judges the answer to the current question; a wrong one is counted against its line.
-    // Without a current question nothing is judged (Gefragt.Zeile is 0).
-    Auswertung Antworten(const QString& eingabe);
+    // Without a current question nothing is judged (Gefragt.Zeile is 0). grosszuegig: the
+    // lenient check, with the list's other answers in the question's direction; an almost
+    // right answer is not counted.
+    Auswertung Antworten(const QString& eingabe, bool grosszuegig = false);
 
     // The hint for the current question: its expected answer with three letters shown.
     QString Hilfe() const;
@@ -93,6 +98,7 @@ private:
     std::vector<std::optional<WortPaar>> paare_; // per line; nullopt: cannot be taken apart
     std::vector<int> unlesbar_;                  // those lines, from 1
     std::vector<int> fehlerzahl_;
+    QStringList vokabeln_, bedeutungen_; // every readable line's, for the lenient check
     Frage aktuell_;
     Frage verpasst_; // the last question answered wrong
     bool gemeldet_ = false;

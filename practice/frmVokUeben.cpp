@@ -9,6 +9,7 @@
 #include "ui/Twips.h"
 #include "ui/modBackground.h"
 #include "practice/UebenTeile.h"
+#include "lists/Einstellungen.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace lerno {
 
@@ -72,6 +75,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
         p.setColor(QPalette::Text, Qt::red);
         TxtLoesung->setPalette(p);
     }
+    lblLoesungMarkiert = MarkierteLoesung(flaeche, txtBedeutung->geometry());
     txthelp = Textfeld(flaeche, TwRect(2400, 3600, 5415, 615));
     GrauUndGesperrt(txthelp);
     txthelp->hide();
@@ -81,6 +85,9 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
                              QPoint(Px(8145), Px(2520)));
     lblFalsch->setWordWrap(true);
     lblFalsch->setGeometry(TwRect(8145, 2520, 2055, 600));
+    // Room below for a reason of several words; the window's right edge is at 10500.
+    lblFastRichtig = Rueckmeldung(QString(), flaeche, TwRect(8145, 2520, 2280, 1500));
+    lblGrund = Rueckmeldung(QString(), flaeche, TwRect(8145, 3300, 2280, 1200));
 
     lblHelp = new LabelButton(QStringLiteral("?"), flaeche, 4800, 4800, 975, 975, 36);
     lblHelp->setToolTip(QStringLiteral("klick here for help"));
@@ -107,6 +114,8 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     txthelp->setAccessibleName(QStringLiteral("Hilfe"));
     lblRichtig->setAccessibleDescription(QStringLiteral("Ergebnis"));
     lblFalsch->setAccessibleDescription(QStringLiteral("Ergebnis"));
+    lblFastRichtig->setAccessibleDescription(QStringLiteral("Ergebnis"));
+    lblGrund->setAccessibleDescription(QStringLiteral("Grund"));
 
     // Push buttons outside the client area: Enter checks the answer.
     cmdok = KnopfAusserhalb(QStringLiteral("ok"), flaeche, 12000, 5160, true);
@@ -193,7 +202,8 @@ void frmVokUeben::NaechsteVokabel()
 void frmVokUeben::cmdok_Click()
 {
     txthelp->hide();
-    const Uebung::Auswertung a = sitzung_.Antworten(txtBedeutung->text());
+    const Uebung::Auswertung a = sitzung_.Antworten(
+        txtBedeutung->text(), Einstellungen::Lauf().Schalter(Einstellungen::GrosszuegigPruefen));
     if (a.Gefragt.Zeile == 0) {
         // No question could be asked: nothing to judge.
         NaechsteVokabel();
@@ -203,7 +213,15 @@ void frmVokUeben::cmdok_Click()
     if (a.Richtig) {
         lblRichtig->show();
         Module1::SoundAbspielen(Module1::Klang::Richtig);
+    } else if (a.Ergebnis.urteil == Antwortpruefung::Urteil::FastRichtig) {
+        FastRichtigZeigen(a);
+        Module1::SoundAbspielen(Module1::Klang::Richtig);
     } else {
+        // The previous answer's feedback gives way; only a lenient check gives a reason.
+        lblFastRichtig->hide();
+        lblLoesungMarkiert->hide();
+        lblGrund->setText(a.Ergebnis.grund);
+        lblGrund->setVisible(!a.Ergebnis.grund.isEmpty());
         lblFalsch->show();
         LoesungZeigen(a.Gefragt.Sollantwort, a.Gefragt.Anzeige);
         Module1::SoundAbspielen(Module1::Klang::Falsch);
@@ -215,15 +233,31 @@ void frmVokUeben::cmdok_Click()
     anhoeren_->Sagen();
 }
 
+void frmVokUeben::FastRichtigZeigen(const Uebung::Auswertung& a)
+{
+    lblFalsch->hide();
+    lblGrund->hide();
+    lblFastRichtig->setText(QString::fromUtf8("Fast richtig – ") + a.Ergebnis.grund);
+    lblFastRichtig->show();
+    LoesungZeigen(a.Gefragt.Sollantwort, a.Gefragt.Anzeige);
+    // The marked solution lies over the plain one.
+    LoesungMarkieren(lblLoesungMarkiert, a.Gefragt.Sollantwort, a.Unterschiede);
+    TxtLoesung->hide();
+    lblLoesungMarkiert->show();
+    lblLoesungMarkiert->raise();
+    nochEinTakt_ = true;
+}
+
 void frmVokUeben::AnhoerwortSetzen()
 {
-    anhoeren_->Wort(sitzung_.Anhoerwort(!TxtLoesung->isHidden()));
+    anhoeren_->Wort(sitzung_.Anhoerwort(!TxtVok2->isHidden()));
 }
 
 void frmVokUeben::LoesungZeigen(const QString& sollantwort, const QString& frage)
 {
     // Stopping and starting again restarts the interval: the overlays stay a full 1.5 s.
     Timerueben.stop();
+    nochEinTakt_ = false;
     TxtLoesung->show();
     TxtVok2->show();
     TxtLoesung->setText(sollantwort);
@@ -236,10 +270,12 @@ void frmVokUeben::Timerueben_Timer()
 {
     if (lblRichtig->isVisible())
         lblRichtig->hide();
-    if (lblFalsch->isVisible()) {
-        lblFalsch->hide();
-        TxtLoesung->hide();
-        TxtVok2->hide();
+    if (std::exchange(nochEinTakt_, false))
+        return;
+    if (lblFalsch->isVisible() || lblFastRichtig->isVisible()) {
+        for (QWidget* w : std::initializer_list<QWidget*>{lblFalsch, lblFastRichtig, lblGrund, TxtLoesung,
+                                                         lblLoesungMarkiert, TxtVok2})
+            w->hide();
         AnhoerwortSetzen();
     }
 }

@@ -63,9 +63,12 @@ public:
     QLineEdit* TxtVok2 = nullptr;
     QLineEdit* txtBedeutung = nullptr;
     QLineEdit* TxtLoesung = nullptr;
+    QLabel* lblLoesungMarkiert = nullptr; // over TxtLoesung: an almost right answer's solution, marked
     QLineEdit* txthelp = nullptr;
     QLabel* lblRichtig = nullptr;
     QLabel* lblFalsch = nullptr;
+    QLabel* lblFastRichtig = nullptr; // "Fast richtig – <reason>" (lenient check)
+    QLabel* lblGrund = nullptr;       // under lblFalsch: why a lenient check said wrong
     LabelButton* lblHelp = nullptr;
     LabelButton* lblok = nullptr;
     LabelButton* lblEnde = nullptr;
@@ -87,6 +90,7 @@ private:
     void NaechsteVokabel();
     void ErgebnisSichern();
     void cmdok_Click();
+    void FastRichtigZeigen(const Uebung::Auswertung& a);
     void cmdEnde_Click();
     void lblHelp_Click();
     void richtungWaehlen(QAction* punkt, qint16 testart);
@@ -99,6 +103,8 @@ private:
 
     Uebung sitzung_;
     bool erstesZeigen_ = true;
+    // An almost right answer's solution and reason stay one interval longer: more to read.
+    bool nochEinTakt_ = false;
     VokabelAnhoeren* anhoeren_ = nullptr;
 };
 

@@ -25,12 +25,15 @@ QString Ergebnissatz(int richtig, int falsch, float note)
 }
 
 Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
-                   const std::array<QString, Testzeilen>& loesungen)
+                   const std::array<QString, Testzeilen>& loesungen, bool grosszuegig,
+                   const QStringList& andere)
 {
     Bewertung b;
     for (int i = 0; i < Testzeilen; ++i) {
-        b.Richtig[i] = Antwortpruefung::Pruefen(loesungen[i], antworten[i], false).urteil
-                       == Antwortpruefung::Urteil::Richtig;
+        const auto e = Antwortpruefung::Pruefen(loesungen[i], antworten[i], grosszuegig, andere);
+        b.Richtig[i] = e.urteil == Antwortpruefung::Urteil::Richtig;
+        if (!b.Richtig[i])
+            b.Grund[i] = e.grund;
         ++(b.Richtig[i] ? b.Richtige : b.Falsche);
     }
     b.Note = Notentabelle[b.Richtige].Note;

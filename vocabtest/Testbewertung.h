@@ -4,6 +4,7 @@
 #include "learning/Schulnoten.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace lerno::Testbewertung {
@@ -23,6 +24,9 @@ QString Ergebnissatz(int richtig, int falsch, float note);
 
 struct Bewertung {
     std::array<bool, Testzeilen> Richtig{};
+    // A wrong row's reason from the lenient check ("Akzent", "falscher Artikel"); empty
+    // when strict.
+    std::array<QString, Testzeilen> Grund{};
     int Richtige = 0;
     int Falsche = 0;
     float Note = 6.0f;
@@ -30,10 +34,13 @@ struct Bewertung {
     QString Satz;
 };
 
-// Judges each answer against its solution through the one answer check, strictly (case
-// and blanks count, nothing is trimmed), and looks the number of right ones up in the
-// grade table.
+// Judges each answer against its solution through the one answer check and looks the
+// number of right ones up in the grade table. Strict unless grosszuegig (case and blanks
+// count, nothing is trimmed). Lenient, only Richtig counts (alternatives, optional parts),
+// an almost right answer is wrong with its reason; andere: the list's answers in the
+// test's direction.
 Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
-                   const std::array<QString, Testzeilen>& loesungen);
+                   const std::array<QString, Testzeilen>& loesungen, bool grosszuegig = false,
+                   const QStringList& andere = {});
 
 } // namespace lerno::Testbewertung

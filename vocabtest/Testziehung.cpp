@@ -11,12 +11,12 @@ namespace lerno::Testziehung {
 using Testbewertung::Bewertung;
 using Testbewertung::Testzeilen;
 
-Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten)
+Bewertung TestpaareBewerten(const std::array<QString, Testzeilen>& antworten, bool grosszuegig)
 {
     std::array<QString, Testzeilen> loesungen;
     for (int i = 0; i < Testzeilen; ++i)
         loesungen[i] = Testpaare[i].Loesung;
-    return Testbewertung::Bewerten(antworten, loesungen);
+    return Testbewertung::Bewerten(antworten, loesungen, grosszuegig, grosszuegig ? Testantworten : QStringList());
 }
 
 int ZeileZiehen(int i, qsizetype zeilenzahl)

@@ -24,8 +24,13 @@ struct Testpaar {
 // grade is taken from them, never from what a window displays.
 inline std::array<Testpaar, Testbewertung::Testzeilen> Testpaare{};
 
-// Grades the answers of rows 0..19 against the drawn pairs.
-Testbewertung::Bewertung TestpaareBewerten(const std::array<QString, Testbewertung::Testzeilen>& antworten);
+// The list's answers in the test's direction, for the lenient check (the solutions of the
+// drawn rows among them); empty unless the test is checked leniently.
+inline QStringList Testantworten;
+
+// Grades the answers of rows 0..19 against the drawn pairs (leniently with Testantworten).
+Testbewertung::Bewertung TestpaareBewerten(const std::array<QString, Testbewertung::Testzeilen>& antworten,
+                                          bool grosszuegig = false);
 
 // A list needs more lines than a test has rows.
 constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testbewertung::Testzeilen; }

@@ -8,11 +8,14 @@
 #include "ui/modBackground.h"
 #include "vocabtest/Testmarken.h"
 #include "ui/Module1.h"
+#include "lists/Einstellungen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace lerno {
 
@@ -78,6 +81,9 @@ frmVokTest::frmVokTest(QWidget* parent)
         p.setColor(QPalette::WindowText, Qt::red);
         lblLoesung[i]->setPalette(p);
         lblLoesung[i]->hide();
+
+        lblGrund[i] = GelbeBeschriftung(QString(), this, MsSansSerif(10));
+        lblGrund[i]->hide();
     }
 
     lblMeldung = GelbeBeschriftung(
@@ -156,12 +162,14 @@ void frmVokTest::lblok_Click()
     std::array<QString, Testbewertung::Testzeilen> antworten;
     for (int i = 0; i < Testbewertung::Testzeilen; ++i)
         antworten[i] = txtEingabe[i]->text();
-    const Testbewertung::Bewertung b = Testziehung::TestpaareBewerten(antworten);
+    const Testbewertung::Bewertung b = Testziehung::TestpaareBewerten(
+        antworten, Einstellungen::Lauf().Schalter(Einstellungen::GrosszuegigPruefen));
     for (int i = 0; i < Testbewertung::Testzeilen; ++i) {
         imgok[i]->setVisible(b.Richtig[i]);
         imgBad[i]->setVisible(!b.Richtig[i]);
         lblLoesung[i]->setText(Testziehung::Testpaare[i].Loesung);
         lblLoesung[i]->setVisible(!b.Richtig[i]);
+        GrundZeigen(i, b.Grund[i]);
     }
     Module1::SoundAbspielen(b.Sound);
     lblNote->show();
@@ -170,6 +178,28 @@ void frmVokTest::lblok_Click()
     lblFertig->show();
     lblok->hide();
     emit bewertet(b);
+}
+
+void frmVokTest::GrundZeigen(int i, const QString& grund)
+{
+    lblLoesung[i]->setAccessibleDescription(grund);
+    if (grund.isEmpty())
+        return;
+    // Right after the solution's text, up to the window's edge; a little smaller, or at
+    // last cut short with "…", where the solution leaves too little room. The whole
+    // reason is in the tool tip.
+    const QRect loesung = lblLoesung[i]->geometry();
+    const int links = loesung.x() + lblLoesung[i]->fontMetrics().horizontalAdvance(lblLoesung[i]->text()) + 8;
+    const int breite = std::max(0, width() - 6 - links);
+    const QString text = QStringLiteral("(") + grund + QStringLiteral(")");
+    QFont schrift = MsSansSerif(10);
+    while (schrift.pointSizeF() > 8 && QFontMetrics(schrift).horizontalAdvance(text) > breite)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    lblGrund[i]->setFont(schrift);
+    lblGrund[i]->setText(QFontMetrics(schrift).elidedText(text, Qt::ElideRight, breite));
+    lblGrund[i]->setToolTip(text);
+    lblGrund[i]->setGeometry(links, loesung.y(), breite, loesung.height());
+    lblGrund[i]->setVisible(breite > 0);
 }
 
 void frmVokTest::imgBackground_MouseMove()

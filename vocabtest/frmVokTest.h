@@ -31,6 +31,8 @@ public:
     std::array<QLabel*, Testbewertung::Testzeilen> imgok{};
     std::array<QLabel*, Testbewertung::Testzeilen> imgBad{};
     std::array<QLabel*, Testbewertung::Testzeilen> lblLoesung{};
+    // After grading, beside a wrong row's solution: why the lenient check said wrong.
+    std::array<QLabel*, Testbewertung::Testzeilen> lblGrund{};
     QLabel* lblMeldung = nullptr;
     QLabel* lblNote = nullptr;
     LabelButton* lblok = nullptr;
@@ -51,6 +53,7 @@ private:
     void imgBackground_MouseMove();
     void labelMausBewegt(LabelButton* l);
     void naechsteZeile(int i);
+    void GrundZeigen(int i, const QString& grund);
 
     static inline bool Hoverok = false;
 };

@@ -1,6 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "lists/Einstellungen.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -73,6 +74,13 @@ void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* par
             return;
         }
     }
+    // The lenient check tells another word of the list from a slip: it needs the list's
+    // answers in the test's direction.
+    Testantworten.clear();
+    if (Einstellungen::Lauf().Schalter(Einstellungen::GrosszuegigPruefen))
+        for (const QString& z : ZeilenLesen(pfad).value_or(QStringList()))
+            if (const auto paar = EintragLesen(z))
+                Testantworten.append(dlgTestfolge::Fremdsprache ? paar->Vokabel : paar->Bedeutung);
     QObject::connect(&test, &frmVokTest::bewertet, &test,
                      [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
     test.exec();

@@ -166,10 +166,11 @@ TEST_F(AussprachMenue, SitsAfterSoundAndSwitchesIndependentlyOfIt)
 {
     frmStart start;
     const auto eintraege = start.mnuOptionen->actions();
-    ASSERT_EQ(eintraege.size(), 3);
+    ASSERT_EQ(eintraege.size(), 4);
     EXPECT_EQ(eintraege[0]->text(), "&Sound");
     EXPECT_EQ(eintraege[1]->text(), "&Aussprache");
     EXPECT_EQ(eintraege[2]->text(), QStringLiteral("Sprache einer &Liste …"));
+    EXPECT_EQ(eintraege[3]->text(), QStringLiteral("Antworten &großzügig prüfen"));
     EXPECT_EQ(start.mnuAusspracheAn->text(), "Aussprache &an");
     EXPECT_EQ(start.mnuAusspracheAus->text(), "Aussprache a&us");
     EXPECT_TRUE(start.mnuAusspracheAn->isEnabled()) << "the recorder counts as an engine";

@@ -158,7 +158,11 @@ TEST(Antwortpruefung, RulesInTheirOrder)
         {"nur ein Satzzeichen", "Haus", "?", Grosszuegig, {}, F, ""},
         // 6. Everything else
         {"anderes Wort", "Haus", "Baum", Grosszuegig, {}, F, ""},
-        {"Artikel zu viel", "Hund", "der Hund", Grosszuegig, {}, F, ""},
+        {"Artikel zu viel", "Hund", "der Hund", Grosszuegig, {}, F, "Artikel nicht verlangt"},
+        {"to zu viel", "go", "to go", Grosszuegig, {}, F, "Artikel nicht verlangt"},
+        {"Artikel zu viel und Tippfehler", "Schmetterling", "der Schmeterling", Grosszuegig, {}, F,
+         "Artikel nicht verlangt"},
+        {"Artikel vor einem anderen Wort", "Hund", "der Baum", Grosszuegig, {}, F, ""},
         // Strict: the exact comparison
         {"streng: gleich", "das Haus", "das Haus", Streng, {}, R, ""},
         {"streng: Leerzeichen am Ende", "Haus", "Haus ", Streng, {}, F, ""},

@@ -185,6 +185,19 @@ const Fall Faelle[] = {
              EXPECT_EQ(S(u.Anhoerwort(true)), S(verpasst)) << "a right answer shows no solution";
          }
      }},
+    {"lenient: a slip is almost right and not counted; another meaning of the list is counted",
+     CpZeilen({"001#perro#Hund#0#0#", "002#mano#Hand#0#0#", "003#arbol#Baum#0#0#"}), 1,
+     [](Uebung& u, const Ordner&) {
+         using Antwortpruefung::Urteil;
+         BisZeile(u, 1);
+         auto a = u.Antworten("Hunt", true);
+         EXPECT_TRUE(a.Ergebnis.urteil == Urteil::FastRichtig && !a.Richtig);
+         EXPECT_EQ(a.Unterschiede, (QList<Abweichung::Unterschied>{{3, 1, {}}}));
+         a = u.Antworten("Hand", true);
+         EXPECT_TRUE(a.Ergebnis.urteil == Urteil::Falsch);
+         EXPECT_EQ(S(a.Ergebnis.grund), "anderes Wort der Liste");
+         EXPECT_EQ(u.Fehlerzahl(), (std::vector<int>{1, 0, 0}));
+     }},
     {"Anhören in stage 2 speaks the language stored for the main list",
      CpZeilen({"001#domus#Haus#2#0#", "002#via#Straße#2#0#"}), 2,
      [](Uebung& u, const Ordner&) { EXPECT_EQ(S(u.Sprachcode()), "la"); }},

@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "common/UiHilfen.h"
+#include "lists/Einstellungen.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
 #include "practice/Abfrage.h"
@@ -34,6 +35,11 @@ protected:
         Module1::Soundok = true;
         Uebung::LetzteZeile = 0;
         ZufallZuruecksetzen();
+    }
+    void TearDown() override
+    {
+        Einstellungen::Lauf() = {};
+        UiTest::TearDown();
     }
 
     // Writes the list with its empty siblings, as the start of a practice leaves it,
@@ -268,6 +274,52 @@ TEST_F(UebenFensterTest, TheSolutionStaysAFullIntervalAfterAWrongAnswer)
     EXPECT_FALSE(w.TxtVok2->isVisible());
     EXPECT_FALSE(w.lblFalsch->isVisible());
     EXPECT_TRUE(w.Timerueben.isActive()) << "the timer keeps running for the next answer";
+}
+
+// With "Antworten großzügig prüfen" a slip shows its reason and the solution with the
+// slipped letter marked, sounds right and is not counted; without, the same answer is wrong.
+TEST_F(UebenFensterTest, AlmostRightShowsItsReasonAndTheMarkedSolutionOnlyWithTheOption)
+{
+    const auto bis = [](frmVokUeben& w, int zeile) {
+        for (int i = 0; i < 200 && w.AktZeile() != zeile; ++i)
+            Richtig(w);
+        ASSERT_EQ(w.AktZeile(), zeile);
+    };
+    for (const bool an : {true, false}) {
+        SCOPED_TRACE(an ? "an" : "aus");
+        const QString dva =
+            Liste(CpZeilen({"001#coffee#café#0#0#", "002#street#<b>Straße</b>#0#0#", "003#tree#Baum#0#0#"}));
+        Einstellungen::Lauf().SchalterSetzen(Einstellungen::GrosszuegigPruefen, an);
+        frmVokUeben w(gewaehlt, gewaehlteStufe);
+        w.show();
+        bis(w, 1);
+        sounds.clear();
+        Antworten(w, "cafe");
+        EXPECT_TRUE(w.lblFastRichtig->isVisible() == an && w.lblLoesungMarkiert->isVisible() == an);
+        EXPECT_TRUE(w.lblFalsch->isVisible() != an && w.TxtLoesung->isVisible() != an);
+        EXPECT_EQ(sounds, std::vector<int>{an ? 3 : 4});
+        EXPECT_EQ(w.Fehlerzahl()[0], an ? 0 : 1);
+        if (an) {
+            EXPECT_EQ(w.lblFastRichtig->text(), QString::fromUtf8("Fast richtig – Akzent"));
+            EXPECT_TRUE(w.lblLoesungMarkiert->text().contains(QString::fromUtf8(">é</span>")));
+            EXPECT_EQ(w.lblLoesungMarkiert->accessibleDescription(), QString::fromUtf8("Unterschied bei: é"));
+            bis(w, 2);
+            Antworten(w, "<b>Strasse</b>");
+            EXPECT_TRUE(w.lblLoesungMarkiert->text().contains("&lt;b&gt;Stra")) << "a word's markup shows as typed";
+            EXPECT_FALSE(w.lblLoesungMarkiert->text().contains("<b>"));
+            // More to read: it stays past the first tick, then goes.
+            EXPECT_FALSE(QTest::qWaitFor([&] { return w.lblLoesungMarkiert->isHidden(); }, 1700));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return w.lblFastRichtig->isHidden(); }, 2000));
+            bis(w, 3);
+            Antworten(w, "der Baum");
+            EXPECT_TRUE(w.lblFalsch->isVisible() && w.lblGrund->text() == "Artikel nicht verlangt");
+        } else {
+            EXPECT_EQ(w.TxtLoesung->text(), QString::fromUtf8("café"));
+            EXPECT_TRUE(w.lblGrund->isHidden());
+        }
+        Klick(w.lblEnde);
+        EXPECT_TRUE(LiesBytes(dva).startsWith(Cp(an ? "001#coffee#café#0#0#" : "001#coffee#café#1#0#")));
+    }
 }
 
 // ---- Directions ----

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -83,7 +84,7 @@ void OrdnerSichern(const QByteArray& datei)
 
 void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook) { Hook() = std::move(hook); }
 
-bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
+std::optional<QString> ErsetzenVorbereiten(const QString& ziel, const QByteArray& inhalt)
 {
     const QByteArray zielName = QFile::encodeName(ziel);
     const QFileInfo info(ziel);
@@ -92,16 +93,16 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
         QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
 
     if (!SchrittErlaubt(ErsetzenSchritt::Oeffnen))
-        return false;
+        return std::nullopt;
     const int fd = ::mkstemp(vorlage.data());
     if (fd < 0)
-        return false;
+        return std::nullopt;
 
-    auto abbrechen = [&] {
+    auto abbrechen = [&]() -> std::optional<QString> {
         FehlerBehalten behalten;
         ::close(fd);
         ::unlink(vorlage.constData());
-        return false;
+        return std::nullopt;
     };
 
     if (::fchmod(fd, ZielRechte(zielName)) != 0)
@@ -113,17 +114,44 @@ bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
     if (::close(fd) != 0) {
         FehlerBehalten behalten;
         ::unlink(vorlage.constData());
-        return false;
+        return std::nullopt;
     }
+    return QFile::decodeName(vorlage);
+}
+
+bool ErsetzenAbschliessen(const QString& ziel, const QString& temporaer)
+{
+    const QByteArray zielName = QFile::encodeName(ziel);
+    const QByteArray tempName = QFile::encodeName(temporaer);
     // ::rename replaces an existing target atomically; QFile::rename would refuse it.
     if (!SchrittErlaubt(ErsetzenSchritt::Umbenennen)
-        || ::rename(vorlage.constData(), zielName.constData()) != 0) {
+        || ::rename(tempName.constData(), zielName.constData()) != 0) {
         FehlerBehalten behalten;
-        ::unlink(vorlage.constData());
+        ::unlink(tempName.constData());
         return false;
     }
     OrdnerSichern(zielName);
     return true;
+}
+
+void ErsetzenVerwerfen(const QString& temporaer)
+{
+    FehlerBehalten behalten;
+    ::unlink(QFile::encodeName(temporaer).constData());
+}
+
+bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
+{
+    const auto temporaer = ErsetzenVorbereiten(ziel, inhalt);
+    return temporaer && ErsetzenAbschliessen(ziel, *temporaer);
+}
+
+QString ErsetzenZiel(const QString& dateiname)
+{
+    // mkstemp fills the six places from A-Z, a-z and 0-9.
+    static const QRegularExpression muster(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}$"));
+    const auto treffer = muster.match(dateiname);
+    return treffer.hasMatch() ? treffer.captured(1) : QString();
 }
 
 bool DateiErsetzenDurch(const QString& ziel, const QString& quelle)

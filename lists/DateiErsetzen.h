@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace lerno {
 
@@ -20,6 +21,19 @@ void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
 // Replaces ziel by inhalt. False on any failure; ziel is then unchanged and no
 // temporary file is left behind.
 bool DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
+
+// The two halves of DateiErsetzen, for changes of several files that must all be written
+// before any of them is renamed: ErsetzenVorbereiten writes inhalt completely to a new
+// temporary beside ziel and returns its path (nullopt on failure, nothing left behind);
+// ErsetzenAbschliessen renames it over ziel (false on failure: ziel unchanged, the
+// temporary removed). A temporary not wanted after all goes with ErsetzenVerwerfen.
+std::optional<QString> ErsetzenVorbereiten(const QString& ziel, const QByteArray& inhalt);
+bool ErsetzenAbschliessen(const QString& ziel, const QString& temporaer);
+void ErsetzenVerwerfen(const QString& temporaer);
+
+// The temporaries are "." + the target's file name + "." + six letters or digits. For
+// such a name, the target's file name; empty for any other name.
+QString ErsetzenZiel(const QString& dateiname);
 
 // Replaces ziel by the file quelle (already complete on disk) in one rename step; quelle
 // takes ziel's permissions first. False on failure; ziel is then unchanged.

@@ -42,6 +42,11 @@ bool ListenspracheSetzen(const QString& liste, const QString& sprache);
 // Removes the list's entry (the list was deleted). True when nothing is left to do.
 bool ListenspracheEntfernen(const QString& liste);
 
+// Drops the entries of lists that no longer exist in the folder (a deletion cut short, a
+// list removed by hand), so a new list of that name does not inherit the language. True
+// when nothing is left to do.
+bool ListensprachenBereinigen(const QString& ordner);
+
 // The stored language of the list, or else the guess from its name (may be empty).
 QString Listensprache(const QString& liste);
 

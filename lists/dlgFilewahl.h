@@ -37,8 +37,8 @@ public:
 
     static std::optional<QString> NamensFehler(const QString& name);
 
-    // The names in the folder matching the pattern exactly, sorted as a user expects;
-    // never a hidden file or the scratch list "afile".
+    // The names in the folder matching the pattern in any case, sorted as a user expects;
+    // never a hidden file, the scratch list "afile" or a stage list without its main list.
     static QStringList Dateiliste(const QString& ordner, const QString& muster);
 
 public slots:

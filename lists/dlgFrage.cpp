@@ -10,10 +10,7 @@
 #include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/Dateizugriff.h"
-#include "lists/Vokabeleintrag.h"
-#include "lists/Listensprache.h"
-
-#include <QFileInfo>
+#include "lists/ListeEntfernen.h"
 
 #include <QLabel>
 
@@ -47,8 +44,7 @@ dlgFrage::dlgFrage(QWidget* parent)
 
 void dlgFrage::lblok_Click()
 {
-    // Every member goes, whether it exists or not; one that cannot be deleted is
-    // reported and the others are still deleted.
+    // Every member goes, whether it exists or not, the .dva last.
     const QString liste = GewaehlteListe::Filename;
     if (ListeSchreibgeschuetzt(liste)) {
         // A protected list is kept whole: no member goes.
@@ -56,12 +52,9 @@ void dlgFrage::lblok_Click()
         reject();
         return;
     }
-    DateiLoeschen(liste, this);
-    for (QChar b : {u'b', u'c', u'd'})
-        DateiLoeschen(StufenDatei(liste, b), this);
-    // A new list of the same name starts without the old one's language.
-    if (!QFileInfo::exists(liste))
-        ListenspracheEntfernen(liste);
+    // Each file that could not be removed gets the file-error report.
+    for (qsizetype i = ListeEntfernen(liste).size(); i > 0; --i)
+        DateifehlerMelden(this);
     accept();
 }
 

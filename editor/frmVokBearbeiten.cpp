@@ -32,6 +32,7 @@ frmVokBearbeiten::frmVokBearbeiten(std::vector<GridZeile>& zeilen, Speichern spe
 {
     setWindowTitle(QStringLiteral("Vokabeln Bearbeiten"));
     setWindowIcon(Fenstersymbol());
+    modAussprache::AusspracheVorbereiten(); // a window that speaks: the voice connects now
     resize(Px(Breite), Px(Hoehe));
     setMinimumSize(Px(Breite), Px(Hoehe));
     setMouseTracking(true);

@@ -37,8 +37,7 @@ public:
 
     static std::optional<QString> NamensFehler(const QString& name);
 
-    // The names in the folder matching the pattern in any case, sorted as a user expects;
-    // never a hidden file, the scratch list "afile" or a stage list without its main list.
+    // The lists offered: Listenauswahl of lists/Listenname.h.
     static QStringList Dateiliste(const QString& ordner, const QString& muster);
 
 public slots:

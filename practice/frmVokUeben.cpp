@@ -7,6 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/modAussprache.h"
 #include "lists/GewaehlteListe.h"
 #include "ui/modBackground.h"
 #include "lists/TextDatei.h"
@@ -40,6 +41,7 @@ frmVokUeben::frmVokUeben(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Vokabeln üben"));
     setWindowIcon(Fenstersymbol());
+    modAussprache::AusspracheVorbereiten(); // a window that speaks: the voice connects now
 
     auto* aufbau = new QVBoxLayout(this);
     aufbau->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,61 @@
+# The voice never holds up the end: speech-dispatcher stops answering (SIGSTOP) while a
+# word is being asked of it, and "Programm beenden" still ends lerno within a second.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
+export HOME="$ARBEIT/heim" # speech-dispatcher keeps its logs and settings there
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+SERVER_PID="" SPD_PID=""
+ende_aufraeumen() {
+  local rc=$?
+  # A stopped process must be continued before it can end.
+  [ -z "$SPD_PID" ] || { kill -CONT "$SPD_PID"; kill "$SPD_PID"; } 2>/dev/null || true
+  [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
+  aufraeumen
+  exit "$rc"
+}
+trap ende_aufraeumen EXIT
+
+command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+  -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
+SERVER_PID=$!
+for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink stumm || fehler "kein Tonserver"
+
+installieren
+printf 'Demo.dva\tEnglisch\r\n' >"$PROG/Demo.sprache"
+starten
+fenster "Lerno language" >/dev/null
+mv "$PROG/Demo.sprache" "$PROG/Vokabeln/Listensprachen.txt"
+tasten alt+o s u # Sound aus: the end waits for no fanfare
+
+tasten alt+d udiaeresis 1
+fenster "Welche Vokabeln möchtest du üben ?" >/dev/null
+tasten Return
+UEBEN=$(fenster "Vokabeln üben")
+# The practice window connected the voice (speech-dispatcher is spawned for it); a wrong
+# answer has a word said.
+spd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
+for ((i = 0; i < 100; i++)); do [ -s "$spd" ] && break; sleep 0.1; done
+[ -s "$spd" ] || { echo "ÜBERSPRUNGEN: speech-dispatcher startet hier nicht"; exit 0; }
+SPD_PID=$(cat "$spd")
+tippen "xyz"
+tasten Return
+sleep 1
+
+kill -STOP "$SPD_PID"
+# Two more words: the voice's thread now waits for an answer that never comes.
+tippen "xyz"
+tasten Return
+tasten F5
+klicken "$UEBEN" 166 378
+fenster_weg "Vokabeln üben"
+
+vorher=$(date +%s%N)
+xdotool key alt+d p
+beendet_innerhalb 1 || fehler "lerno endet nicht, solange speech-dispatcher nicht antwortet"
+ms=$((($(date +%s%N) - vorher) / 1000000))
+[ "$ms" -le $((1000 * ${LERNO_E2E_ZEITFAKTOR:-1})) ] || fehler "lerno endete erst nach $ms ms"
+
+echo "Aussprache beim Ende: ok (lerno endete nach ${ms} ms, speech-dispatcher angehalten)"

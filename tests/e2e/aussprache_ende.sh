@@ -1,5 +1,5 @@
-# The voice never holds up the end: speech-dispatcher stops answering (SIGSTOP) while a
-# word is being asked of it, and "Programm beenden" still ends lerno within a second.
+# The voice never holds up the end: speech-dispatcher stops answering (SIGSTOP) while lerno
+# is connected to it, and "Programm beenden" still ends lerno within a second.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
@@ -36,19 +36,24 @@ tasten Return
 UEBEN=$(fenster "Vokabeln üben")
 # The practice window connected the voice (speech-dispatcher is spawned for it); a wrong
 # answer has a word said.
+tippen "xyz"
+tasten Return
+# The spawned server rewrites its pid file once it runs as a daemon: read it when it lives.
 spd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
-for ((i = 0; i < 100; i++)); do [ -s "$spd" ] && break; sleep 0.1; done
-[ -s "$spd" ] || { echo "ÜBERSPRUNGEN: speech-dispatcher startet hier nicht"; exit 0; }
-SPD_PID=$(cat "$spd")
-tippen "xyz"
-tasten Return
+for ((i = 0; i < 100; i++)); do
+  SPD_PID=$(cat "$spd" 2>/dev/null || true)
+  [ -n "$SPD_PID" ] && [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && kill -0 "$SPD_PID" 2>/dev/null && break
+  SPD_PID=""
+  sleep 0.1
+done
+[ -n "$SPD_PID" ] || { echo "ÜBERSPRUNGEN: speech-dispatcher startet hier nicht"; exit 0; }
 sleep 1
+SPD_PID=$(cat "$spd")
 
+# speech-dispatcher stops answering; one more word leaves the voice waiting for it.
 kill -STOP "$SPD_PID"
-# Two more words: the voice's thread now waits for an answer that never comes.
 tippen "xyz"
 tasten Return
-tasten F5
 klicken "$UEBEN" 166 378
 fenster_weg "Vokabeln üben"
 

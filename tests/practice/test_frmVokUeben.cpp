@@ -536,9 +536,8 @@ TEST_F(UebenFensterTest, ASaveThatFailsIsReportedOnceAndTheWindowStillCloses)
     EXPECT_EQ(meldungen, einmal);
     EXPECT_EQ(sounds.back(), 6);
     EXPECT_FALSE(w.isVisible());
-    // The main list and the other stage list are still written.
-    EXPECT_EQ(LiesBytes(dva), CpZeilen({"001#house#Haus#0#0#", "002#street#Straße#2#0#",
-                                        "003#tree#Baum#3#0#"}));
+    // All or none: neither the main list nor the other stage list is written.
+    EXPECT_EQ(LiesBytes(dva), DreiZeilen);
     EXPECT_EQ(LiesBytes(StufenDatei(dva, u'c')), QByteArray());
     EXPECT_FALSE(QFile::exists(StufenDatei(dva, u'd')));
 }

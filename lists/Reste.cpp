@@ -35,7 +35,8 @@ QStringList ResteEntfernen(const QString& ordner)
     // One pass over the folder; each rule then works on the names.
     QStringList namen;
     QSet<QString> listen; // main lists, lower case without extension
-    QDirIterator it(ordner, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System);
+    // Links count as names (a linked list keeps its language) but are never removed.
+    QDirIterator it(ordner, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         const QString name = it.fileName();
@@ -46,7 +47,8 @@ QStringList ResteEntfernen(const QString& ordner)
 
     QStringList entfernt;
     auto entfernen = [&](const QString& name) {
-        if (QFile::remove(ordner + QLatin1Char('/') + name))
+        const QString pfad = ordner + QLatin1Char('/') + name;
+        if (!QFileInfo(pfad).isSymLink() && QFile::remove(pfad))
             entfernt << name;
     };
     for (const QString& name : std::as_const(namen)) {
@@ -65,8 +67,12 @@ QStringList ResteEntfernen(const QString& ordner)
         if (hilfsliste || m == u'd' || verwaist)
             entfernen(name);
     }
-    if (namen.contains(QLatin1String(LISTENSPRACHEN_DATEI)))
-        ListensprachenBereinigen(ordner);
+    if (namen.contains(QLatin1String(LISTENSPRACHEN_DATEI))) {
+        QSet<QString> vorhanden(namen.cbegin(), namen.cend());
+        for (const QString& name : std::as_const(entfernt))
+            vorhanden.remove(name);
+        ListensprachenBereinigen(ordner, &vorhanden);
+    }
     entfernt.sort();
     return entfernt;
 }

@@ -45,6 +45,16 @@ struct Geteilt {
 
 void Ausfall(const std::shared_ptr<Geteilt>& g);
 
+// The message being said, 0 when the voice is silent. Set by the library's event thread;
+// one connection per program, so a plain global serves its C callbacks.
+std::atomic<size_t> Laufend{0};
+
+void Verklungen(size_t nachricht, size_t, SPDNotificationType)
+{
+    size_t erwartet = nachricht;
+    Laufend.compare_exchange_strong(erwartet, 0);
+}
+
 // Connects, then says one request after the other; runs until the voice ends it.
 void Laufen(std::shared_ptr<Geteilt> g)
 {
@@ -56,12 +66,19 @@ void Laufen(std::shared_ptr<Geteilt> g)
 
     char* fehler = nullptr;
     // Starts speech-dispatcher when it is not running yet (that may take a second or two).
-    SPDConnection* verbindung = spd_open2("lerno", "worte", nullptr, SPD_MODE_SINGLE, nullptr, 1, &fehler);
+    SPDConnection* verbindung = spd_open2("lerno", "worte", nullptr, SPD_MODE_THREADED, nullptr, 1, &fehler);
     std::free(fehler);
-    if (verbindung)
+    if (verbindung) {
+        // Told when a word has been said, so a new word cancels only one still sounding:
+        // a cancel costs the next word a noticeable pause.
+        verbindung->callback_end = Verklungen;
+        verbindung->callback_cancel = Verklungen;
+        spd_set_notification_on(verbindung, SPD_END);
+        spd_set_notification_on(verbindung, SPD_CANCEL);
         g->zustand.store(Bereit);
-    else
+    } else {
         Ausfall(g);
+    }
 
     QByteArray sprache;
     for (;;) {
@@ -77,7 +94,12 @@ void Laufen(std::shared_ptr<Geteilt> g)
         bool ok = a.code == sprache || spd_set_language(verbindung, a.code.constData()) == 0;
         sprache = ok ? a.code : QByteArray();
         // A new word cuts off the one still being said.
-        ok = ok && spd_cancel(verbindung) == 0 && spd_say(verbindung, SPD_TEXT, a.text.constData()) >= 0;
+        if (ok && Laufend.load() != 0)
+            ok = spd_cancel(verbindung) == 0;
+        const int nachricht = ok ? spd_say(verbindung, SPD_TEXT, a.text.constData()) : -1;
+        ok = nachricht >= 0;
+        if (ok)
+            Laufend.store(size_t(nachricht));
         if (!ok) {
             spd_close(verbindung);
             verbindung = nullptr;

@@ -259,7 +259,7 @@ std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringLis
     // record does not run into it; a lone CR only lacks its LF.
     if (bisher.endsWith('\r'))
         daten += '\n';
-    else if (!bisher.isEmpty() && !bisher.endsWith('\n'))
+    else if (!bisher.isEmpty() && !bisher.endsWith('\n') && QByteArrayView(bisher) != Kopf(Listenkodierung::Utf8MitMarke))
         daten += "\r\n";
     for (const QString& z : zeilen) {
         const auto b = Kodieren(z, k);
@@ -331,6 +331,8 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
         return std::nullopt;
     qsizetype zahl = 0;
     char letztes = '\n';
+    qint64 gesamt = 0;
+    bool marke = false;
     char puffer[LesePuffer];
     for (;;) {
         const qint64 n = f.read(puffer, sizeof puffer);
@@ -338,13 +340,16 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
             return std::nullopt;
         if (n == 0)
             break;
+        if (gesamt == 0)
+            marke = QByteArrayView(puffer, n).startsWith(Kopf(Listenkodierung::Utf8MitMarke));
+        gesamt += n;
         for (qint64 i = 0; i < n; ++i)
             if (puffer[i] == '\n')
                 ++zahl;
         letztes = puffer[n - 1];
     }
-    // A last line without a line end still counts.
-    if (letztes != '\n')
+    // A last line without a line end still counts; a file of just the UTF-8 mark has none.
+    if (letztes != '\n' && !(gesamt == 3 && marke))
         ++zahl;
     return zahl;
 }

@@ -172,6 +172,7 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
         {"UTF-8 with a mark", mark + "001#green#gr\xC3\xBCn#0#0#\r\n002#a#b#0#0#\r\n",
          {"001#green#grün#0#0#", "002#a#b#0#0#"}, Listenkodierung::Utf8MitMarke},
         {"a mark before ASCII", mark + "001#a#b#0#0#\r\n", {"001#a#b#0#0#"}, Listenkodierung::Utf8MitMarke},
+        {"a mark alone is an empty list", mark, {}, Listenkodierung::Utf8MitMarke},
         {"ASCII only", "001#a#b#0#0#\r\n", {"001#a#b#0#0#"}, Listenkodierung::Cp1252},
         {"one line not UTF-8 makes all Windows-1252", "001#gr\xC3\xBCn#x#0#0#\r\n002#m\xE4h#y#0#0#\r\n",
          {"001#grÃ¼n#x#0#0#", "002#mäh#y#0#0#"}, Listenkodierung::Cp1252},
@@ -189,6 +190,7 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
             erwartet << QString::fromUtf8(z);
         EXPECT_EQ(KodierungErkennen(f.bytes), f.kodierung);
         EXPECT_EQ(ZeilenLesen(pfad), erwartet);
+        EXPECT_EQ(ZeilenZaehlen(pfad), erwartet.size());
         for (qsizetype n = 1; n <= erwartet.size(); ++n)
             EXPECT_EQ(ZeileLesen(pfad, n), erwartet[n - 1]) << n;
 

@@ -11,8 +11,9 @@ namespace lerno {
 QStringList ListeEntfernen(const QString& liste, const std::function<void(const QString&)>& vorJedem)
 {
     QStringList fehlgeschlagen;
-    // Side data first: a new list of the same name must not inherit it. Further side files
-    // of a list (its words' memory) are removed here too, before the stage lists.
+    // Side data first, so a new list of the same name inherits none of it.
+    // Every further side file of a list (its words' memory, once there is one) is removed
+    // here too, in this same step: before the stage lists, long before the .dva.
     const QString sprachen = QFileInfo(liste).absolutePath() + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI);
     if (vorJedem)
         vorJedem(sprachen);

@@ -2,26 +2,7 @@
 # is connected to it, and "Programm beenden" still ends lerno within a second.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
-export HOME="$ARBEIT/heim" # speech-dispatcher keeps its logs and settings there
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-SERVER_PID="" SPD_PID=""
-ende_aufraeumen() {
-  local rc=$?
-  # A stopped process must be continued before it can end.
-  [ -z "$SPD_PID" ] || { kill -CONT "$SPD_PID"; kill "$SPD_PID"; } 2>/dev/null || true
-  [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
-  aufraeumen
-  exit "$rc"
-}
-trap ende_aufraeumen EXIT
-
-command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-  -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
-SERVER_PID=$!
-for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink stumm || fehler "kein Tonserver"
+sprache_vorbereiten
 
 installieren
 printf 'Demo.dva\tEnglisch\r\n' >"$PROG/Demo.sprache"

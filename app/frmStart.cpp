@@ -43,9 +43,7 @@ frmStart::frmStart()
     // Audio is prepared only once the window is on screen: it never delays the first paint.
     connect(ImgBackground, &PictureControl::gezeichnet, this, &Module1::SoundsVorbereiten,
             static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
-    // The voice likewise, after the effects.
-    connect(ImgBackground, &PictureControl::gezeichnet, this, &modAussprache::AusspracheVorbereiten,
-            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    // The voice connects only when a window that can speak opens (practice, editor).
 
     lblEingabe = new LabelButton(QStringLiteral("Vokabeln eingeben"), flaeche, 360, 840, 3165, 300);
     lblUeben1 = new LabelButton(QStringLiteral("Vokabeln üben 1"), flaeche, 960, 1920, 2775, 300);
@@ -137,7 +135,8 @@ void frmStart::Form_Load()
     modBackground::HintergrundPfade();
     ImgBackground->laden(modBackground::Hintergrund2Pfad);
     mnuSoundan_Click();
-    // On at start when an engine is found; until the voice is loaded the items wait disabled.
+    // On at start. Until a speaking window loads the voice the items trust an installed
+    // voice; once loaded they follow its engine, and go disabled if it fails.
     modAussprache::Ausspracheok = true;
     AusspracheMenueSetzen();
     modAussprache::WennGeladen(this, [this] { AusspracheMenueSetzen(); });

@@ -1,5 +1,7 @@
 // List file operations on lists far beyond the usual size.
 #include "BenchListe.h"
+#include "lists/Listensprache.h"
+#include "lists/Reste.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Zufall.h"
@@ -95,5 +97,24 @@ void BM_Stufe1Sichern(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Stufe1Sichern)->Apply(Groessen);
+
+// The start's clean-up of a folder of 10,000 files (lists with both stage lists and a
+// language each) where nothing is left to remove: what every start pays.
+void BM_ResteEntfernen(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QByteArray sprachen;
+    for (int i = 0; i < 3333; ++i) {
+        const QString dva = dir.filePath(QStringLiteral("Liste%1.dva").arg(i));
+        for (QChar b : {u'a', u'b', u'c'})
+            Schreibe(StufenDatei(dva, b), "001#a#b#0#0#\r\n");
+        sprachen += QStringLiteral("Liste%1.dva\tEnglisch\r\n").arg(i).toUtf8();
+    }
+    Schreibe(dir.filePath(QLatin1String(LISTENSPRACHEN_DATEI)), sprachen);
+    for (auto _ : state)
+        if (!ResteEntfernen(dir.path()).isEmpty())
+            state.SkipWithError("removed a file of a list");
+}
+BENCHMARK(BM_ResteEntfernen)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -26,8 +26,10 @@ struct RoheZeile {
 std::vector<RoheZeile> ZeilenMitEnde(const QByteArray& alles)
 {
     std::vector<RoheZeile> zeilen;
+    const Listenkodierung k = KodierungErkennen(alles);
     for (const Zeilenstelle& z : ZeilenStellen(alles))
-        zeilen.push_back({AusCp1252(alles.mid(z.anfang, z.laenge)), alles.mid(z.anfang + z.laenge, z.endeLaenge)});
+        zeilen.push_back({Dekodieren(QByteArrayView(alles).sliced(z.anfang, z.laenge), k),
+                          alles.mid(z.anfang + z.laenge, z.endeLaenge)});
     return zeilen;
 }
 
@@ -153,6 +155,9 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
 
     // The stage lists come from the new main list alone. Kept lines go to no stage
     // list, as in practice.
+    // Written in the encoding the list has (a UTF-8 list stays UTF-8, mark and all); the
+    // stage lists follow it.
+    const Listenkodierung kodierung = KodierungErkennen(BytesLesen(dva).value_or(QByteArray()));
     QByteArray inhalt[3];
     qsizetype letzte = -1; // the last row that is written
     for (size_t i = 0; i < zeilen.size(); ++i)
@@ -163,7 +168,7 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
         const auto satz = GridDatensatz(z);
         if (!satz)
             continue;
-        const auto bytes = NachCp1252(*satz);
+        const auto bytes = Kodieren(*satz, kodierung);
         if (!bytes) {
             // Checked above, and kept lines were decoded from the file; should a row
             // still not encode, it is refused rather than written as an empty line.
@@ -185,6 +190,10 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
         if (stand >= GrenzeStufe3)
             inhalt[2] += zeile;
     }
+
+    for (QByteArray& i : inhalt)
+        if (!i.isEmpty())
+            i.prepend(Kopf(kodierung).toByteArray());
 
     const QChar buchstaben[3] = {u'a', u'b', u'c'};
     QString ziele[3];

@@ -33,6 +33,7 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
 {
     setWindowTitle(QStringLiteral("Vokabeln Bearbeiten"));
     setWindowIcon(Fenstersymbol());
+    modAussprache::AusspracheVorbereiten(); // a window that speaks: the voice connects now
     resize(Px(Breite), Px(Hoehe));
     setMinimumSize(Px(Breite), Px(Hoehe));
     setMouseTracking(true);

@@ -59,7 +59,8 @@ void ZeilePruefen(const QByteArray& bytes)
 
     if (!zeile.isEmpty()) {
         const QString geschwister = StufenDatei(zeile, u'b');
-        FUZZ_PRUEFEN(geschwister.size() == zeile.size() && geschwister.endsWith(u'b')
+        FUZZ_PRUEFEN(geschwister.size() == zeile.size()
+                     && geschwister.endsWith(zeile.back().isUpper() ? u'B' : u'b')
                      && geschwister.chopped(1) == zeile.chopped(1));
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
@@ -76,7 +77,7 @@ bool AllesSchreiben(int fd, QByteArrayView daten)
     return true;
 }
 
-DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
+DateiWert<QString> ErsetzenVorbereiten(const QString& ziel, const QByteArray& inhalt)
 {
     const QByteArray zielName = QFile::encodeName(ziel);
     const QFileInfo info(ziel);
@@ -112,16 +113,41 @@ DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
         ::unlink(vorlage.constData());
         return fehler;
     }
+    return QFile::decodeName(vorlage);
+}
+
+DateiErgebnis ErsetzenAbschliessen(const QString& ziel, const QString& temporaer)
+{
+    const QByteArray zielName = QFile::encodeName(ziel);
+    const QByteArray tempName = QFile::encodeName(temporaer);
     // ::rename replaces an existing target atomically; QFile::rename would refuse it.
     DateiErgebnis umbenannt = SchrittErlaubt(ErsetzenSchritt::Umbenennen);
-    if (umbenannt && ::rename(vorlage.constData(), zielName.constData()) != 0)
+    if (umbenannt && ::rename(tempName.constData(), zielName.constData()) != 0)
         umbenannt = DateiErgebnis::Errno();
     if (!umbenannt) {
-        ::unlink(vorlage.constData());
+        ::unlink(tempName.constData());
         return umbenannt;
     }
     OrdnerSichern(zielName);
     return {};
+}
+
+void ErsetzenVerwerfen(const QString& temporaer) { ::unlink(QFile::encodeName(temporaer).constData()); }
+
+DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt)
+{
+    const auto temporaer = ErsetzenVorbereiten(ziel, inhalt);
+    if (!temporaer)
+        return temporaer.Ergebnis();
+    return ErsetzenAbschliessen(ziel, *temporaer);
+}
+
+QString ErsetzenZiel(const QString& dateiname)
+{
+    // mkstemp fills the six places from A-Z, a-z and 0-9.
+    static const QRegularExpression muster(QStringLiteral("^\\.(.+)\\.[A-Za-z0-9]{6}$"));
+    const auto treffer = muster.match(dateiname);
+    return treffer.hasMatch() ? treffer.captured(1) : QString();
 }
 
 DateiErgebnis DateiErsetzenDurch(const QString& ziel, const QString& quelle)

@@ -24,6 +24,19 @@ void SetzeErsetzenFehlerHook(ErsetzenFehlerHook hook);
 // left behind.
 DateiErgebnis DateiErsetzen(const QString& ziel, const QByteArray& inhalt);
 
+// The two halves of DateiErsetzen, for changes of several files that must all be written
+// before any of them is renamed: ErsetzenVorbereiten writes inhalt completely to a new
+// temporary beside ziel and returns its path (on failure nothing is left behind);
+// ErsetzenAbschliessen renames it over ziel (on failure ziel is unchanged and the
+// temporary removed). A temporary not wanted after all goes with ErsetzenVerwerfen.
+DateiWert<QString> ErsetzenVorbereiten(const QString& ziel, const QByteArray& inhalt);
+DateiErgebnis ErsetzenAbschliessen(const QString& ziel, const QString& temporaer);
+void ErsetzenVerwerfen(const QString& temporaer);
+
+// The temporaries are "." + the target's file name + "." + six letters or digits. For
+// such a name, the target's file name; empty for any other name.
+QString ErsetzenZiel(const QString& dateiname);
+
 // Replaces ziel by the file quelle (already complete on disk) in one rename step; quelle
 // takes ziel's permissions first. On failure ziel is unchanged.
 DateiErgebnis DateiErsetzenDurch(const QString& ziel, const QString& quelle);

@@ -2,7 +2,12 @@
 
 #include "lists/TextDatei.h"
 
+#include <QCollator>
+#include <QDir>
 #include <QFile>
+#include <QSet>
+
+#include <algorithm>
 #include <QFileInfo>
 
 namespace lerno {
@@ -20,6 +25,28 @@ QString ListennameMitEndung(const QString& name)
 bool IstHilfsliste(const QString& pfad)
 {
     return QFileInfo(pfad).completeBaseName().compare(QLatin1String("afile"), Qt::CaseInsensitive) == 0;
+}
+
+QStringList Listenauswahl(const QString& ordner, const QString& muster)
+{
+    QDir dir(ordner);
+    // Hidden names are the replace routine's temporaries, "afile" the editor's scratch list.
+    // X.DVA is a list as much as X.dva.
+    QStringList namen = dir.entryList({muster}, QDir::Files);
+    namen.removeIf([](const QString& name) { return IstHilfsliste(name); });
+    // A stage list is offered only beside its main list: one left by a deletion cut short
+    // would otherwise bring the deleted list back.
+    if (!muster.endsWith(QLatin1String(".dva"), Qt::CaseInsensitive)) {
+        QSet<QString> listen;
+        for (const QString& n : dir.entryList({QStringLiteral("*.dva")}, QDir::Files))
+            listen.insert(n.chopped(4).toLower());
+        namen.removeIf([&](const QString& name) { return !listen.contains(name.chopped(4).toLower()); });
+    }
+    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
+    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(namen.begin(), namen.end(),
+                     [&](const QString& a, const QString& b) { return sortierung.compare(a, b) < 0; });
+    return namen;
 }
 
 std::optional<QString> ListennameFehler(const QString& name)

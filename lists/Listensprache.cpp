@@ -179,6 +179,19 @@ DateiErgebnis ListenspracheEntfernen(const QString& liste)
     return ListenspracheSetzen(liste, QString());
 }
 
+bool ListensprachenBereinigen(const QString& ordner, const QSet<QString>* vorhanden)
+{
+    QMap<QString, QString> sprachen = ListensprachenLesen(ordner);
+    const qsizetype vorher = sprachen.size();
+    sprachen.removeIf([&](const auto& eintrag) {
+        return vorhanden ? !vorhanden->contains(eintrag.key())
+                         : !QFileInfo::exists(ordner + QLatin1Char('/') + eintrag.key());
+    });
+    if (sprachen.size() == vorher)
+        return true;
+    return Schreiben(ordner + QLatin1Char('/') + QLatin1String(LISTENSPRACHEN_DATEI), sprachen);
+}
+
 QString Listensprache(const QString& liste)
 {
     const QFileInfo info(liste);

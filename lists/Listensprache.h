@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QMap>
+#include <QSet>
 
 namespace lerno {
 
@@ -46,6 +47,12 @@ DateiErgebnis ListenspracheEntfernen(const QString& liste);
 
 // The file the languages of the lists beside liste are kept in.
 QString ListensprachenDatei(const QString& liste);
+
+// Drops the entries of lists that no longer exist in the folder (a deletion cut short, a
+// list removed by hand), so a new list of that name does not inherit the language. True
+// when nothing is left to do.
+// `vorhanden`, when given, names the files of the folder (a listing the caller has already).
+bool ListensprachenBereinigen(const QString& ordner, const QSet<QString>* vorhanden = nullptr);
 
 // The stored language of the list, or else the guess from its name (may be empty).
 QString Listensprache(const QString& liste);

@@ -3,6 +3,8 @@
 #include "lists/DateiErsetzen.h"
 
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -48,13 +50,18 @@ inline int ByteVon(char16_t c)
     return -1;
 }
 
-QString Dekodieren(const char* bytes, qsizetype laenge)
+QString AusCp1252Roh(const char* bytes, qsizetype laenge)
 {
     QString text(laenge, Qt::Uninitialized);
     char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < laenge; ++i)
         ziel[i] = ZeichenVon(static_cast<unsigned char>(bytes[i]));
     return text;
+}
+
+bool NurAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 AnhaengenFehlerHook& Hook()
@@ -80,7 +87,58 @@ void SetzeAnhaengenFehlerHook(AnhaengenFehlerHook hook) { Hook() = std::move(hoo
 
 QString AusCp1252(const QByteArray& bytes)
 {
-    return Dekodieren(bytes.constData(), bytes.size());
+    return AusCp1252Roh(bytes.constData(), bytes.size());
+}
+
+Listenkodierung KodierungErkennen(QByteArrayView bytes)
+{
+    if (bytes.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        return Listenkodierung::Utf8MitMarke;
+    if (NurAscii(bytes))
+        return Listenkodierung::Cp1252;
+    // Overlong forms, surrogates and cut sequences are errors: such a file is no UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString probe = utf8(bytes);
+    return utf8.hasError() ? Listenkodierung::Cp1252 : Listenkodierung::Utf8;
+}
+
+QByteArrayView Kopf(Listenkodierung k)
+{
+    return k == Listenkodierung::Utf8MitMarke ? QByteArrayView("\xEF\xBB\xBF", 3) : QByteArrayView();
+}
+
+QString Dekodieren(QByteArrayView bytes, Listenkodierung k)
+{
+    if (k == Listenkodierung::Cp1252)
+        return AusCp1252Roh(bytes.data(), bytes.size());
+    // A U+FEFF inside a line is text and stays; only the file's own mark was cut off.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
+}
+
+std::optional<QByteArray> Kodieren(const QString& text, Listenkodierung k)
+{
+    if (k == Listenkodierung::Cp1252)
+        return NachCp1252(text);
+    // A lone surrogate has no UTF-8 form; it would come back as another character.
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless | QStringEncoder::Flag::ConvertInitialBom);
+    QByteArray out = utf8(text);
+    if (utf8.hasError())
+        return std::nullopt;
+    return out;
+}
+
+std::optional<QByteArray> DateiInhalt(const QStringList& zeilen, Listenkodierung k)
+{
+    QByteArray inhalt = Kopf(k).toByteArray();
+    for (const QString& z : zeilen) {
+        const auto bytes = Kodieren(z, k);
+        if (!bytes)
+            return std::nullopt;
+        inhalt += *bytes;
+        inhalt += "\r\n";
+    }
+    return inhalt;
 }
 
 std::optional<QByteArray> NachCp1252(const QString& text)
@@ -152,7 +210,7 @@ std::vector<Zeilenstelle> ZeilenStellen(const QByteArray& alles)
 {
     std::vector<Zeilenstelle> stellen;
     stellen.reserve(size_t(alles.count('\n')) + 1);
-    qsizetype anfang = 0;
+    qsizetype anfang = QByteArrayView(alles).startsWith(Kopf(Listenkodierung::Utf8MitMarke)) ? 3 : 0;
     while (anfang < alles.size()) {
         qsizetype ende = alles.indexOf('\n', anfang);
         const bool letzte = ende < 0;
@@ -172,9 +230,10 @@ QStringList ZeilenAus(const QByteArray& alles)
 {
     QStringList zeilen;
     const auto stellen = ZeilenStellen(alles);
+    const Listenkodierung k = KodierungErkennen(alles);
     zeilen.reserve(qsizetype(stellen.size()));
     for (const Zeilenstelle& z : stellen)
-        zeilen.append(Dekodieren(alles.constData() + z.anfang, z.laenge));
+        zeilen.append(Dekodieren(QByteArrayView(alles).sliced(z.anfang, z.laenge), k));
     return zeilen;
 }
 
@@ -186,19 +245,28 @@ std::optional<QStringList> ZeilenLesen(const QString& pfad)
     return ZeilenAus(*alles);
 }
 
-std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen)
+std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen, Listenkodierung sonst)
 {
     QByteArray daten;
     if (zeilen.isEmpty())
         return daten;
+    // A UTF-8 list stays UTF-8, a Windows-1252 one Windows-1252; ASCII is both.
+    Listenkodierung k = KodierungErkennen(bisher);
+    if (k == Listenkodierung::Cp1252 && NurAscii(bisher)) {
+        k = sonst;
+        if (bisher.isEmpty())
+            daten += Kopf(sonst).toByteArray();
+    }
+    if (k == Listenkodierung::Utf8MitMarke)
+        k = Listenkodierung::Utf8; // its mark is at the start already
     // A last line without its line end (edited elsewhere) is ended first, so the new
     // record does not run into it; a lone CR only lacks its LF.
     if (bisher.endsWith('\r'))
         daten += '\n';
-    else if (!bisher.isEmpty() && !bisher.endsWith('\n'))
+    else if (!bisher.isEmpty() && !bisher.endsWith('\n') && QByteArrayView(bisher) != Kopf(Listenkodierung::Utf8MitMarke))
         daten += "\r\n";
     for (const QString& z : zeilen) {
-        const auto b = NachCp1252(z);
+        const auto b = Kodieren(z, k);
         if (!b)
             return std::nullopt;
         daten += *b;
@@ -246,6 +314,17 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
         return std::nullopt;
     if (gesucht.endsWith('\r'))
         gesucht.chop(1);
+    if (nummer == 1 && gesucht.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        gesucht.remove(0, 3);
+    // Only a line with non-ASCII bytes needs the file's encoding, and that needs all of it.
+    if (!NurAscii(gesucht)) {
+        if (!f.seek(0))
+            return std::nullopt;
+        const QByteArray alles = f.readAll();
+        if (f.error() != QFileDevice::NoError)
+            return std::nullopt;
+        return Dekodieren(gesucht, KodierungErkennen(alles));
+    }
     return AusCp1252(gesucht);
 }
 
@@ -256,6 +335,8 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
         return std::nullopt;
     qsizetype zahl = 0;
     char letztes = '\n';
+    qint64 gesamt = 0;
+    bool marke = false;
     char puffer[LesePuffer];
     for (;;) {
         const qint64 n = f.read(puffer, sizeof puffer);
@@ -263,13 +344,16 @@ std::optional<qsizetype> ZeilenZaehlen(const QString& pfad)
             return std::nullopt;
         if (n == 0)
             break;
+        if (gesamt == 0)
+            marke = QByteArrayView(puffer, n).startsWith(Kopf(Listenkodierung::Utf8MitMarke));
+        gesamt += n;
         for (qint64 i = 0; i < n; ++i)
             if (puffer[i] == '\n')
                 ++zahl;
         letztes = puffer[n - 1];
     }
-    // A last line without a line end still counts.
-    if (letztes != '\n')
+    // A last line without a line end still counts; a file of just the UTF-8 mark has none.
+    if (letztes != '\n' && !(gesamt == 3 && marke))
         ++zahl;
     return zahl;
 }
@@ -281,9 +365,13 @@ DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile)
 
 DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
 {
-    for (const QString& z : zeilen)
-        if (!IstCp1252(z))
-            return DateiErgebnis::Fehler(0); // refuse before touching the file
+    // Refused before the file is touched: a text Windows-1252 cannot hold goes only into
+    // a list that is UTF-8 already.
+    if (!std::all_of(zeilen.cbegin(), zeilen.cend(), IstCp1252)) {
+        const auto bisher = BytesLesen(pfad);
+        if (!bisher || KodierungErkennen(*bisher) == Listenkodierung::Cp1252)
+            return DateiErgebnis::Fehler(0);
+    }
 
     const QByteArray name = QFile::encodeName(pfad);
     bool lesbar = true;
@@ -301,11 +389,24 @@ DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
         return fehler;
     }
     const off_t alt = st.st_size;
-    QByteArray letztes;
-    char c = 0;
-    if (lesbar && alt > 0 && ::pread(fd, &c, 1, alt - 1) == 1)
-        letztes = QByteArray(1, c);
-    const auto daten = AnhangBytes(letztes, zeilen);
+    // The whole list: its last byte tells the missing line end, all of it the encoding.
+    QByteArray bisher;
+    if (lesbar && alt > 0) {
+        bisher.resize(alt);
+        qsizetype gelesen = 0;
+        while (gelesen < alt) {
+            const ssize_t n = ::pread(fd, bisher.data() + gelesen, size_t(alt - gelesen), gelesen);
+            if (n <= 0)
+                break;
+            gelesen += n;
+        }
+        if (gelesen != alt) {
+            const DateiErgebnis fehler = DateiErgebnis::Fehler(errno ? errno : EIO);
+            ::close(fd); // half a list would tell a wrong encoding
+            return fehler;
+        }
+    }
+    const auto daten = AnhangBytes(bisher, zeilen);
     if (!daten) {
         ::close(fd); // checked above; never an empty record in place of a line
         return DateiErgebnis::Fehler(0);

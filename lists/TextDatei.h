@@ -1,8 +1,10 @@
 #pragma once
-// List files are Windows-1252 with CR LF. All decoding and encoding happens here.
+// List files are Windows-1252 with CR LF; one copied from elsewhere may be UTF-8, with or
+// without a byte-order mark. All decoding and encoding happens here.
 #include "lists/DateiErgebnis.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,18 +26,38 @@ bool IstCp1252(const QString& text);
 // as itself); nullopt when the whole text fits.
 std::optional<char32_t> ErstesFremdesZeichen(const QString& text);
 
-// Reads all lines (CR LF, a lone LF, or a last line without line end).
-// nullopt when the file cannot be opened or read.
+// How a file's bytes are text. A UTF-8 byte-order mark makes it UTF-8, and so does valid
+// UTF-8 holding at least one non-ASCII character (Windows-1252 text with umlauts is never
+// valid UTF-8); everything else is Windows-1252, where both agree for pure ASCII.
+enum class Listenkodierung { Cp1252, Utf8, Utf8MitMarke };
+Listenkodierung KodierungErkennen(QByteArrayView bytes);
+
+// Bytes a file in that encoding begins with: the mark, or nothing.
+QByteArrayView Kopf(Listenkodierung k);
+
+// One line's bytes (without line end or mark) as text.
+QString Dekodieren(QByteArrayView bytes, Listenkodierung k);
+
+// Text as bytes of that encoding; nullopt when Windows-1252 cannot hold a character.
+std::optional<QByteArray> Kodieren(const QString& text, Listenkodierung k);
+
+// A whole file of lines in that encoding: the mark (if any), then every line + CR LF.
+// nullopt when a line cannot be encoded.
+std::optional<QByteArray> DateiInhalt(const QStringList& zeilen, Listenkodierung k);
+
+// Reads all lines (CR LF, a lone LF, or a last line without line end), decoded in the
+// file's own encoding. nullopt when the file cannot be opened or read.
 std::optional<QStringList> ZeilenLesen(const QString& pfad);
 
 // The whole file as it lies on disk, or why it cannot be opened or read.
 DateiWert<QByteArray> BytesLesen(const QString& pfad);
 
-// The lines of a file's bytes, split as ZeilenLesen does.
+// The lines of a file's bytes, split and decoded as ZeilenLesen does.
 QStringList ZeilenAus(const QByteArray& bytes);
 
 // Where each line lies in a file's bytes: CR LF or a lone LF ends a line (a CR elsewhere
 // belongs to it); endeLaenge counts the bytes that ended it (0 for a last open line).
+// A UTF-8 mark at the start belongs to no line.
 struct Zeilenstelle {
     qsizetype anfang = 0;
     qsizetype laenge = 0;
@@ -45,23 +67,27 @@ std::vector<Zeilenstelle> ZeilenStellen(const QByteArray& bytes);
 
 // What appending zeilen to a file holding bisher writes: first the line end its last
 // line lacks (only LF after a lone CR, CR LF after anything else but LF), then every
-// line + CR LF. nullopt when a line is not cp1252.
-std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen);
+// line + CR LF, in bisher's encoding; a file that is empty or holds only ASCII takes
+// `sonst` (a mark only at the start of an empty file). nullopt when a line cannot be
+// encoded so.
+std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen,
+                                      Listenkodierung sonst = Listenkodierung::Cp1252);
 
-// Line nummer (from 1), reading only up to it; nullopt on a read error or when the
-// file has fewer lines.
+// Line nummer (from 1), reading only up to it while it is ASCII (then both encodings
+// agree); nullopt on a read error or when the file has fewer lines.
 std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
 
 // Number of lines, without decoding; nullopt on a read error.
 std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
 
-// Appends line + CR LF in one write, creating the file when missing.
-// Fails when the file cannot be opened or written, or the text is not cp1252 (no cause).
+// Appends line + CR LF in one write, creating the file when missing, in the file's own
+// encoding. Fails when the file cannot be opened or written, or the text does not fit
+// (no cause).
 DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile);
 
 // Appends every line + CR LF in one write, creating the file when missing.
-// Nothing is written when one of the lines is not cp1252; a write that fails or stops
-// short is cut back to the old length before the failure is returned. A kill during the
+// Nothing is written when one of the lines does not fit the file's encoding; a write that
+// fails or stops short is cut back to the old length before the failure is returned. A kill during the
 // write can still leave part of a large block: batches go through DateiErsetzen.
 DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);
 

@@ -65,7 +65,8 @@ QString StufenDatei(const QString& pfad, QChar buchstabe)
 {
     if (pfad.isEmpty())
         return QString();
-    return pfad.left(pfad.size() - 1) + buchstabe;
+    // X.DVA's siblings are X.DVB, X.DVC, X.DVD: the letter takes the case it replaces.
+    return pfad.left(pfad.size() - 1) + (pfad.back().isUpper() ? buchstabe.toUpper() : buchstabe);
 }
 
 bool IstWohlgeformt(const QString& zeile)

@@ -34,7 +34,8 @@ int FehlerstandLesen(const QString& zeile);
 inline constexpr int GrenzeStufe2 = 2;
 inline constexpr int GrenzeStufe3 = 4;
 
-// Sibling of a list member: the path's last character replaced by a, b, c or d.
+// Sibling of a list member: the path's last character replaced by a, b, c or d, upper
+// case when the replaced one is.
 QString StufenDatei(const QString& pfad, QChar buchstabe);
 
 // True for a line of the shape ddd#...#...#d#0# that the stage updates may rewrite.

@@ -10,7 +10,6 @@
 #include "ui/modBackground.h"
 #include "lists/Listenname.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -74,15 +73,7 @@ dlgFilewahl::dlgFilewahl(qint16 stufe, Dateiwahl modus, QWidget* parent)
 
 QStringList dlgFilewahl::Dateiliste(const QString& ordner, const QString& muster)
 {
-    QDir dir(ordner);
-    // Hidden names are the replace routine's temporaries, "afile" the editor's scratch list.
-    QStringList namen = dir.entryList({muster}, QDir::Files | QDir::CaseSensitive);
-    namen.removeIf([](const QString& name) { return IstHilfsliste(name); });
-    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
-    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(namen.begin(), namen.end(),
-                     [&](const QString& a, const QString& b) { return sortierung.compare(a, b) < 0; });
-    return namen;
+    return Listenauswahl(ordner, muster);
 }
 
 void dlgFilewahl::DateilisteFuellen()

@@ -45,8 +45,7 @@ public:
 
     static std::optional<QString> NamensFehler(const QString& name);
 
-    // The names in the folder matching the pattern exactly, sorted as a user expects;
-    // never a hidden file or the scratch list "afile".
+    // The lists offered: Listenauswahl of lists/Listenname.h.
     static QStringList Dateiliste(const QString& ordner, const QString& muster);
 
 public slots:

@@ -9,11 +9,7 @@
 #include "ui/Twips.h"
 #include "ui/modBackground.h"
 #include "lists/Dateizugriff.h"
-#include "lists/Vokabeleintrag.h"
-#include "lists/Listensprache.h"
-#include "lists/modfiles.h"
-
-#include <QFileInfo>
+#include "lists/ListeEntfernen.h"
 
 #include <QLabel>
 
@@ -48,22 +44,16 @@ dlgFrage::dlgFrage(const QString& liste, QWidget* parent)
 
 void dlgFrage::lblok_Click()
 {
-    // Every member goes, whether it exists or not; one that cannot be deleted is
-    // reported and the others are still deleted.
+    // Every member goes, whether it exists or not, the .dva last.
     if (ListeSchreibgeschuetzt(liste_)) {
         // A protected list is kept whole: no member goes.
         MeldungZeigen(this, SchreibschutzText(liste_), QStringLiteral("Dateifehler"));
         reject();
         return;
     }
-    if (!DateiLoeschen(liste_))
+    // Each file that could not be removed gets the file-error report.
+    for (qsizetype i = ListeEntfernen(liste_).size(); i > 0; --i)
         DateifehlerMelden(this);
-    for (QChar b : {u'b', u'c', u'd'})
-        if (!DateiLoeschen(StufenDatei(liste_, b)))
-            DateifehlerMelden(this);
-    // A new list of the same name starts without the old one's language.
-    if (!QFileInfo::exists(liste_))
-        ListenspracheEntfernen(liste_);
     accept();
 }
 

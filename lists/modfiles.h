@@ -17,8 +17,6 @@ DateiErgebnis ZeileAnfuegen(const QString& zeile, const QString& datei, int modu
 // Afterwards no file of that name exists; a missing file is no error, a missing folder
 // is. Deletes directly: emptying first would lose the list if the delete then failed.
 DateiErgebnis DateiLoeschen(const QString& pfad);
-// The name the practice's stage updates still use.
-inline DateiErgebnis DateiEntfernen(const QString& pfad) { return DateiLoeschen(pfad); }
 
 // Renames source to target; fails when the source is missing or the target exists.
 bool DateiUmbenennen(const QString& quelle, const QString& ziel);

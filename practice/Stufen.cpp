@@ -5,7 +5,11 @@
 #include "lists/Vokabeleintrag.h"
 #include "lists/modfiles.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+#include <cerrno>
+#include <optional>
 
 namespace lerno {
 
@@ -24,13 +28,22 @@ QString NeueZeile(const QString& zeile, int stand)
     return EintragSchluessel(zeile) + QChar(u'0' + stand) + QStringLiteral("#0#");
 }
 
-// Mode-1 appends of one update, collected so the stage list is read once and written once:
-// old content plus the new lines replace it in one rename, so a kill at any instant
-// leaves the old list or the new one, never part of a record.
+// The first failure is the one the pupil is told of.
+void Vermerken(SichernErgebnis& e, const QString& pfad, int nummer, Zugriff zugriff = Zugriff::Schreiben)
+{
+    if (!e.FehlerPfad.isEmpty())
+        return;
+    e.Fehlernummer = nummer;
+    e.FehlerPfad = pfad;
+    e.FehlerZugriff = zugriff;
+}
+
+// Mode-1 appends of one update, collected so the stage list is read once and written
+// once: old content plus the new lines go to a temporary, which is renamed over it only
+// once every file of the update is written.
 class StufenListe {
 public:
-    StufenListe(const QString& pfad, SichernErgebnis& ergebnis)
-        : pfad_(pfad), ergebnis_(ergebnis)
+    StufenListe(const QString& pfad, Listenkodierung haupt) : pfad_(pfad), haupt_(haupt)
     {
         if (auto b = BytesLesen(pfad)) {
             bisher_ = std::move(*b);
@@ -39,14 +52,13 @@ public:
             for (const QString& z : zeilen)
                 schluessel_.insert(VergleichsSchluessel(z));
         } else {
-            kaputt_ = true;
+            lesefehler_ = b.Ergebnis().Fehlernummer() ? b.Ergebnis().Fehlernummer() : EIO;
         }
     }
+    ~StufenListe() { Verwerfen(); }
 
     void Anbieten(const QString& zeile)
     {
-        if (kaputt_)
-            return;
         // Remember the key at once: the same record twice in one update goes in once.
         const QString k = VergleichsSchluessel(zeile);
         if (schluessel_.contains(k))
@@ -55,44 +67,104 @@ public:
         neu_.append(zeile);
     }
 
-    void Schreiben()
+    // Writes the new content beside the list; true when done or nothing is new.
+    bool Vorbereiten(SichernErgebnis& e)
     {
-        if (!kaputt_ && !neu_.isEmpty()) {
-            // Every new line came from AusCp1252, so it always encodes again.
-            const auto anhang = AnhangBytes(bisher_, neu_);
-            if (!anhang || !DateiErsetzen(pfad_, bisher_ + *anhang))
-                kaputt_ = true;
+        if (lesefehler_) {
+            e.AnfuegenFehlgeschlagen.append(pfad_);
+            Vermerken(e, pfad_, lesefehler_, Zugriff::Lesen);
+            return false;
         }
-        if (kaputt_)
-            ergebnis_.AnfuegenFehlgeschlagen.append(pfad_);
+        if (neu_.isEmpty())
+            return true;
+        // An empty or ASCII stage list takes the main list's encoding with the new lines.
+        const auto anhang = AnhangBytes(bisher_, neu_, haupt_);
+        int fehler = 0; // a line the list's encoding cannot hold has no system cause
+        if (anhang) {
+            const auto t = ErsetzenVorbereiten(pfad_, bisher_ + *anhang);
+            if (t)
+                temporaer_ = *t;
+            else
+                fehler = t.Ergebnis().Fehlernummer();
+        }
+        if (!temporaer_) {
+            e.AnfuegenFehlgeschlagen.append(pfad_);
+            Vermerken(e, pfad_, fehler);
+            return false;
+        }
+        return true;
+    }
+
+    bool Abschliessen(SichernErgebnis& e)
+    {
+        if (!temporaer_)
+            return true;
+        const DateiErgebnis ok = ErsetzenAbschliessen(pfad_, *temporaer_);
+        temporaer_.reset();
+        if (!ok) {
+            e.AnfuegenFehlgeschlagen.append(pfad_);
+            Vermerken(e, pfad_, ok.Fehlernummer());
+        }
+        return ok;
+    }
+
+    void Verwerfen()
+    {
+        if (temporaer_)
+            ErsetzenVerwerfen(*temporaer_);
+        temporaer_.reset();
     }
 
 private:
     QString pfad_;
-    SichernErgebnis& ergebnis_;
+    Listenkodierung haupt_;
     QByteArray bisher_;
     QSet<QString> schluessel_;
     QStringList neu_;
-    bool kaputt_ = false;
+    int lesefehler_ = 0;
+    std::optional<QString> temporaer_;
 };
 
+void ScratchEntfernen(SichernErgebnis& e, const QString& dvd)
+{
+    if (const DateiErgebnis r = DateiLoeschen(dvd); !r) {
+        e.EntfernenFehlgeschlagen.append(dvd);
+        Vermerken(e, dvd, r.Fehlernummer());
+    }
+}
+
 } // namespace
+
+QString SichernMeldung(const SichernErgebnis& e)
+{
+    if (e.Fehlerfrei())
+        return {};
+    const QString ursache = FehlerUrsache(e.FehlerPfad, e.Fehlernummer, e.FehlerZugriff);
+    if (e.Gespeichert())
+        return QStringLiteral("%1 Das Ergebnis dieser Übung wurde gespeichert, nur die Hilfsdatei „%2“ "
+                              "ließ sich nicht löschen.")
+            .arg(ursache, QFileInfo(e.EntfernenFehlgeschlagen.value(0)).fileName());
+    return ursache + QStringLiteral(" Das Ergebnis dieser Übung wurde nicht gespeichert.");
+}
 
 SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fehlerzahl)
 {
     SichernErgebnis ergebnis;
-    const auto zeilen = ZeilenLesen(dvaPfad);
-    if (!zeilen) {
+    const auto bytes = BytesLesen(dvaPfad);
+    if (!bytes) {
         ergebnis.ListeGelesen = false;
+        Vermerken(ergebnis, dvaPfad, bytes.Ergebnis().Fehlernummer(), Zugriff::Lesen);
         return ergebnis;
     }
+    const Listenkodierung kodierung = KodierungErkennen(*bytes);
+    const QStringList zeilen = ZeilenAus(*bytes);
 
-    StufenListe dvb(StufenDatei(dvaPfad, u'b'), ergebnis);
-    StufenListe dvc(StufenDatei(dvaPfad, u'c'), ergebnis);
+    StufenListe dvb(StufenDatei(dvaPfad, u'b'), kodierung);
+    StufenListe dvc(StufenDatei(dvaPfad, u'c'), kodierung);
     QStringList neueListe;
-    neueListe.reserve(zeilen->size());
-    for (qsizetype i = 0; i < zeilen->size(); ++i) {
-        const QString& zeile = zeilen->at(i);
+    neueListe.reserve(zeilen.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString& zeile = zeilen.at(i);
         if (!HatZaehlerRahmen(zeile)) {
             neueListe.append(zeile);
             continue;
@@ -106,28 +178,37 @@ SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fe
         neueListe.append(neu);
     }
 
-    QByteArray inhalt;
-    for (const QString& z : neueListe) {
-        // Every line came from AusCp1252, so it always encodes again; should one not,
-        // the list keeps its old content rather than get an empty line.
-        const auto bytes = NachCp1252(z);
-        if (!bytes) {
-            ergebnis.ErsetzenFehlgeschlagen = true;
-            return ergebnis;
-        }
-        inhalt += *bytes;
-        inhalt += "\r\n";
-    }
-
-    // The scratch file goes first: the .dva may only be replaced by a complete one.
+    // Written back in the encoding it was read in: a UTF-8 list stays UTF-8, mark and all.
+    const auto inhalt = DateiInhalt(neueListe, kodierung);
     const QString dvd = StufenDatei(dvaPfad, u'd');
-    const bool dvdFertig = HilfsdateiSchreiben(dvd, inhalt);
-    dvb.Schreiben();
-    dvc.Schreiben();
-    if (!dvdFertig || !DateiErsetzenDurch(dvaPfad, dvd)) {
+    auto nichts = [&] {
+        // Nothing is renamed yet: every list is as it was; what was written goes.
+        dvb.Verwerfen();
+        dvc.Verwerfen();
         ergebnis.ErsetzenFehlgeschlagen = true;
-        if (!DateiEntfernen(dvd))
-            ergebnis.EntfernenFehlgeschlagen.append(dvd);
+        ScratchEntfernen(ergebnis, dvd);
+        return ergebnis;
+    };
+    if (!inhalt) {
+        Vermerken(ergebnis, dvaPfad, 0);
+        return nichts();
+    }
+    // Every new file complete first: the .dva may only be replaced by a complete one, and
+    // no list may change while another cannot.
+    if (const DateiErgebnis r = HilfsdateiSchreiben(dvd, *inhalt); !r) {
+        Vermerken(ergebnis, dvd, r.Fehlernummer());
+        return nichts();
+    }
+    if (!dvb.Vorbereiten(ergebnis) || !dvc.Vorbereiten(ergebnis))
+        return nichts();
+    // Renames in one folder need no space. The stage lists go first: a kill between the
+    // renames leaves them with the records that reached them and the .dva with its old
+    // counts, which the next practice adds to again; never a count without its copy.
+    if (!dvb.Abschliessen(ergebnis) || !dvc.Abschliessen(ergebnis))
+        return nichts();
+    if (const DateiErgebnis r = DateiErsetzenDurch(dvaPfad, dvd); !r) {
+        Vermerken(ergebnis, dvaPfad, r.Fehlernummer());
+        return nichts();
     }
     return ergebnis;
 }
@@ -136,32 +217,33 @@ SichernErgebnis Stufe2Sichern(const QString& dvbPfad, const std::vector<int>& fe
 {
     SichernErgebnis ergebnis;
     const QString dvd = StufenDatei(dvbPfad, u'd');
-    const auto zeilen = ZeilenLesen(dvbPfad);
-    if (!zeilen) {
+    const auto bytes = BytesLesen(dvbPfad);
+    if (!bytes) {
         ergebnis.ListeGelesen = false;
+        Vermerken(ergebnis, dvbPfad, bytes.Ergebnis().Fehlernummer(), Zugriff::Lesen);
     } else {
-        StufenListe dvc(StufenDatei(dvbPfad, u'c'), ergebnis);
-        for (qsizetype i = 0; i < zeilen->size(); ++i) {
-            const QString& zeile = zeilen->at(i);
+        const QStringList zeilen = ZeilenAus(*bytes);
+        StufenListe dvc(StufenDatei(dvbPfad, u'c'), KodierungErkennen(*bytes));
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            const QString& zeile = zeilen.at(i);
             if (!HatZaehlerRahmen(zeile))
                 continue;
             const int stand = NeuerStand(zeile, fehlerzahl, i);
             if (stand >= GrenzeStufe3)
                 dvc.Anbieten(NeueZeile(zeile, stand));
         }
-        dvc.Schreiben();
+        // One file changes: its replace is all or nothing by itself.
+        if (dvc.Vorbereiten(ergebnis))
+            dvc.Abschliessen(ergebnis);
     }
-    if (!DateiEntfernen(dvd))
-        ergebnis.EntfernenFehlgeschlagen.append(dvd);
+    ScratchEntfernen(ergebnis, dvd);
     return ergebnis;
 }
 
 SichernErgebnis Stufe3Beenden(const QString& pfad)
 {
     SichernErgebnis ergebnis;
-    const QString dvd = StufenDatei(pfad, u'd');
-    if (!DateiEntfernen(dvd))
-        ergebnis.EntfernenFehlgeschlagen.append(dvd);
+    ScratchEntfernen(ergebnis, StufenDatei(pfad, u'd'));
     return ergebnis;
 }
 

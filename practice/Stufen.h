@@ -1,6 +1,8 @@
 #pragma once
 // What the end of a practice writes: the stage updates, free of any window.
-// The practice window shows the file-error report when the result is not clean.
+// The practice window shows SichernMeldung when the result is not clean.
+#include "lists/Dateizugriff.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -10,23 +12,38 @@ namespace lerno {
 
 struct SichernErgebnis {
     bool ListeGelesen = true;          // false: the practised list could not be read; nothing changed
-    QStringList AnfuegenFehlgeschlagen; // stage lists that could not be read or appended to
+    QStringList AnfuegenFehlgeschlagen; // stage lists that could not be read or written
     bool ErsetzenFehlgeschlagen = false; // stage 1: the .dva keeps its old content, whole
-    QStringList EntfernenFehlgeschlagen; // files DateiEntfernen could not delete
+    QStringList EntfernenFehlgeschlagen; // files DateiLoeschen could not delete
+    // The first failure: the errno it left (0 when none tells), the file and whether it
+    // was read or written. SichernMeldung names the cause from these.
+    int Fehlernummer = 0;
+    QString FehlerPfad;
+    Zugriff FehlerZugriff = Zugriff::Schreiben;
 
     bool Fehlerfrei() const
     {
         return ListeGelesen && AnfuegenFehlgeschlagen.isEmpty() && !ErsetzenFehlgeschlagen
                && EntfernenFehlgeschlagen.isEmpty();
     }
+    // The lists changed as the practice asked (only the scratch file may have stayed).
+    bool Gespeichert() const { return ListeGelesen && AnfuegenFehlgeschlagen.isEmpty() && !ErsetzenFehlgeschlagen; }
 };
+
+// What the window says when the end of a practice was not clean; empty when it was.
+// "Der Datenträger ist voll. Das Ergebnis dieser Übung wurde nicht gespeichert." and
+// likewise with the cause FehlerUrsache names.
+QString SichernMeldung(const SichernErgebnis& ergebnis);
 
 // End of stage 1. fehlerzahl[i] is the number of wrong answers for line i + 1; it may be
 // shorter or longer than the list. Every record of the .dva with the frame ddd#..#..#X#Y#
 // (HatZaehlerRahmen) gets min(9, count + wrong answers) and Reserve 0, a non-digit count
-// reading as 0; records reaching 2 go to the .dvb, 4 to the
-// .dvc, unless their key is there already. The .dva is replaced in one rename step through
-// the .dvd, which is gone afterwards. Other lines stay as they are and go to no stage list.
+// reading as 0; records reaching 2 go to the .dvb, 4 to the .dvc, unless their key is there
+// already. Other lines stay as they are and go to no stage list.
+// All or nothing: every new file is written completely first (the .dva's new content to
+// the .dvd, the stage lists' to temporaries), and only then renamed into place, the stage
+// lists first and the .dva last; a failed write leaves all three lists as they were and
+// no file behind. The lists keep the encoding they were read in.
 SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fehlerzahl);
 
 // End of stage 2: records of the .dvb whose summed count reaches 4 go to the .dvc unless

@@ -7,6 +7,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/modAussprache.h"
 #include "ui/modBackground.h"
 #include "practice/UebenTeile.h"
 #include "lists/Einstellungen.h"
@@ -37,6 +38,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Vokabeln üben"));
     setWindowIcon(Fenstersymbol());
+    modAussprache::AusspracheVorbereiten(); // a window that speaks: the voice connects now
 
     auto* aufbau = new QVBoxLayout(this);
     aufbau->setContentsMargins(0, 0, 0, 0);
@@ -297,10 +299,10 @@ void frmVokUeben::richtungWaehlen(QAction* punkt, qint16 testart)
 
 void frmVokUeben::ErgebnisSichern()
 {
-    const SichernErgebnis ergebnis = sitzung_.Beenden();
-    // One report for the whole save; whatever could be written has been.
-    if (!ergebnis.Fehlerfrei())
-        DateifehlerMelden(this);
+    // One report for the whole save, naming its cause; the lists changed all or not at all.
+    const QString meldung = SichernMeldung(sitzung_.Beenden());
+    if (!meldung.isEmpty())
+        MeldungZeigen(this, meldung, QStringLiteral("Dateifehler"));
 }
 
 void frmVokUeben::cmdEnde_Click()

@@ -27,9 +27,9 @@ pakete=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberati
 pakete+=(qt6-translations-l10n)
 # HTML character references in imported word lists: libxml2's entity table.
 pakete+=(libxml2-dev)
-# Speaking the words: Qt's speech module (its CMake package needs qt6-declarative-dev on
-# Debian 12) and, at run time, speech-dispatcher with espeak-ng behind its plugin.
-pakete+=(qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
+# Speaking the words: speech-dispatcher's client library and, at run time,
+# speech-dispatcher with espeak-ng behind it.
+pakete+=(libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng)
 if [ "$modus" = test ]; then
   pakete+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-xserver-utils)
   pakete+=(kdeedu-kvtml-data poppler-utils)

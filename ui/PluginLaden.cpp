@@ -6,12 +6,29 @@
 
 namespace lerno {
 
-QFunctionPointer PluginEinstieg(const QString& datei, const char* baupfad, const char* einstieg)
+namespace {
+
+QStringList Orte(const QString& datei, const char* baupfad)
 {
     QStringList orte{QCoreApplication::applicationDirPath() + QLatin1Char('/') + datei};
     if (baupfad)
         orte << QString::fromUtf8(baupfad);
-    for (const QString& ort : orte) {
+    return orte;
+}
+
+} // namespace
+
+bool PluginVorhanden(const QString& datei, const char* baupfad)
+{
+    for (const QString& ort : Orte(datei, baupfad))
+        if (QFileInfo::exists(ort))
+            return true;
+    return false;
+}
+
+QFunctionPointer PluginEinstieg(const QString& datei, const char* baupfad, const char* einstieg)
+{
+    for (const QString& ort : Orte(datei, baupfad)) {
         if (!QFileInfo::exists(ort))
             continue;
         QLibrary bibliothek(ort); // never unloaded: QLibrary's destructor leaves it in place

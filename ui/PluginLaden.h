@@ -12,6 +12,9 @@ namespace lerno {
 // objects made through the entry point live in its code.
 QFunctionPointer PluginEinstieg(const QString& datei, const char* baupfad, const char* einstieg);
 
+// Whether the plugin file is there (beside the program or at baupfad), without loading it.
+bool PluginVorhanden(const QString& datei, const char* baupfad);
+
 template <typename Fn>
 Fn PluginEinstieg(const QString& datei, const char* baupfad, const char* einstieg)
 {

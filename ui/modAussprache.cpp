@@ -40,6 +40,12 @@ Sprecher* PluginSprecher()
     return erzeugen ? erzeugen(QCoreApplication::instance()) : nullptr;
 }
 
+bool PluginDa()
+{
+    static const bool da = PluginVorhanden(QStringLiteral("lerno_sprache.so"), LERNO_SPRACHE_BAUPFAD);
+    return da;
+}
+
 // Whoever shows the on/off items learns that the engine is gone.
 void Ausgefallen()
 {
@@ -69,7 +75,12 @@ bool Geladen() { return zustand().geladen || zustand().beobachter; }
 bool EngineDa()
 {
     const auto& z = zustand();
-    return z.beobachter || (z.geladen && z.sprecher && z.sprecher->bereit());
+    if (z.beobachter)
+        return true;
+    if (z.geladen)
+        return z.sprecher && z.sprecher->bereit();
+    // Not loaded yet: a voice that is installed is trusted until it fails.
+    return z.fabrik ? true : PluginDa();
 }
 
 void AusspracheLaden()

@@ -1,7 +1,9 @@
 #pragma once
-// Pronunciation of foreign words. The voice is loaded once, after the start screen is
-// painted; without a speech engine (package missing, no speech-dispatcher, no audio) every
-// request is silent and nothing waits. Independent of the sound effects (Module1::Soundok).
+// Pronunciation of foreign words. The voice is loaded once, when the first window that can
+// speak opens (practice, editor: they call AusspracheVorbereiten), never at start; without a
+// speech engine (package missing, no speech-dispatcher, no audio) every request is silent and
+// nothing waits, and the program's end never waits for it longer than about 300 ms.
+// Independent of the sound effects (Module1::Soundok).
 #include <QString>
 #include <functional>
 
@@ -24,13 +26,15 @@ void Aussprechen(const QString& text, const QString& code);
 // Loads the voice now.
 void AusspracheLaden();
 
-// Loads it in a later turn of the event loop (once); returns at once.
+// Loads it in a later turn of the event loop (once); returns at once. Every window that can
+// speak calls this from its constructor, so the voice is connected by its first word.
 void AusspracheVorbereiten();
 
 // The voice is loaded (whether or not an engine was found).
 bool Geladen();
 
-// An engine was found: speech can be switched on.
+// Speech can be switched on: before loading, when the voice plugin is installed; after,
+// when its engine answered (and has not failed since).
 bool EngineDa();
 
 // Calls f (while kontext lives) once the voice is loaded, at once when it already is, and

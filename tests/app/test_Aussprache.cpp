@@ -70,12 +70,18 @@ TEST_F(AusspracheLaden, ARequestBeforeLoadingIsSaidOnceLoadedInTheListsVoice)
     EXPECT_EQ(sprecher.gesagt, (Gesagt{{"maison", "fr"}, {"domus", "la"}}));
 }
 
-TEST_F(AusspracheLaden, TheStartScreenLoadsTheVoiceAfterItsFirstPaintAndEnablesTheItems)
+// The start screen never connects the voice: only a window that can speak does (its one
+// call, AusspracheVorbereiten). Until then the items trust the installed voice.
+TEST_F(AusspracheLaden, TheVoiceConnectsWhenAWindowThatSpeaksOpensNotAtStart)
 {
     frmStart start;
-    EXPECT_EQ(erzeugt, 0) << "voice loaded while the window was built";
-    EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
     start.show();
+    QTest::qWait(200);
+    EXPECT_EQ(erzeugt, 0) << "voice loaded by the start screen";
+    EXPECT_TRUE(start.mnuAusspracheAn->isEnabled());
+    EXPECT_TRUE(start.mnuAusspracheAn->isChecked());
+    modAussprache::AusspracheVorbereiten();
+    EXPECT_EQ(erzeugt, 0) << "loaded before the window was on screen";
     EXPECT_TRUE(QTest::qWaitFor([&] { return erzeugt == 1; }, 5000));
     EXPECT_TRUE(start.mnuAusspracheAn->isEnabled());
     EXPECT_TRUE(start.mnuAusspracheAn->isChecked());
@@ -90,6 +96,7 @@ TEST_F(AusspracheLaden, WithoutAnEngineTheItemsStayDisabledAndNothingIsSaid)
         sprecher.da = false; // a plugin whose engine did not answer
         frmStart start;
         start.show();
+        modAussprache::AusspracheVorbereiten(); // a practice window opens
         EXPECT_TRUE(QTest::qWaitFor([&] { return modAussprache::Geladen(); }, 5000));
         EXPECT_FALSE(start.mnuAusspracheAn->isEnabled());
         EXPECT_FALSE(start.mnuAusspracheAus->isEnabled());
@@ -120,7 +127,9 @@ TEST_F(AusspracheLaden, AnEngineFailingLaterDisablesTheItemsAndNothingWaits)
         modAussprache::Ausspracheok = true;
         auto erste = std::make_unique<frmStart>();
         erste->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return erste->mnuAusspracheAn->isEnabled(); }, 5000));
+        modAussprache::AusspracheVorbereiten(); // a practice window opens
+        ASSERT_TRUE(QTest::qWaitFor([&] { return modAussprache::Geladen(); }, 5000));
+        ASSERT_TRUE(erste->mnuAusspracheAn->isEnabled());
         if (f.ausWarAn)
             erste->mnuAusspracheAus->trigger();
         frmStart zweite;

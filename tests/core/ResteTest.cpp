@@ -47,8 +47,10 @@ TEST(Reste, OnlyTheReplaceRoutinesTemporaryNameCounts)
         {"five places", ".Englisch.dva.abcde", false},
         {"seven places", ".Englisch.dva.abcdefg", false},
         {"a place no mkstemp writes", ".Englisch.dva.abc-de", false},
-        {"other ending", ".Englisch.csv.abcdef", false},
-        {"ending in capitals", ".Englisch.DVA.abcdef", false},
+        {"test history beside the lists", ".Lernstand.txt.a1B2c3", true},
+        {"list languages", ".Listensprachen.txt.Qx7Lp2", true},
+        {"any other file the replace writes", ".Englisch.csv.abcdef", true},
+        {"ending in capitals", ".Englisch.DVA.abcdef", true},
         {"no list name", "..dva.abcdef", false},
         {"other hidden file", ".versteckt", false},
     };
@@ -66,6 +68,10 @@ TEST(Reste, TheRuleMatchesTheRoutinesOwnTemporaries)
         {"stage 3 with dots", "a.b.dvc"},
         {"practice scratch", "Englisch.dvd"},
         {"words' memory", "Englisch.dvg"},
+        {"test history", "Lernstand.txt"},
+        {"list languages", "Listensprachen.txt"},
+        {"plans of class tests", "Klassenarbeiten.txt"},
+        {"settings", "Einstellungen.txt"},
     };
     for (const auto& f : faelle) {
         QTemporaryDir dir;
@@ -88,7 +94,16 @@ TEST(Reste, TheStartRemovesLeftoversAndTouchesNothingElse)
         {"list", "Englisch.dva", true},
         {"stage 2", "Englisch.dvb", true},
         {"stage 3", "Englisch.dvc", true},
-        {"practice scratch", "Englisch.dvd", true},
+        {"practice scratch: no practice runs", "Englisch.dvd", false},
+        {"practice scratch of an upper-case list", "Gross.DVD", false},
+        {"upper-case list", "Gross.DVA", true},
+        {"its stage 2", "Gross.DVB", true},
+        {"stage 3 named in lower case", "Gross.dvc", true},
+        {"stage 2 without its list", "Waise.dvb", false},
+        {"stage 3 without its list", "Waise.DVC", false},
+        {"test history", "Lernstand.txt", true},
+        {"temporary of the test history", ".Lernstand.txt.a1B2c3", false},
+        {"temporary of the list languages", ".Listensprachen.txt.Zz09aB", false},
         {"temporary of the list", ".Englisch.dva.Qx7Lp2", false},
         {"temporary of stage 3", ".Englisch.dvc.a1b2c3", false},
         {"temporary of the practice scratch", ".Englisch.dvd.000abc", false},
@@ -98,12 +113,12 @@ TEST(Reste, TheStartRemovesLeftoversAndTouchesNothingElse)
         {"editor scratch stage 2", "afile.dvb", false},
         {"editor scratch stage 3", "afile.dvc", false},
         {"afile in capitals is not the editor's", "AFILE.dva", true},
-        {"afile.dvd is not the editor's", "afile.dvd", true},
+        {"afile.dvd is a practice scratch", "afile.dvd", false},
         {"afile2", "afile2.dva", true},
         {"hidden file of another kind", ".versteckt", true},
         {"hidden list name without suffix", ".Englisch.dva", true},
         {"five places", ".Englisch.dva.abcde", true},
-        {"other ending", ".Englisch.csv.abcdef", true},
+        {"temporary of any other file", ".Englisch.csv.abcdef", false},
         {"visible name with a suffix", "Englisch.dva.abcdef", true},
     };
     TempProgrammordner programm;
@@ -114,6 +129,9 @@ TEST(Reste, TheStartRemovesLeftoversAndTouchesNothingElse)
     // Neither a folder nor a link of the temporary's shape is a temporary.
     ASSERT_TRUE(QDir(ordner).mkdir(".Ordner.dva.abcdef"));
     ASSERT_TRUE(QFile::link(ordner + "/Englisch.dva", ordner + "/.Link.dva.abcdef"));
+    // Languages of two lists that exist and of one deleted list.
+    SchreibeBytes(ordner + "/Listensprachen.txt",
+                  "Englisch.dva\tEnglisch\r\nGross.DVA\tLatein\r\nWeg.dva\tSpanisch\r\n");
 
     OrdnerZurueck zurueck;
     const ListenordnerErgebnis e = ListenordnerEinrichten(programm.pfad());
@@ -126,6 +144,8 @@ TEST(Reste, TheStartRemovesLeftoversAndTouchesNothingElse)
         if (f.bleibt)
             EXPECT_EQ(LiesBytes(pfad), QByteArray("Inhalt von ") + f.name + "\r\n") << f.zeile;
     }
+    EXPECT_EQ(LiesBytes(ordner + "/Listensprachen.txt"), "Englisch.dva\tEnglisch\r\nGross.DVA\tLatein\r\n")
+        << "only the deleted list's language line goes";
     EXPECT_TRUE(QFileInfo(ordner + "/.Ordner.dva.abcdef").isDir());
     EXPECT_TRUE(QFileInfo(ordner + "/.Link.dva.abcdef").isSymLink());
     EXPECT_EQ(LiesBytes(ordner + "/Englisch.dva"), "Inhalt von Englisch.dva\r\n") << "the link's target";

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 using namespace lerno;
 using testhilfen::CpZeilen;
 using testhilfen::LiesBytes;
@@ -173,10 +175,10 @@ TEST(Stufe1Sichern, FileErrorsAreReported)
         ASSERT_TRUE(QFile::remove(l.pfad('b')));
         const auto e = Stufe1Sichern(l.pfad('a'), {1});
         EXPECT_EQ(e.AnfuegenFehlgeschlagen, QStringList{l.pfad('b')});
-        EXPECT_FALSE(e.ErsetzenFehlgeschlagen);
-        // The main list and the other stage list are still updated.
-        EXPECT_EQ(l.bytes('a'), CpZeilen({"001#a#b#4#0#"}));
-        EXPECT_EQ(l.bytes('c'), CpZeilen({"001#a#b#4#0#"}));
+        EXPECT_TRUE(e.ErsetzenFehlgeschlagen);
+        // All or none: neither the main list nor the other stage list changes.
+        EXPECT_EQ(l.bytes('a'), CpZeilen({"001#a#b#3#0#"}));
+        EXPECT_EQ(l.bytes('c'), "");
         EXPECT_FALSE(QFile::exists(l.pfad('b')));
     }
     {
@@ -293,5 +295,76 @@ TEST(Stufen, AListThatExistsButCannotBeReadIsNeverRewritten)
             EXPECT_EQ(l.bytes('b'), CpZeilen({"001#a#b#5#0#"}));
             EXPECT_EQ(l.bytes('c'), "");
         }
+    }
+}
+
+// A full disk (or another write error) at any write of the end of a practice: the pupil
+// is told why, and the main list and both stage lists stay byte for byte as they were.
+TEST(Stufe1Sichern, AWriteErrorChangesNoListAndNamesTheCause)
+{
+    const QByteArray dva = CpZeilen({"001#a#b#1#0#", "002#c#d#3#0#"});
+    const QByteArray dvb = CpZeilen({"009#x#y#2#0#"});
+    const QString voll = QString::fromUtf8("Der Datenträger ist voll. Das Ergebnis dieser Übung wurde nicht gespeichert.");
+    const struct {
+        const char* zeile;
+        ErsetzenSchritt schritt;
+        int wievielter; // the how-manieth time that step is reached
+        int fehler;
+        const char* meldung; // UTF-8; empty: the full-disk sentence
+    } faelle[] = {
+        {"the main list's new content", ErsetzenSchritt::Schreiben, 1, ENOSPC, ""},
+        {"the stage-2 list's new content", ErsetzenSchritt::Schreiben, 2, ENOSPC, ""},
+        {"the stage-3 list's new content", ErsetzenSchritt::Schreiben, 3, ENOSPC, ""},
+        {"flushing a stage list", ErsetzenSchritt::Flushen, 2, EDQUOT, ""},
+        {"a disk error opening a temporary", ErsetzenSchritt::Oeffnen, 2, EIO,
+         "Der Datenträger meldet einen Fehler. Das Ergebnis dieser Übung wurde nicht gespeichert."},
+        {"the first rename", ErsetzenSchritt::Umbenennen, 1, ENOSPC, ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        Liste l(dva, dvb);
+        int gesehen = 0;
+        SichernErgebnis e;
+        {
+            HookWeg weg;
+            SetzeErsetzenFehlerHook([&](ErsetzenSchritt s) {
+                if (s != f.schritt || ++gesehen != f.wievielter)
+                    return true;
+                errno = f.fehler;
+                return false;
+            });
+            e = Stufe1Sichern(l.pfad('a'), {2, 2});
+        }
+        EXPECT_EQ(SichernMeldung(e), *f.meldung ? QString::fromUtf8(f.meldung) : voll);
+        EXPECT_EQ(l.bytes('a'), dva);
+        EXPECT_EQ(l.bytes('b'), dvb);
+        EXPECT_EQ(l.bytes('c'), "");
+        EXPECT_EQ(l.dateien(), DreiDateien) << "a written file was left behind";
+    }
+    // Without a fault the same end saves all three.
+    Liste l(dva, dvb);
+    const auto e = Stufe1Sichern(l.pfad('a'), {2, 2});
+    EXPECT_EQ(SichernMeldung(e), "");
+    EXPECT_EQ(l.bytes('a'), CpZeilen({"001#a#b#3#0#", "002#c#d#5#0#"}));
+    EXPECT_EQ(l.bytes('b'), CpZeilen({"009#x#y#2#0#", "001#a#b#3#0#", "002#c#d#5#0#"}));
+    EXPECT_EQ(l.bytes('c'), CpZeilen({"002#c#d#5#0#"}));
+}
+
+// A list copied from elsewhere in UTF-8 is rewritten in UTF-8: "grün" stays "grün" in
+// every list, mark and all, and no pair is lost.
+TEST(Stufe1Sichern, AUtf8ListStaysUtf8)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const struct { const char* zeile; QByteArray kopf; } faelle[] = {
+        {"without a mark", ""},
+        {"with a mark", mark},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        Liste l(f.kopf + "001#green#gr\xC3\xBCn#1#0#\r\n002#cat#Katze#0#0#\r\n003#ă#a#0#0#\r\n");
+        ASSERT_TRUE(Stufe1Sichern(l.pfad('a'), {1, 0, 4}).Fehlerfrei());
+        EXPECT_EQ(l.bytes('a'), f.kopf + "001#green#gr\xC3\xBCn#2#0#\r\n002#cat#Katze#0#0#\r\n003#\xC4\x83#a#4#0#\r\n");
+        EXPECT_EQ(l.bytes('b'), f.kopf + "001#green#gr\xC3\xBCn#2#0#\r\n003#\xC4\x83#a#4#0#\r\n");
+        EXPECT_EQ(l.bytes('c'), f.kopf + "003#\xC4\x83#a#4#0#\r\n");
     }
 }

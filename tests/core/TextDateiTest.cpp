@@ -7,7 +7,10 @@
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace lerno;
+using testhilfen::Cp;
 using testhilfen::LiesBytes;
 using testhilfen::SchreibeBytes;
 
@@ -150,4 +153,54 @@ TEST(TextDatei, ZeileLesenAgreesWithZeilenLesen)
         EXPECT_FALSE(ZeileLesen(pfad, 0));
     }
     EXPECT_FALSE(ZeileLesen(dir.filePath("fehlt.dva"), 1));
+}
+
+// A list keeps the encoding it has: Windows-1252 as Lerno writes it, or UTF-8 (with or
+// without a mark) as lists copied from elsewhere come. Reading a whole file, reading one
+// line and appending all follow the file's own encoding.
+TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
+{
+    const QByteArray mark = "\xEF\xBB\xBF";
+    const struct {
+        const char* zeile;
+        QByteArray bytes;
+        std::vector<const char*> zeilen; // UTF-8 source text
+        Listenkodierung kodierung;
+    } faelle[] = {
+        {"Windows-1252 umlauts", "001#green#gr\xFCn#0#0#\r\n", {"001#green#grün#0#0#"}, Listenkodierung::Cp1252},
+        {"UTF-8 without a mark", "001#green#gr\xC3\xBCn#0#0#\r\n", {"001#green#grün#0#0#"}, Listenkodierung::Utf8},
+        {"UTF-8 with a mark", mark + "001#green#gr\xC3\xBCn#0#0#\r\n002#a#b#0#0#\r\n",
+         {"001#green#grün#0#0#", "002#a#b#0#0#"}, Listenkodierung::Utf8MitMarke},
+        {"a mark before ASCII", mark + "001#a#b#0#0#\r\n", {"001#a#b#0#0#"}, Listenkodierung::Utf8MitMarke},
+        {"a mark alone is an empty list", mark, {}, Listenkodierung::Utf8MitMarke},
+        {"ASCII only", "001#a#b#0#0#\r\n", {"001#a#b#0#0#"}, Listenkodierung::Cp1252},
+        {"one line not UTF-8 makes all Windows-1252", "001#gr\xC3\xBCn#x#0#0#\r\n002#m\xE4h#y#0#0#\r\n",
+         {"001#grÃ¼n#x#0#0#", "002#mäh#y#0#0#"}, Listenkodierung::Cp1252},
+        {"U+FEFF inside a line stays", "001#\xEF\xBB\xBF" "a#\xC3\xA4#0#0#\r\n", {"001#\xEF\xBB\xBF" "a#ä#0#0#"},
+         Listenkodierung::Utf8},
+        {"an overlong form is no UTF-8", "001#\xC0\xAF#x#0#0#\r\n", {"001#À¯#x#0#0#"}, Listenkodierung::Cp1252},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("x.dva");
+        SchreibeBytes(pfad, f.bytes);
+        QStringList erwartet;
+        for (const char* z : f.zeilen)
+            erwartet << QString::fromUtf8(z);
+        EXPECT_EQ(KodierungErkennen(f.bytes), f.kodierung);
+        EXPECT_EQ(ZeilenLesen(pfad), erwartet);
+        EXPECT_EQ(ZeilenZaehlen(pfad), erwartet.size());
+        for (qsizetype n = 1; n <= erwartet.size(); ++n)
+            EXPECT_EQ(ZeileLesen(pfad, n), erwartet[n - 1]) << n;
+
+        // An appended pair is written as the list is: never a second encoding in one file.
+        const QString neu = QString::fromUtf8("003#neu#schön#0#0#");
+        ASSERT_TRUE(ZeileAnhaengen(pfad, neu));
+        const bool utf8 = f.kodierung != Listenkodierung::Cp1252;
+        EXPECT_EQ(LiesBytes(pfad), f.bytes + (utf8 ? neu.toUtf8() : Cp("003#neu#schön#0#0#")) + "\r\n");
+        EXPECT_EQ(ZeilenLesen(pfad), erwartet + QStringList{neu});
+        // A character Windows-1252 lacks fits only a UTF-8 list.
+        EXPECT_EQ(ZeileAnhaengen(pfad, QString::fromUtf8("004#x#ă#0#0#")), utf8);
+    }
 }

@@ -76,6 +76,9 @@ TEST(Vokabeleintrag, StufenDateiReplacesTheLastCharacter)
               "D:\\Schule\\Vokabeln\\Englisch.dva");
     EXPECT_EQ(StufenDatei("/v/Demo.dva", u'd'), "/v/Demo.dvd");
     EXPECT_EQ(StufenDatei("", u'b'), "");
+    // An upper-case list keeps upper-case siblings, so its stage lists are found again.
+    EXPECT_EQ(StufenDatei("/v/X.DVA", u'b'), "/v/X.DVB");
+    EXPECT_EQ(StufenDatei("/v/X.Dva", u'd'), "/v/X.Dvd");
 }
 
 TEST(Vokabeleintrag, IstWohlgeformt)

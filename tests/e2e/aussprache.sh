@@ -5,35 +5,8 @@
 # whatever is recorded is speech.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
-export HOME="$ARBEIT/heim" # speech-dispatcher keeps its logs and settings there
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-SERVER_PID="" AUFNAHME_PID=""
-sprache_aufraeumen() {
-  local rc=$?
-  [ -z "$AUFNAHME_PID" ] || kill "$AUFNAHME_PID" 2>/dev/null || true
-  local spd="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
-  [ ! -f "$spd" ] || kill "$(cat "$spd")" 2>/dev/null || true
-  [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
-  aufraeumen
-  exit "$rc"
-}
-trap sprache_aufraeumen EXIT
-
-# On connecting, speech-dispatcher's client library splits the list of all voices (some
-# two thousand with espeak-ng) line by line with strstr. AddressSanitizer's strstr measures
-# the whole rest of the list on every call, which turns seconds into minutes in a sanitized
-# lerno; the check is off for this test only.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strstr=0"
-
-command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
+sprache_vorbereiten
 command -v tesseract >/dev/null || fehler "tesseract fehlt (tools/setup.sh test installiert es)"
-
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-  -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
-SERVER_PID=$!
-for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink stumm || fehler "kein Tonserver"
 
 # speech-dispatcher must start here (it refuses on some systems, e.g. as root elsewhere).
 if ! timeout 20 spd-say -w -l en "ok" >/dev/null 2>&1; then

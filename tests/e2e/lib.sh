@@ -112,3 +112,30 @@ cp_zeilen() {
 
 # Hex dump for a readable difference in the log.
 zeige() { od -c "$1" | head -n 20 >&2; }
+
+# The voice's surroundings: this test's own runtime folder and home (speech-dispatcher keeps
+# its socket, pid, logs and settings there) and a private sound server whose silent sink
+# "stumm" takes all that is played. Skips the test without speech-dispatcher. When the test
+# ends, speech-dispatcher (continued first, should the test have stopped it), the server
+# and a recorder in AUFNAHME_PID go too.
+SERVER_PID="" AUFNAHME_PID=""
+sprache_vorbereiten() {
+  command -v speech-dispatcher >/dev/null || { echo "ÜBERSPRUNGEN: speech-dispatcher ist nicht installiert"; exit 0; }
+  export XDG_RUNTIME_DIR="$ARBEIT/laufzeit" HOME="$ARBEIT/heim"
+  mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+  trap sprache_aufraeumen EXIT
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+    -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
+  SERVER_PID=$!
+  for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  pactl set-default-sink stumm || fehler "kein Tonserver"
+}
+sprache_aufraeumen() {
+  local rc=$? spd
+  [ -z "$AUFNAHME_PID" ] || kill "$AUFNAHME_PID" 2>/dev/null || true
+  spd=$(cat "$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid" 2>/dev/null || true)
+  [ -z "$spd" ] || { kill -CONT "$spd"; kill "$spd"; } 2>/dev/null || true
+  [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null || true
+  aufraeumen
+  exit "$rc"
+}

@@ -2,17 +2,26 @@
 // kills it with SIGKILL, and the check that every list file is still whole afterwards
 // and that the next start's folder set-up leaves no temporary behind.
 //
-// Kinds: stufe1 (end of a stage-1 practice), editor (the editor's save through its scratch
-// list), import (pairs appended to the list). The list is <programm>/Vokabeln/Liste.dv?.
+// Kinds: stufe1 (end of a stage-1 practice, main list and both stage lists), editor (the
+// editor's save through its scratch list), import (pairs appended to the list): the list is
+// <programm>/Vokabeln/Liste.dv?. verlauf (a test appended to a 20 MB history Lernstand.txt),
+// sprache (a list's language changed in Listensprachen.txt beside 300 lists), loeschen
+// (whole lists deleted, with a pause before each file goes).
 //
-//   kill_driver <art> anlegen  <programm>                  a fresh 100,000-line list (editor: 25,000)
-//   kill_driver <art> referenz <start> <ref> <saves>       states 0..saves as ref/<k>.dv?
+//   kill_driver <art> saves                                how many saves one run makes
+//   kill_driver <art> anlegen  <programm>                  the files before the first save
+//   kill_driver <art> referenz <start> <ref> <saves>       states 0..saves as ref/<k>.<i>
 //   kill_driver <art> sichern  <programm> <saves>          saves 1..saves, then exit
 //   kill_driver <art> pruefen  <programm> <ref> <saves>    each file old or new, whole;
-//                                                          no temporary after the set-up
+//                                                          nothing left after the set-up;
+//                                                          no deleted list offered again
 #include "lists/Listenordner.h"
 #include "editor/Editorliste.h"
+#include "lists/ListeEntfernen.h"
+#include "lists/Listenname.h"
+#include "lists/Listensprache.h"
 #include "lists/Programmordner.h"
+#include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "practice/Stufen.h"
@@ -22,8 +31,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 using namespace lerno;
@@ -34,20 +45,55 @@ namespace {
 // and so the test, about as long as the others.
 int Zeilen = 100000;
 constexpr int ImportPaare = 20000;
-const char Endungen[] = {'a', 'b', 'c'};
+constexpr int VerlaufZeilen = 500000; // about 20 MB
+constexpr int SprachListen = 300;
+constexpr int LoeschListen = 6;
 
-enum class Art { Stufe1, Editor, Import };
+enum class Art { Stufe1, Editor, Import, Verlauf, Sprache, Loeschen };
 Art art = Art::Stufe1;
+
+// The files one save changes, in the list folder.
+QStringList Dateinamen()
+{
+    switch (art) {
+    case Art::Verlauf: return {QStringLiteral("Lernstand.txt")};
+    case Art::Sprache: return {QString::fromLatin1(LISTENSPRACHEN_DATEI)};
+    case Art::Loeschen: return {};
+    default: return {"Liste.dva", "Liste.dvb", "Liste.dvc"};
+    }
+}
+
+int Saves()
+{
+    // A language change is quick: many of them, so the kills land inside them too.
+    return art == Art::Sprache ? 40 : art == Art::Loeschen ? LoeschListen : 4;
+}
+
+QString Ordner(const QString& programm) { return programm + "/Vokabeln"; }
+
+QString Datei(const QString& programm, int i) { return Ordner(programm) + "/" + Dateinamen()[i]; }
 
 QString Datei(const QString& programm, char endung)
 {
     return programm + "/Vokabeln/Liste.dv" + QLatin1Char(endung);
 }
 
-QString RefDatei(const QString& ref, int k, char endung)
+QString RefDatei(const QString& ref, int k, int i)
 {
-    return ref + QStringLiteral("/%1.dv").arg(k) + QLatin1Char(endung);
+    return ref + QStringLiteral("/%1.%2").arg(k).arg(i);
 }
+
+QString SprachListe(const QString& programm, int j)
+{
+    return Ordner(programm) + QStringLiteral("/L%1.dva").arg(j, 4, 10, QLatin1Char('0'));
+}
+
+QString LoeschListe(const QString& programm, int j)
+{
+    return Ordner(programm) + QStringLiteral("/Liste%1.dva").arg(j);
+}
+
+const char* const Sprachen[] = {"Englisch", "Latein", "Spanisch", "Französisch"};
 
 QByteArray Lies(const QString& pfad)
 {
@@ -108,42 +154,94 @@ bool Sichern(const QString& programm, int k)
         return EditorListeSchreiben(Datei(programm, 'a'), Grid(k)).Stand == EditorSpeicherStand::Gespeichert;
     case Art::Import:
         return PaareAnhaengen(Datei(programm, 'a'), Paare(k));
+    case Art::Verlauf: {
+        Testeintrag e;
+        e.Zeitpunkt = QDateTime(QDate(2026, 12, 8), QTime(16, 0, k));
+        e.Liste = QStringLiteral("Liste");
+        e.Richtige = k;
+        e.Falsche = 20 - k;
+        e.Note = QStringLiteral("3");
+        return TestVermerken(Ordner(programm), e);
+    }
+    case Art::Sprache:
+        return ListenspracheSetzen(SprachListe(programm, (k * 37) % SprachListen),
+                                   QString::fromUtf8(Sprachen[k % 4]));
+    case Art::Loeschen:
+        // Unlinks are quick; the pause puts a kill between any two of them.
+        return ListeEntfernen(LoeschListe(programm, k - 1), [](const QString&) {
+                   std::this_thread::sleep_for(std::chrono::milliseconds(15));
+               }).isEmpty();
     }
     return false;
 }
 
 int Anlegen(const QString& programm)
 {
-    QDir().mkpath(programm + "/Vokabeln");
-    QByteArray dva;
-    for (int i = 0; i < Zeilen; ++i)
-        dva += QByteArray::number(i % 100 + 1).rightJustified(3, '0') + "#wort" +
-               QByteArray::number(i) + "#Bedeutung " + QByteArray::number(i) + "#0#0#\r\n";
-    return Schreib(Datei(programm, 'a'), dva) && Schreib(Datei(programm, 'b'), {}) &&
-                   Schreib(Datei(programm, 'c'), {})
-               ? 0
-               : 1;
+    QDir().mkpath(Ordner(programm));
+    bool ok = true;
+    switch (art) {
+    case Art::Verlauf: {
+        QByteArray verlauf;
+        verlauf.reserve(VerlaufZeilen * 42);
+        for (int i = 0; i < VerlaufZeilen; ++i)
+            verlauf += "2026-01-01 08:00:00\tFD\t15\t5\t2.9\tAlt " + QByteArray::number(i % 50) + "\r\n";
+        ok = Schreib(Datei(programm, 0), verlauf);
+        break;
+    }
+    case Art::Sprache:
+        for (int j = 0; j < SprachListen && ok; ++j)
+            ok = Schreib(SprachListe(programm, j), "001#a#b#0#0#\r\n");
+        // Every second list has a language already, written at once (a set each would
+        // wait for the disk a thousand times).
+        ok = ok && Schreib(Ordner(programm) + "/" + LISTENSPRACHEN_DATEI, [] {
+                 QByteArray zeilen;
+                 for (int j = 0; j < SprachListen; j += 2)
+                     zeilen += QStringLiteral("L%1.dva\tEnglisch\r\n").arg(j, 4, 10, QLatin1Char('0')).toUtf8();
+                 return zeilen;
+             }());
+        break;
+    case Art::Loeschen:
+        for (int j = 0; j < LoeschListen && ok; ++j) {
+            const QString dva = LoeschListe(programm, j);
+            for (QChar b : {u'a', u'b', u'c', u'd'})
+                ok = ok && Schreib(StufenDatei(dva, b), "001#a#b#5#0#\r\n");
+            ok = ok && ListenspracheSetzen(dva, QStringLiteral("Latein"));
+        }
+        break;
+    default: {
+        QByteArray dva;
+        for (int i = 0; i < Zeilen; ++i)
+            dva += QByteArray::number(i % 100 + 1).rightJustified(3, '0') + "#wort" +
+                   QByteArray::number(i) + "#Bedeutung " + QByteArray::number(i) + "#0#0#\r\n";
+        ok = Schreib(Datei(programm, 'a'), dva) && Schreib(Datei(programm, 'b'), {}) &&
+             Schreib(Datei(programm, 'c'), {});
+    }
+    }
+    return ok ? 0 : 1;
 }
 
 int Referenz(const QString& start, const QString& ref, int saves)
 {
     QDir().mkpath(ref);
     const QString arbeit = ref + "/arbeit";
-    QDir().mkpath(arbeit + "/Vokabeln");
-    for (char e : Endungen)
-        if (!Schreib(Datei(arbeit, e), Lies(Datei(start, e))) || !QFile::copy(Datei(start, e), RefDatei(ref, 0, e)))
+    // The whole list folder, as the script copies it for each run.
+    if (std::system(qPrintable(QStringLiteral("cp -r '%1' '%2'").arg(start, arbeit))) != 0)
+        return 1;
+    const int n = int(Dateinamen().size());
+    for (int i = 0; i < n; ++i)
+        if (!QFile::copy(Datei(arbeit, i), RefDatei(ref, 0, i)))
             return 1;
     QElapsedTimer uhr;
     uhr.start();
     for (int k = 1; k <= saves; ++k) {
         if (!Sichern(arbeit, k))
             return 1;
-        for (char e : Endungen)
-            if (!QFile::copy(Datei(arbeit, e), RefDatei(ref, k, e)))
+        for (int i = 0; i < n; ++i)
+            if (!QFile::copy(Datei(arbeit, i), RefDatei(ref, k, i)))
                 return 1;
     }
     // The script spreads its kills over this time.
-    std::printf("%lld\n", static_cast<long long>(uhr.elapsed() / saves));
+    std::printf("%lld\n", static_cast<long long>(std::max<qint64>(1, uhr.elapsed() / saves)));
     QDir(arbeit).removeRecursively();
     return 0;
 }
@@ -167,64 +265,127 @@ int Verloren(const QByteArray& ist, const QByteArray& soll)
     return fehlt;
 }
 
-// Lines that are not a whole record: no CR LF at the end, or not a record at all.
+// A line of the kind's file as its writer makes it.
+bool ZeileGanz(const QByteArray& zeile)
+{
+    switch (art) {
+    case Art::Verlauf: return VerlaufszeileLesen(zeile).has_value();
+    case Art::Sprache: return zeile.count('\t') == 1;
+    default: return HatZaehlerRahmen(AusCp1252(zeile));
+    }
+}
+
+// Lines that are not whole: no CR LF at the end, or not what the writer writes.
 int Zerrissen(const QByteArray& ist)
 {
     int kaputt = ist.isEmpty() || ist.endsWith("\r\n") ? 0 : 1;
     const QList<QByteArray> zeilen = ist.split('\n');
     for (qsizetype i = 0; i + 1 < zeilen.size(); ++i)
-        if (!zeilen[i].endsWith('\r') || !HatZaehlerRahmen(AusCp1252(zeilen[i].chopped(1))))
+        if (!zeilen[i].endsWith('\r') || !ZeileGanz(zeilen[i].chopped(1)))
             ++kaputt;
     return kaputt;
 }
 
-// Everything in the list folder that is no member of the list: temporaries of the
-// replace routine, the editor's scratch list.
+// Everything in the list folder that is neither a list with its stage lists nor a file
+// kept beside them: temporaries of the replace routine, the editor's scratch list, a
+// practice's scratch file, stage lists without their list.
 QStringList Fremde(const QString& programm)
 {
     QStringList fremd;
-    const QStringList mitglieder = {"Liste.dva", "Liste.dvb", "Liste.dvc", "Liste.dvd"};
-    for (const QString& n : QDir(programm + "/Vokabeln").entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        if (!mitglieder.contains(n))
+    const QDir ordner(Ordner(programm));
+    for (const QString& n : ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const bool eigen = !n.startsWith('.') && !n.startsWith("afile");
+        const bool liste = eigen && n.endsWith(".dva");
+        const bool stufe = eigen && (n.endsWith(".dvb") || n.endsWith(".dvc")) && ordner.exists(n.chopped(1) + 'a');
+        if (!liste && !stufe && !Dateinamen().contains(n) && n != QLatin1String(LISTENSPRACHEN_DATEI))
             fremd << n;
+    }
     return fremd;
+}
+
+// Lists whose .dva is gone that a chooser of any stage still offers, and language lines
+// of such lists: what would bring a deleted list back.
+int Zurueck(const QString& programm)
+{
+    const QString ordner = Ordner(programm);
+    int zurueck = 0;
+    for (const char* muster : {"*.dva", "*.dvb", "*.dvc"})
+        for (const QString& n : Listenauswahl(ordner, QString::fromLatin1(muster)))
+            if (!QFile::exists(ordner + "/" + n.chopped(1) + 'a'))
+                ++zurueck;
+    for (const QString& liste : ListensprachenLesen(ordner).keys())
+        if (!QFile::exists(ordner + "/" + liste))
+            ++zurueck;
+    return zurueck;
+}
+
+// Deletion: each list is whole (its .dva as made) or gone, never a .dva with other bytes.
+int PruefenLoeschen(const QString& programm)
+{
+    int ganz = 0, zerrissen = 0;
+    QByteArray bericht;
+    for (int j = 0; j < LoeschListen; ++j) {
+        const QString dva = LoeschListe(programm, j);
+        if (!QFile::exists(dva)) {
+            ++ganz;
+            bericht += " -";
+        } else if (Lies(dva) == "001#a#b#5#0#\r\n") {
+            ++ganz;
+            bericht += " L";
+        } else {
+            ++zerrissen;
+            bericht += " ZERRISSEN";
+        }
+    }
+    const int vorher = static_cast<int>(Fremde(programm).size());
+    const ListenordnerErgebnis start = ListenordnerEinrichten(programm);
+    const QStringList nachher = Fremde(programm);
+    const int zurueck = Zurueck(programm);
+    std::printf("ganz=%d/%d verloren=0 zerrissen=%d reste_vorher=%d reste_nachher=%d zurueck=%d%s%s\n", ganz,
+                LoeschListen, zerrissen, vorher, static_cast<int>(nachher.size()), zurueck, bericht.constData(),
+                nachher.isEmpty() ? "" : qPrintable(" REST: " + nachher.join(u' ')));
+    return ganz == LoeschListen && start.ordnerBereit && nachher.isEmpty() && zurueck == 0 ? 0 : 1;
 }
 
 int Pruefen(const QString& programm, const QString& ref, int saves)
 {
+    if (art == Art::Loeschen)
+        return PruefenLoeschen(programm);
     // Which states each file matches; a save under way may have replaced some members
     // and not yet the others, so all must lie within one save: states m or m + 1.
-    QByteArray ist[3];
-    std::vector<bool> passt[3];
-    for (int i = 0; i < 3; ++i) {
-        ist[i] = Lies(Datei(programm, Endungen[i]));
+    const int n = int(Dateinamen().size());
+    std::vector<QByteArray> ist(n);
+    std::vector<std::vector<bool>> passt(n);
+    for (int i = 0; i < n; ++i) {
+        ist[i] = Lies(Datei(programm, i));
         passt[i].assign(saves + 1, false);
         for (int j = 0; j <= saves; ++j)
-            passt[i][j] = ist[i] == Lies(RefDatei(ref, j, Endungen[i]));
+            passt[i][j] = ist[i] == Lies(RefDatei(ref, j, i));
     }
     int m = -1;
     for (int j = saves; j >= 0 && m < 0; --j) {
         bool alle = true;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < n; ++i)
             alle = alle && (passt[i][j] || (j + 1 <= saves && passt[i][j + 1]));
         if (alle)
             m = j;
     }
     int ganz = 0, verloren = 0, zerrissen = 0;
     QByteArray bericht;
-    for (int i = 0; i < 3; ++i) {
-        const char e = Endungen[i];
+    for (int i = 0; i < n; ++i) {
+        const QByteArray name = Dateinamen()[i].toUtf8();
         int stand = -1;
         for (int j = 0; j <= saves; ++j)
             if (passt[i][j] && (m < 0 || j == m || j == m + 1))
                 stand = j;
         if (stand >= 0 && m >= 0) {
             ++ganz;
-            bericht += QByteArray(" dv") + e + "=" + QByteArray::number(stand);
+            bericht += " " + name + "=" + QByteArray::number(stand);
         } else {
-            verloren += Verloren(ist[i], Lies(RefDatei(ref, std::max(m, 0), e)));
+            if (art != Art::Verlauf && art != Art::Sprache)
+                verloren += Verloren(ist[i], Lies(RefDatei(ref, std::max(m, 0), i)));
             zerrissen += Zerrissen(ist[i]);
-            bericht += QByteArray(" dv") + e + "=ZERRISSEN(" + QByteArray::number(ist[i].size()) + " Bytes)";
+            bericht += " " + name + "=ZERRISSEN(" + QByteArray::number(ist[i].size()) + " Bytes)";
         }
     }
 
@@ -233,13 +394,14 @@ int Pruefen(const QString& programm, const QString& ref, int saves)
     const ListenordnerErgebnis start = ListenordnerEinrichten(programm);
     const QStringList nachher = Fremde(programm);
     bool unveraendert = start.ordnerBereit;
-    for (int i = 0; i < 3; ++i)
-        unveraendert = unveraendert && Lies(Datei(programm, Endungen[i])) == ist[i];
-    std::printf("ganz=%d/3 verloren=%d zerrissen=%d reste_vorher=%d reste_nachher=%d%s%s%s\n", ganz, verloren,
-                zerrissen, vorher, static_cast<int>(nachher.size()), bericht.constData(),
+    for (int i = 0; i < n; ++i)
+        unveraendert = unveraendert && Lies(Datei(programm, i)) == ist[i];
+    const int zurueck = Zurueck(programm);
+    std::printf("ganz=%d/%d verloren=%d zerrissen=%d reste_vorher=%d reste_nachher=%d zurueck=%d%s%s%s\n", ganz, n,
+                verloren, zerrissen, vorher, static_cast<int>(nachher.size()), zurueck, bericht.constData(),
                 nachher.isEmpty() ? "" : qPrintable(" REST: " + nachher.join(u' ')),
                 unveraendert ? "" : " START_HAT_LISTE_VERAENDERT");
-    return ganz == 3 && nachher.isEmpty() && unveraendert ? 0 : 1;
+    return ganz == n && nachher.isEmpty() && unveraendert && zurueck == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -248,17 +410,24 @@ int main(int argc, char** argv)
 {
     auto arg = [&](int i) { return i < argc ? QString::fromLocal8Bit(argv[i]) : QString(); };
     const QString artName = arg(1);
-    if (artName == "stufe1")
-        art = Art::Stufe1;
-    else if (artName == "editor") {
-        art = Art::Editor;
-        Zeilen = 25000;
-    }
-    else if (artName == "import")
-        art = Art::Import;
-    else
+    const std::pair<const char*, Art> arten[] = {{"stufe1", Art::Stufe1}, {"editor", Art::Editor},
+                                                 {"import", Art::Import}, {"verlauf", Art::Verlauf},
+                                                 {"sprache", Art::Sprache}, {"loeschen", Art::Loeschen}};
+    bool bekannt = false;
+    for (const auto& [name, a] : arten)
+        if (artName == QLatin1String(name)) {
+            art = a;
+            bekannt = true;
+        }
+    if (!bekannt)
         argc = 0;
+    if (art == Art::Editor)
+        Zeilen = 25000;
     const QString modus = arg(2);
+    if (modus == "saves" && argc == 3) {
+        std::printf("%d\n", Saves());
+        return 0;
+    }
     if (modus == "anlegen" && argc == 4)
         return Anlegen(arg(3));
     if (modus == "referenz" && argc == 6)
@@ -267,6 +436,7 @@ int main(int argc, char** argv)
         return SichernBis(arg(3), arg(4).toInt());
     if (modus == "pruefen" && argc == 6)
         return Pruefen(arg(3), arg(4), arg(5).toInt());
-    std::fprintf(stderr, "usage: kill_driver stufe1|editor|import anlegen|referenz|sichern|pruefen ...\n");
+    std::fprintf(stderr, "usage: kill_driver stufe1|editor|import|verlauf|sprache|loeschen "
+                         "saves|anlegen|referenz|sichern|pruefen ...\n");
     return 2;
 }

@@ -1,13 +1,14 @@
 #!/bin/bash
-# Kills saves of a 100,000-line list with SIGKILL at random instants and checks that
-# .dva, .dvb and .dvc are each whole afterwards (the old or the new list, nothing torn) and
-# that the next start's folder set-up leaves no temporary in the list folder.
-#   kill_test.sh <kill_driver> <stufe1|editor|import> [kills]
+# Kills saves with SIGKILL at random instants and checks that every file the save changes
+# is whole afterwards (the old or the new content, nothing torn), that the next start's
+# folder set-up leaves nothing behind in the list folder, and that no deleted list comes
+# back (offered by a chooser or keeping its language).
+#   kill_test.sh <kill_driver> <stufe1|editor|import|verlauf|sprache|loeschen> [kills]
 set -u
 treiber=$1
 art=$2
 kills=${3:-20}
-saves=4
+saves=$("$treiber" "$art" saves) || { echo "FEHLER: Treiber"; exit 1; }
 
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
@@ -16,7 +17,7 @@ trap 'rm -rf "$arbeit"' EXIT
 ms=$("$treiber" "$art" referenz "$arbeit/start" "$arbeit/ref" "$saves") || { echo "FEHLER: Referenz"; exit 1; }
 echo "$art: eine Sicherung dauert ${ms} ms; $saves Sicherungen je Lauf"
 
-getoetet=0 geprueft=0 ganz=0 verloren=0 zerrissen=0 versuche=0 fehler=0 reste_vorher=0 reste_nachher=0
+getoetet=0 geprueft=0 ganz=0 verloren=0 zerrissen=0 versuche=0 fehler=0 reste_vorher=0 reste_nachher=0 zurueck=0
 while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     versuche=$((versuche + 1))
     rm -rf "$arbeit/lauf"
@@ -37,8 +38,9 @@ while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
     ergebnis=$("$treiber" "$art" pruefen "$arbeit/lauf" "$arbeit/ref" "$saves")
     rc=$?
     echo "Kill $getoetet nach ${warte} ms: $ergebnis"
-    geprueft=$((geprueft + 3))
-    ganz=$((ganz + $(sed -n 's/^ganz=\([0-9]*\)\/3.*/\1/p' <<<"$ergebnis")))
+    geprueft=$((geprueft + $(sed -n 's/^ganz=[0-9]*\/\([0-9]*\).*/\1/p' <<<"$ergebnis")))
+    ganz=$((ganz + $(sed -n 's/^ganz=\([0-9]*\)\/.*/\1/p' <<<"$ergebnis")))
+    zurueck=$((zurueck + $(sed -n 's/.*zurueck=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     verloren=$((verloren + $(sed -n 's/.*verloren=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     zerrissen=$((zerrissen + $(sed -n 's/.*zerrissen=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
     reste_vorher=$((reste_vorher + $(sed -n 's/.*reste_vorher=\([0-9]*\).*/\1/p' <<<"$ergebnis")))
@@ -47,7 +49,7 @@ while [ "$getoetet" -lt "$kills" ] && [ "$versuche" -lt $((kills * 3)) ]; do
 done
 
 echo "$art: Kills: $getoetet, Dateien geprüft: $geprueft, ganz: $ganz, Datensätze verloren: $verloren, zerrissen: $zerrissen," \
-     "Reste vor dem Start: $reste_vorher, nach dem Start: $reste_nachher"
+     "Reste vor dem Start: $reste_vorher, nach dem Start: $reste_nachher, Listen zurück: $zurueck"
 [ "$getoetet" -eq "$kills" ] || { echo "FEHLER: nur $getoetet Kills"; exit 1; }
 [ "$fehler" -eq 0 ] && [ "$ganz" -eq "$geprueft" ] && [ "$verloren" -eq 0 ] && [ "$zerrissen" -eq 0 ] \
-    && [ "$reste_nachher" -eq 0 ]
+    && [ "$reste_nachher" -eq 0 ] && [ "$zurueck" -eq 0 ]

@@ -97,14 +97,14 @@ TEST_F(DateiwahlTest, RefusedNamesKeepTheChooserOpenWithTheText)
 
 TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
 {
-    for (const char* n : {"b.dva", "A.dva", "Z.dva", "c.DVA", "x.dvb", "y.dva.bak", "notiz.txt"})
+    for (const char* n : {"b.dva", "A.dva", "Z.dva", "c.DVA", "b.dvb", "y.dva.bak", "notiz.txt"})
         Leer(n);
     QDir(ordner.pfad()).mkdir("ordner.dva");
 
     dlgFilewahl w(1, Dateiwahl::Vorhanden);
     EXPECT_FALSE(w.txtNewFile->isVisibleTo(&w));
     EXPECT_FALSE(w.cboFilename->isEditable());
-    EXPECT_EQ(Eintraege(w.cboFilename), (QStringList{"A.dva", "b.dva", "Z.dva"}));
+    EXPECT_EQ(Eintraege(w.cboFilename), (QStringList{"A.dva", "b.dva", "c.DVA", "Z.dva"}));
     EXPECT_EQ(w.cboFilename->currentIndex(), 0);
 
     // Enter takes the chosen name, like "ok".
@@ -116,7 +116,7 @@ TEST_F(DateiwahlTest, ListModeOffersExactlyThePatternSortedWithoutCase)
     EXPECT_FALSE(w.Neu());
 
     dlgFilewahl stufe2(2, Dateiwahl::Vorhanden);
-    EXPECT_EQ(Eintraege(stufe2.cboFilename), QStringList{"x.dvb"});
+    EXPECT_EQ(Eintraege(stufe2.cboFilename), QStringList{"b.dvb"});
     dlgFilewahl stufe3(3, Dateiwahl::Vorhanden);
     EXPECT_EQ(stufe3.cboFilename->count(), 0);
 }
@@ -158,6 +158,26 @@ TEST_F(DateiwahlTest, HiddenFilesAndTheScratchListAreNeverOffered)
     Leer(".Englisch.dvb");
     dlgFilewahl stufe2(2, Dateiwahl::Vorhanden);
     EXPECT_EQ(stufe2.cboFilename->count(), 0);
+}
+
+// A list is offered in any case of its extension, and a stage list only beside its main
+// list: one left over from a deletion would bring the deleted list back.
+TEST_F(DateiwahlTest, StageListsAreOfferedOnlyBesideTheirListInAnyCase)
+{
+    const struct { const char* zeile; const char* name; const char* muster; bool angeboten; } faelle[] = {
+        {"upper-case list", "GROSS.DVA", "*.dva", true},
+        {"its stage 2", "GROSS.DVB", "*.dvb", true},
+        {"its stage 3 in mixed case", "GROSS.Dvc", "*.dvc", true},
+        {"lower-case list", "klein.dva", "*.dva", true},
+        {"stage 2 named in capitals beside it", "klein.DVB", "*.dvb", true},
+        {"stage 2 without its list", "weg.dvb", "*.dvb", false},
+        {"stage 3 without its list", "WEG.DVC", "*.dvc", false},
+        {"scratch file", "klein.dvd", "*.dva", false},
+    };
+    for (const auto& f : faelle)
+        Leer(f.name);
+    for (const auto& f : faelle)
+        EXPECT_EQ(dlgFilewahl::Dateiliste(ordner.pfad(), f.muster).contains(f.name), f.angeboten) << f.zeile;
 }
 
 TEST_F(DateiwahlTest, NothingToTakeGivesAnEmptyFilename)
@@ -286,6 +306,7 @@ TEST_F(DateiwahlTest, ListeWaehlenAsksForTheGivenStageAndReturnsThePath)
 {
     Leer("Englisch.dva");
     Leer("Englisch.dvb");
+    Leer("Franz.dva"); // a stage list is offered only beside its list
     Leer("Franz.dvc");
     const struct { const char* name; qint16 stufe; bool abbrechen; const char* muster; const char* liste; } faelle[] = {
         {"stage 1", 1, false, "*.dva", "Englisch.dva"},

@@ -9,9 +9,13 @@
 #include "lists/dlgWasTun.h"
 #include "lists/moddelfile.h"
 #include "lists/Listensprache.h"
+#include "lists/ListeEntfernen.h"
+#include "lists/Reste.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QTest>
 
@@ -262,4 +266,42 @@ TEST_F(LoeschenTest, DeletingAListRemovesItsLanguageEntryOnly)
     EXPECT_FALSE(Da("Englisch.dva"));
     const QMap<QString, QString> erwartet{{QStringLiteral("Vokabeln 7.dva"), QStringLiteral("Spanisch")}};
     EXPECT_EQ(ListensprachenLesen(ordner.pfad()), erwartet);
+}
+
+// A kill at any instant of a deletion, then the next start: the list is there whole (its
+// .dva as it was) or no chooser of any stage offers it, nothing of it is left in the
+// folder, and its language line goes no later than its .dva.
+TEST_F(LoeschenTest, AKillAtAnyInstantLeavesTheWholeListOrNone)
+{
+    for (const char* n : Mitglieder)
+        Anlegen(ordner.datei(n));
+    Anlegen(ordner.datei("Andere.dva"));
+    const QString liste = ordner.datei("Englisch.dva");
+    ASSERT_TRUE(ListenspracheSetzen(liste, QStringLiteral("Englisch")));
+    ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Andere.dva"), QStringLiteral("Latein")));
+    const QByteArray dva = LiesBytes(liste);
+
+    QStringList schritte;
+    auto killUndStart = [&](const QString& naechster) {
+        schritte << QFileInfo(naechster).fileName();
+        // The folder as a kill now would leave it, then the next start's clean-up.
+        QTemporaryDir kopie;
+        for (const QString& n : QDir(ordner.pfad()).entryList(QDir::Files | QDir::Hidden))
+            QFile::copy(ordner.datei(n), kopie.filePath(n));
+        ResteEntfernen(kopie.path());
+        const bool ganz = QFile::exists(kopie.filePath("Englisch.dva")) && LiesBytes(kopie.filePath("Englisch.dva")) == dva;
+        for (const char* muster : {"*.dva", "*.dvb", "*.dvc"})
+            for (const QString& n : dlgFilewahl::Dateiliste(kopie.path(), muster))
+                EXPECT_TRUE(n == "Andere.dva" || ganz) << "before " << schritte.last().toStdString()
+                                                        << ": offered " << n.toStdString();
+        if (!QFile::exists(kopie.filePath("Englisch.dva")))
+            EXPECT_EQ(QDir(kopie.path()).entryList({"Englisch.*"}, QDir::Files).size(), 0);
+        EXPECT_EQ(Listensprache(kopie.filePath("Andere.dva")), "Latein");
+    };
+    EXPECT_TRUE(ListeEntfernen(liste, killUndStart).isEmpty());
+    killUndStart(QStringLiteral("(done)"));
+    EXPECT_EQ(schritte, (QStringList{"Listensprachen.txt", "Englisch.dvg", "Englisch.dvd", "Englisch.dvc",
+                                     "Englisch.dvb", "Englisch.dva", "(done)"}));
+    EXPECT_TRUE(ListensprachenLesen(ordner.pfad()).value("Englisch.dva").isEmpty());
+    EXPECT_TRUE(Da("Andere.dva"));
 }

@@ -5,7 +5,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 export XDG_RUNTIME_DIR="$ARBEIT/laufzeit"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-SERVER_PID="" AUFNAHME_PID=""
 ton_aufraeumen() {
   local rc=$?
   if [ "$rc" -ne 0 ] && [ -f "$ARBEIT/server.log" ]; then
@@ -18,11 +17,7 @@ ton_aufraeumen() {
 }
 trap ton_aufraeumen EXIT
 
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-  -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
-SERVER_PID=$!
-for ((i = 0; i < 100; i++)); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl set-default-sink stumm || fehler "kein Tonserver"
+tonserver_starten
 parec -d stumm.monitor --format=s16le --rate=44100 --channels=1 --raw >"$ARBEIT/ton.raw" &
 AUFNAHME_PID=$!
 

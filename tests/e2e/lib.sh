@@ -124,6 +124,10 @@ sprache_vorbereiten() {
   export XDG_RUNTIME_DIR="$ARBEIT/laufzeit" HOME="$ARBEIT/heim"
   mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
   trap sprache_aufraeumen EXIT
+  tonserver_starten
+}
+# A private PulseAudio with one silent sink "stumm" as the default; its PID in SERVER_PID.
+tonserver_starten() {
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
     -L "module-null-sink sink_name=stumm" -L module-native-protocol-unix 2>"$ARBEIT/server.log" &
   SERVER_PID=$!

@@ -1,6 +1,7 @@
 #include "vocabtest/frmVokTest.h"
 
 #include "ui/LabelButton.h"
+#include "ui/Meldungen.h"
 #include "ui/PictureControl.h"
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
@@ -10,6 +11,7 @@
 #include "ui/Module1.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -136,6 +138,21 @@ bool frmVokTest::focusNextPrevChild(bool next)
         return true;
     }
     return QDialog::focusNextPrevChild(next);
+}
+
+void frmVokTest::keyPressEvent(QKeyEvent* e)
+{
+    // A stray Escape must not throw the typed answers away: asked, "Nein" by default.
+    // Once graded nothing is lost (the grade is recorded): Escape closes as "Fertig" does.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        if (!lblFertig->isHidden())
+            accept();
+        else if (FrageStellen(this, AbbruchFrage, windowTitle(), QStringLiteral("Ja"), QStringLiteral("Nein")))
+            reject();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void frmVokTest::naechsteZeile(int i)

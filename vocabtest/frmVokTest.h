@@ -37,6 +37,9 @@ public:
     LabelButton* lblFertig = nullptr;
     LabelButton* lblcancler = nullptr;
 
+    // Asked when Escape is pressed before grading.
+    static inline const QString AbbruchFrage = QStringLiteral("Test abbrechen? Deine Antworten gehen verloren.");
+
 signals:
     // The test has been graded; the module records it (the window keeps no data).
     void bewertet(const lerno::Testbewertung::Bewertung& b);
@@ -44,6 +47,7 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Form_Load();

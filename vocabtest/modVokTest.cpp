@@ -1,6 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -46,33 +47,53 @@ void TestStarten(QWidget* parent)
     if (!gewaehlt)
         return;
 
-    const auto anzahl = ZeilenZaehlen(*gewaehlt);
-    if (!anzahl) {
+    // Read once: the size checks, the draw and every row use these lines.
+    const auto zeilen = ZeilenLesen(*gewaehlt);
+    if (!zeilen) {
         DateifehlerMelden(parent);
         return;
     }
-    TestZeilenzahl = *anzahl;
+    TestZeilenzahl = zeilen->size();
     if (!GenugZeilen(TestZeilenzahl)) {
         MeldungZeigen(parent, ZuWenigText, ZuWenigTitel);
         return;
     }
-    {
-        dlgTestfolge folge(parent);
-        folge.exec();
+    const std::vector<int> unlesbar = UnlesbareZeilen(*zeilen);
+    const qsizetype lesbar = TestZeilenzahl - qsizetype(unlesbar.size());
+    if (lesbar < Testzeilen) {
+        MeldungZeigen(parent, ZuWenigLesbarText(*gewaehlt, lesbar, unlesbar), ZuWenigTitel);
+        return;
     }
-    TestZusammenstellen(*gewaehlt, TestZeilenzahl, parent);
+    {
+        // Closed by its frame or Escape: no direction, no test.
+        dlgTestfolge folge(parent);
+        if (folge.exec() != QDialog::Accepted)
+            return;
+    }
+    TestZusammenstellen(*gewaehlt, *zeilen, unlesbar, parent);
 }
 
-void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent)
+QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vector<int>& unlesbar)
 {
-    frmVokTest test(parent);
-    for (int i = 0; i < Testzeilen; ++i) {
-        const auto zeile = TestzeileZiehen(pfad, i, zeilenzahl);
-        if (!zeile || !TestzeileFuellen(test, i, *zeile)) {
-            DateifehlerMelden(parent);
-            return;
-        }
+    return QStringLiteral("Die Liste \u201E%1\u201C hat nur %2 lesbare Vokabeln, ein Test braucht 20.\n")
+               .arg(ListenName(pfad))
+               .arg(lesbar)
+           + UnlesbarText(pfad, unlesbar, false);
+}
+
+void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const std::vector<int>& unlesbar,
+                         QWidget* parent)
+{
+    std::vector<int> uebersprungen;
+    if (!TestZiehen(zeilen.size(), unlesbar, uebersprungen)) {
+        MeldungZeigen(parent, ZuWenigText, ZuWenigTitel);
+        return;
     }
+    frmVokTest test(parent);
+    for (int i = 0; i < Testzeilen; ++i)
+        TestzeileFuellen(test, i, zeilen[GezogeneZeilen[i] - 1]);
+    if (!uebersprungen.empty())
+        MeldungZeigen(parent, UnlesbarText(pfad, uebersprungen), QStringLiteral("Lesefehler der Datei"));
     QObject::connect(&test, &frmVokTest::bewertet, &test,
                      [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
     test.exec();

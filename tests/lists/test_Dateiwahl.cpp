@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -274,9 +273,7 @@ TEST_F(DateiwahlTest, ATakenNewNameAsksToAddOrToChooseAnother)
             EXPECT_EQ(box->defaultButton()->text(), QString::fromUtf8("Anderen Namen wählen"));
             if (!knopf)
                 return QTest::keyClick(box, Qt::Key_Escape);
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == QString::fromUtf8(knopf))
-                    b->click();
+            KnopfKlicken(box, QString::fromUtf8(knopf));
         });
     };
     QString behalten;

@@ -211,7 +211,9 @@ void frmVokBearbeiten::ZeileLoeschen()
         return;
     // An empty row is written not at all; its line end goes with it.
     GridZeile& z = zeilen_[size_t(row - 1)];
-    z = GridZeile{.Ende = z.Ende};
+    const QByteArray ende = z.Ende;
+    z = GridZeile{};
+    z.Ende = ende;
     GrdVok->ZeileLeeren(row);
     if (zeile_ == row)
         txtVokabel->hide();

@@ -55,8 +55,16 @@ private:
     void imgBackground_MouseMove();
     void labelMausBewegt(LabelButton* l);
     void naechsteZeile(int i);
+    // Places the rows with extra room (pixels) for the questions and for the solutions.
+    void Anordnen(int mehrFrage, int mehrLoesung);
+    void zeileAnordnen(int i);
+    void SpaltenAnpassen();
 
     static inline bool Hoverok = false;
+    // The texts shown in each row, whole (a label may show a fitted form).
+    std::array<Testziehung::Testpaar, Testbewertung::Testzeilen> gezeigt_{};
+    int mehrFrage_ = 0;
+    int mehrLoesung_ = 0;
 };
 
 } // namespace lerno

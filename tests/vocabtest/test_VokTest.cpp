@@ -298,6 +298,35 @@ TEST_F(TestFensterTest, EscapeAsksBeforeTheAnswersAreLostAndClosesAtOnceWhenGrad
     EXPECT_FALSE(test.isVisible());
 }
 
+// Long words are shown whole in their row, in either column: on one line at a smaller size
+// or on two, never cut and never reaching into the next row or out of the window.
+TEST_F(TestFensterTest, LongWordsAreShownWholeWithinTheirRow)
+{
+    const char* lang[] = {"Afroamerikanerin", "rechtswidrig handeln, gegen das Gesetz verstoßen",
+                          "die Zuständigkeit der örtlichen Behörden",
+                          "eine außerordentlich lange und umständliche Erklärung von etwas recht Einfachem"};
+    for (int i = 0; i < N; ++i) {
+        const QString wort = QString::fromUtf8(lang[i % 4]);
+        ASSERT_TRUE(modVokTest::TestzeileFuellen(test, i, QString("%1#%2#%2#0#0#").arg(i).arg(wort)));
+    }
+    Klick(test.lblok);
+    auto ganz = [](const QLabel* l, const QString& text) {
+        const QRect platz = QFontMetrics(l->font()).boundingRect(l->rect(), l->wordWrap() ? Qt::TextWordWrap : 0, text);
+        return l->text() == text && l->rect().contains(platz);
+    };
+    for (int i = 0; i < N; ++i) {
+        SCOPED_TRACE(i);
+        const QString wort = QString::fromUtf8(lang[i % 4]);
+        EXPECT_TRUE(ganz(test.lblVokabel[i], wort));
+        EXPECT_TRUE(ganz(test.lblLoesung[i], wort));
+        EXPECT_TRUE(test.rect().contains(test.lblLoesung[i]->geometry()));
+        EXPECT_LE(test.lblVokabel[i]->geometry().right(), test.txtEingabe[i]->geometry().left());
+        if (i + 1 < N)
+            for (QWidget* w : {static_cast<QWidget*>(test.lblVokabel[i]), static_cast<QWidget*>(test.lblLoesung[i])})
+                EXPECT_LE(w->geometry().bottom(), test.txtEingabe[i + 1]->geometry().top());
+    }
+}
+
 TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)
 {
     Klick(test.lblok);

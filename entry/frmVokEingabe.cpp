@@ -73,6 +73,10 @@ frmVokEingabe::frmVokEingabe(const QString& liste, QWidget* parent)
     lblGespeichert = GelbeBeschriftung(QString(), this, MsSansSerif(12, true));
     lblGespeichert->setGeometry(TwRect(3300, 5160, 4260, 300));
     lblGespeichert->setAlignment(Qt::AlignCenter);
+    // Light green, not the buttons' yellow: a sign, nothing to click.
+    QPalette gruen = lblGespeichert->palette();
+    gruen.setColor(QPalette::WindowText, QColor(150, 240, 150));
+    lblGespeichert->setPalette(gruen);
     lblGespeichert->setAccessibleDescription(QStringLiteral("Speicherhinweis"));
     lblGespeichert->hide();
     TimerGespeichert.setSingleShot(true);

@@ -195,7 +195,8 @@ void frmVokTest::keyPressEvent(QKeyEvent* e)
         e->accept();
         if (!lblFertig->isHidden())
             accept();
-        else if (FrageStellen(this, AbbruchFrage, windowTitle(), QStringLiteral("Ja"), QStringLiteral("Nein")))
+        else if (FrageStellen(this, AbbruchFrage, QStringLiteral("Test abbrechen"), QStringLiteral("Ja"),
+                              QStringLiteral("Nein")))
             reject();
         return;
     }

@@ -37,6 +37,15 @@ void TestEintragen(const Bewertung& b, const QString& pfad, QWidget* parent)
                       QStringLiteral("Dateifehler"));
 }
 
+// The refusal of a list that has twenty lines or more but fewer than twenty readable ones.
+QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vector<int>& unlesbar)
+{
+    return QStringLiteral("Die Liste \u201E%1\u201C hat nur %2 lesbare Vokabeln, ein Test braucht 20.\n")
+               .arg(ListenName(pfad))
+               .arg(lesbar)
+           + UnlesbarText(pfad, unlesbar, false);
+}
+
 } // namespace
 
 void TestStarten(QWidget* parent)
@@ -71,14 +80,6 @@ void TestStarten(QWidget* parent)
             return;
     }
     TestZusammenstellen(*gewaehlt, *zeilen, unlesbar, parent);
-}
-
-QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vector<int>& unlesbar)
-{
-    return QStringLiteral("Die Liste \u201E%1\u201C hat nur %2 lesbare Vokabeln, ein Test braucht 20.\n")
-               .arg(ListenName(pfad))
-               .arg(lesbar)
-           + UnlesbarText(pfad, unlesbar, false);
 }
 
 void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const std::vector<int>& unlesbar,

@@ -25,9 +25,6 @@ inline const QString ZuWenigTitel = QStringLiteral("zu wenig Vokabeln");
 // (fewer than twenty lines, fewer than twenty readable ones, or the direction not chosen).
 void TestStarten(QWidget* parent);
 
-// The refusal of a list that has twenty lines or more but fewer than twenty readable ones.
-QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vector<int>& unlesbar);
-
 // Draws and fills the twenty rows from the lines of the list pfad (unlesbar: the lines that
 // cannot be taken apart, sorted), then shows the test screen; the graded test goes into
 // the history beside it. An unreadable line that is drawn is skipped, and the lines skipped

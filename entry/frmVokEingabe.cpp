@@ -168,7 +168,6 @@ bool frmVokEingabe::eventFilter(QObject* o, QEvent* e)
 
 void frmVokEingabe::keyPressEvent(QKeyEvent* e)
 {
-
     // Escape is no cancel here: there is nothing to cancel, "Ende" closes.
     if (e->key() == Qt::Key_Escape) {
         e->accept();

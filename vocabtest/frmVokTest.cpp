@@ -136,8 +136,10 @@ void frmVokTest::zeileAnordnen(int i)
     // reach into the next row; the answer box and the mark move with the question's room.
     const int zeileOben = Px(oben - 45);
     const int zeileHoehe = Px(360);
-    TextEinpassen(lblVokabel[i], gezeigt_[i].Frage, QRect(Px(480), zeileOben, Px(FrageBreite) + mehrFrage_, zeileHoehe),
-                  TimesNewRoman(12, true));
+    TextEinpassen(lblVokabel[i], gezeigt_[i].Frage,
+                  QRect(Px(480), zeileOben, Px(FrageBreite) + mehrFrage_, zeileHoehe), TimesNewRoman(12, true));
+    // One pixel more above and below than designed, and a thin frame: otherwise the
+    // descenders of the 12 pt text are cut off.
     txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285).adjusted(0, -1, 0, 1).translated(mehrFrage_, 0));
     // The mark is a little taller than its row's text: centred on the answer box.
     for (QLabel* m : {imgok[i], imgBad[i]})

@@ -56,7 +56,7 @@ TempProgrammordner::~TempProgrammordner()
 QString TempProgrammordner::pfad() const { return dir_->path(); }
 QString TempProgrammordner::datei(const QString& name) const { return dir_->path() + "/" + name; }
 
-std::optional<QString> PdfText(const QString& pdf)
+std::optional<QString> PdfInhalt(const QString& pdf)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         return std::nullopt;

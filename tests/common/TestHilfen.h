@@ -18,7 +18,7 @@ QByteArray Cp(const char* utf8);
 QByteArray CpZeilen(std::initializer_list<const char*> zeilen);
 
 // The text of a PDF as pdftotext (poppler-utils) lays it out; nullopt without pdftotext.
-std::optional<QString> PdfText(const QString& pdf);
+std::optional<QString> PdfInhalt(const QString& pdf);
 
 // A fresh program folder for one test; Programmordner() points at it while it lives.
 class TempProgrammordner {

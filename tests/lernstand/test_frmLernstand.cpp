@@ -149,7 +149,7 @@ TEST_F(Lernstand, DruckenWritesTheSelectedListOnOnePdfPage)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     const qsizetype seiten = pdf.count("/Type /Page") - pdf.count("/Type /Pages");
     EXPECT_EQ(seiten, 1);
-    if (const auto text = PdfText(ordner.datei("aus.pdf")))
+    if (const auto text = PdfInhalt(ordner.datei("aus.pdf")))
         EXPECT_TRUE(text->contains("3,6") && !text->contains("3.6")) << "German decimal comma";
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{"Der Lernstand von „Liste“ steht zum Drucken in „aus.pdf“.",
                                                 "Lernstand drucken"}}));

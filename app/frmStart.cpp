@@ -22,8 +22,10 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <memory>
 
 namespace lerno {
@@ -36,7 +38,12 @@ frmStart::frmStart()
     flaeche->setMouseTracking(true);
     setCentralWidget(flaeche);
     setMouseTracking(true);
-    resize(Px(12315), Px(8475) + menuBar()->sizeHint().height());
+    // The designed size, or less on a screen too small for it (a high scale): the labels
+    // then move closer together (Form_Resize). A window manager still maximizes it.
+    QSize groesse(Px(12315), Px(8475) + menuBar()->sizeHint().height());
+    if (const QScreen* s = screen())
+        groesse = groesse.boundedTo(s->availableGeometry().size() - QSize(Px(240), Px(600)));
+    resize(groesse);
 
     ImgBackground = new PictureControl(flaeche);
     connect(ImgBackground, &PictureControl::mausBewegt, this, &frmStart::LabelsZuruecksetzen);
@@ -53,8 +60,11 @@ frmStart::frmStart()
     lblBearbeiten = new LabelButton(QStringLiteral("Vokabeln bearbeiten"), flaeche, 3960, 6240, 2835, 300);
     lblTest = new LabelButton(QStringLiteral("Vokabeltest"), flaeche, 5520, 7080, 2595, 300);
     lblEnde = new LabelButton(QStringLiteral("Programm beenden"), flaeche, 7440, 7800, 2895, 300);
-    for (LabelButton* l : labels())
+    for (size_t i = 0; i < entwurf_.size(); ++i) {
+        LabelButton* l = labels()[i];
+        entwurf_[i] = l->entwurf();
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
+    }
 
     connect(lblEingabe, &LabelButton::clicked, this, &frmStart::lblEingabe_Click);
     connect(lblUeben1, &LabelButton::clicked, this, [this] { lblUeben_Click(1); });
@@ -158,9 +168,24 @@ void frmStart::HilfetexteSetzen()
 
 void frmStart::Form_Resize()
 {
-    // The picture always covers the whole client area; the labels keep their places.
-    ImgBackground->setGeometry(centralWidget()->rect());
+    // The picture always covers the whole client area. The labels keep their places where
+    // they fit; in a smaller area the staircase is pressed together so that each stays
+    // whole inside it, at its own size.
+    const QRect flaeche = centralWidget()->rect();
+    ImgBackground->setGeometry(flaeche);
     ImgBackground->lower();
+    constexpr int Rand = 8;
+    double fx = 1.0;
+    double fy = 1.0;
+    for (const QRect& r : entwurf_) {
+        if (r.left() > 0)
+            fx = std::min(fx, double(flaeche.width() - Rand - r.width()) / r.left());
+        if (r.top() > 0)
+            fy = std::min(fy, double(flaeche.height() - Rand - r.height()) / r.top());
+    }
+    for (size_t i = 0; i < entwurf_.size(); ++i)
+        labels()[i]->verschieben(QPoint(int(entwurf_[i].left() * std::max(fx, 0.0)),
+                                        int(entwurf_[i].top() * std::max(fy, 0.0))));
 }
 
 void frmStart::resizeEvent(QResizeEvent* e)

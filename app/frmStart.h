@@ -1,6 +1,7 @@
 #pragma once
 // The start screen: the hub every function is reached from.
 #include <QMainWindow>
+#include <QRect>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -93,6 +94,7 @@ private:
 
     static inline bool Hoverok = false;
     bool bereit_ = false;
+    std::array<QRect, 8> entwurf_; // the labels' designed places
 };
 
 } // namespace lerno

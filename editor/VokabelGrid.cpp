@@ -72,7 +72,9 @@ void VokabelGrid::Fuellen(const std::vector<GridZeile>& zeilen)
             auto* zelle = Zelle(*z.Roh);
             zelle->setFlags(Qt::ItemIsEnabled);
             zelle->setBackground(Festgrau);
-            zelle->setToolTip(QStringLiteral("Diese Zeile kann hier nicht bearbeitet werden und bleibt, wie sie ist."));
+            zelle->setToolTip(QStringLiteral("Diese Zeile kann hier nicht bearbeitet werden und bleibt, wie sie ist. "
+                                             "Mit Entf oder \u201EZeile löschen\u201C (rechte Maustaste) "
+                                             "fällt sie beim Speichern weg."));
             setItem(i, 1, zelle);
             setSpan(i, 1, 1, 2);
             continue;
@@ -81,6 +83,16 @@ void VokabelGrid::Fuellen(const std::vector<GridZeile>& zeilen)
         setItem(i, 2, Zelle(z.Bedeutung));
     }
     setUpdatesEnabled(true);
+}
+
+void VokabelGrid::ZeileLeeren(int row)
+{
+    if (row < 1 || row >= Rows())
+        return;
+    fest_.remove(row);
+    setSpan(row - 1, 1, 1, 1);
+    setItem(row - 1, 1, Zelle(QString()));
+    setItem(row - 1, 2, Zelle(QString()));
 }
 
 QString VokabelGrid::TextMatrix(int row, int col) const

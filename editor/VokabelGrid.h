@@ -3,7 +3,7 @@
 // row and four columns (number, word, meaning, counters), in pixels. It only shows the
 // editor's rows: the hidden number and counter columns stay with the rows themselves.
 // Lines of the file that cannot be split are shown greyed across word and meaning and
-// are not editable.
+// are not editable; they can only be deleted.
 #include "editor/Editorliste.h"
 
 #include <QSet>
@@ -26,6 +26,8 @@ public:
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
     bool IstFest(int row) const { return fest_.contains(row); }
+    // Shows a row as an empty pair that can be typed into: what a deleted row becomes.
+    void ZeileLeeren(int row);
 
     int ColWidth(int col) const { return columnWidth(col); }
     void SetColWidth(int col, int breite) { setColumnWidth(col, breite); }

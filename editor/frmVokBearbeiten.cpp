@@ -52,6 +52,13 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
     GrdVok->addAction(mnuAnhoeren);
     GrdVok->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(mnuAnhoeren, &QAction::triggered, this, &frmVokBearbeiten::VokabelAnhoeren);
+    // The one way to remove a line that cannot be shown as a pair; for a pair the same as
+    // emptying its word and meaning. Only in the grid: Delete in the edit box deletes text.
+    mnuZeileLoeschen = new QAction(QStringLiteral("Zeile löschen"), GrdVok);
+    mnuZeileLoeschen->setShortcut(QKeySequence(Qt::Key_Delete));
+    mnuZeileLoeschen->setShortcutContext(Qt::WidgetShortcut);
+    GrdVok->addAction(mnuZeileLoeschen);
+    connect(mnuZeileLoeschen, &QAction::triggered, this, &frmVokBearbeiten::ZeileLoeschen);
 
     txtVokabel = new QLineEdit(this);
     txtVokabel->setFont(TimesNewRoman(12, true));
@@ -196,6 +203,21 @@ void frmVokBearbeiten::VokabelAnhoeren()
     const int row = GrdVok->Row();
     if (row >= 1 && row < GrdVok->Rows())
         modAussprache::Aussprechen(GrdVok->TextMatrix(row, 1), SprachCode(Sprache));
+}
+
+void frmVokBearbeiten::ZeileLoeschen()
+{
+    const int row = GrdVok->Row();
+    if (row < 1 || size_t(row) > zeilen_.size())
+        return;
+    // An empty row is written not at all; its line end goes with it.
+    GridZeile& z = zeilen_[size_t(row - 1)];
+    const QByteArray ende = z.Ende;
+    z = GridZeile{};
+    z.Ende = ende;
+    GrdVok->ZeileLeeren(row);
+    if (zeile_ == row)
+        txtVokabel->hide();
 }
 
 void frmVokBearbeiten::cmdok_Click()

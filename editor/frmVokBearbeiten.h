@@ -45,6 +45,7 @@ public:
     QPushButton* cmdok = nullptr;
     QPushButton* cmdCancle = nullptr;
     QAction* mnuAnhoeren = nullptr; // F5 and the grid's context menu
+    QAction* mnuZeileLoeschen = nullptr; // Delete in the grid and its context menu
     // The list's language (German name), set by the module: the voice of the foreign words.
     QString Sprache;
 
@@ -65,6 +66,7 @@ private:
     void lblCancle_Click();
     void cmdok_Click();
     void VokabelAnhoeren();
+    void ZeileLoeschen();
     void imgBackground_MouseMove();
     void labelMausBewegt(LabelButton* l);
     void frageZeigen(bool zeigen);

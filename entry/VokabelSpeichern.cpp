@@ -1,6 +1,10 @@
 #include "entry/VokabelSpeichern.h"
 
 #include "lists/Listendateien.h"
+#include "lists/TextDatei.h"
+#include "lists/Vokabeleintrag.h"
+
+#include <algorithm>
 
 namespace lerno {
 
@@ -29,6 +33,15 @@ SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
     if (fehler)
         *fehler = ergebnis;
     return ergebnis ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
+}
+
+std::optional<qsizetype> PaareZaehlen(const QString& liste)
+{
+    const auto zeilen = ZeilenLesen(liste);
+    if (!zeilen)
+        return std::nullopt;
+    return std::count_if(zeilen->begin(), zeilen->end(),
+                         [](const QString& z) { return EintragLesen(z).has_value(); });
 }
 
 } // namespace lerno

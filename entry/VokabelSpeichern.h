@@ -5,6 +5,7 @@
 #include "lists/Paarpruefung.h"
 
 #include <QString>
+#include <optional>
 
 namespace lerno {
 
@@ -25,5 +26,9 @@ enum class SpeicherErgebnis {
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
                                   const QString& bedeutung, PaarUrteil* urteil = nullptr,
                                   DateiErgebnis* fehler = nullptr);
+
+// The list's pairs (lines that can be taken apart), as the entry screen reports them after
+// a save; nullopt when the list cannot be read.
+std::optional<qsizetype> PaareZaehlen(const QString& liste);
 
 } // namespace lerno

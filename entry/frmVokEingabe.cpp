@@ -10,7 +10,6 @@
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
 #include "lists/Listendateien.h"
-#include "lists/Listendateien.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Paarpruefung.h"
 
@@ -54,6 +53,7 @@ frmVokEingabe::frmVokEingabe(const QString& liste, QWidget* parent)
     txtVokabel = new QLineEdit(this);
     txtVokabel->setFont(TimesNewRoman(14.25, true));
     txtVokabel->setGeometry(TwRect(840, 1320, 8535, 495));
+    txtVokabel->installEventFilter(this);
 
     lblBedeutung = GelbeBeschriftung(QStringLiteral("Bedeutung"), this, MsSansSerif(12));
     lblBedeutung->move(Px(4080), Px(2400));
@@ -68,6 +68,20 @@ frmVokEingabe::frmVokEingabe(const QString& liste, QWidget* parent)
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);
     lblMeldung->hide();
+
+    // Between "Ende" and "ok": it covers neither a box nor a message.
+    lblGespeichert = GelbeBeschriftung(QString(), this, MsSansSerif(12, true));
+    lblGespeichert->setGeometry(TwRect(3300, 5160, 4260, 300));
+    lblGespeichert->setAlignment(Qt::AlignCenter);
+    // Light green, not the buttons' yellow: a sign, nothing to click.
+    QPalette gruen = lblGespeichert->palette();
+    gruen.setColor(QPalette::WindowText, QColor(150, 240, 150));
+    lblGespeichert->setPalette(gruen);
+    lblGespeichert->setAccessibleDescription(QStringLiteral("Speicherhinweis"));
+    lblGespeichert->hide();
+    TimerGespeichert.setSingleShot(true);
+    TimerGespeichert.setInterval(2500);
+    connect(&TimerGespeichert, &QTimer::timeout, lblGespeichert, &QLabel::hide);
 
     lblok = new LabelButton(QStringLiteral("ok"), this, 7680, 5160, 1395, 300);
     lblEnde = new LabelButton(QStringLiteral("Ende"), this, 1800, 5160, 1395, 300);
@@ -139,6 +153,19 @@ bool frmVokEingabe::event(QEvent* e)
     return QDialog::event(e);
 }
 
+bool frmVokEingabe::eventFilter(QObject* o, QEvent* e)
+{
+    // Enter in the word box goes on to the meaning box; only there does it save.
+    if (o == txtVokabel && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            txtBedeutung->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
 void frmVokEingabe::keyPressEvent(QKeyEvent* e)
 {
     // Escape is no cancel here: there is nothing to cancel, "Ende" closes.
@@ -151,8 +178,20 @@ void frmVokEingabe::keyPressEvent(QKeyEvent* e)
 
 void frmVokEingabe::meldungZeigen(const QString& text)
 {
+    lblGespeichert->hide(); // the last save is no longer the news
     lblMeldung->setText(text);
     lblMeldung->show();
+}
+
+void frmVokEingabe::gespeichertZeigen()
+{
+    const auto paare = PaareZaehlen(liste_);
+    lblGespeichert->setText(!paare       ? QStringLiteral("gespeichert")
+                            : *paare == 1 ? QStringLiteral("gespeichert (1 Vokabel)")
+                                          : QStringLiteral("gespeichert (%1 Vokabeln)").arg(*paare));
+    lblMeldung->hide(); // a refusal before is settled now
+    lblGespeichert->show();
+    TimerGespeichert.start();
 }
 
 void frmVokEingabe::cmdok_Click()
@@ -166,11 +205,18 @@ void frmVokEingabe::cmdok_Click()
     DateiErgebnis fehler;
     switch (VokabelSpeichern(liste_, vokabel, bedeutung, &urteil, &fehler)) {
     case SpeicherErgebnis::Gespeichert:
+        txtVokabel->clear();
+        txtBedeutung->clear();
+        gespeichertZeigen();
         break;
+    // A refusal keeps the typed texts so the pupil can correct them.
     case SpeicherErgebnis::Leer:
         meldungZeigen(FuellMeldung());
+        if (!vokabel.isEmpty()) {
+            txtBedeutung->setFocus();
+            return;
+        }
         break;
-    // The refusals keep the typed texts so the pupil can correct them.
     case SpeicherErgebnis::EnthaeltRaute:
     case SpeicherErgebnis::Zeilenumbruch:
     case SpeicherErgebnis::Steuerzeichen:
@@ -181,11 +227,8 @@ void frmVokEingabe::cmdok_Click()
         // Nothing was written; the pair stays in the boxes for another try.
         MeldungZeigen(this, QStringLiteral("Die Vokabel wurde nicht gespeichert. %1").arg(FehlerUrsache(liste_, fehler)),
                       QStringLiteral("Dateifehler"));
-        txtVokabel->setFocus();
-        return;
+        break;
     }
-    txtVokabel->clear();
-    txtBedeutung->clear();
     txtVokabel->setFocus();
 }
 

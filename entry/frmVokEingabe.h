@@ -34,14 +34,19 @@ public:
     QLabel* lblBedeutung = nullptr;
     QLineEdit* txtBedeutung = nullptr;
     QLabel* lblMeldung = nullptr;
+    // "gespeichert (n Vokabeln)" after a save, between "Ende" and "ok"; hidden again by
+    // TimerGespeichert.
+    QLabel* lblGespeichert = nullptr;
     LabelButton* lblok = nullptr;
     LabelButton* lblEnde = nullptr;
     QPushButton* cmdok = nullptr;
     QPushButton* cmdEnde = nullptr;
     QTimer TimerMeldung;
+    QTimer TimerGespeichert;
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -55,6 +60,7 @@ private:
     void Form_MouseMove();
     void labelMausBewegt(LabelButton* l);
     void meldungZeigen(const QString& text);
+    void gespeichertZeigen();
 
     QString liste_;
     bool schreibgeschuetzt_ = false;

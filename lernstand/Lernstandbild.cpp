@@ -121,10 +121,11 @@ void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testein
         const QRectF feld(pt.x() - 30 * px, unten ? pt.y() + 7 * px : pt.y() - 7 * px - fm.height(), 60 * px,
                           fm.height());
         // On a white patch: the grade stays readable where it meets a grid or the pass line.
-        const double w = fm.horizontalAdvance(tests[i].Note) + 4 * px;
+        const QString note = NoteAnzeigen(tests[i].Note);
+        const double w = fm.horizontalAdvance(note) + 4 * px;
         p.fillRect(QRectF(pt.x() - w / 2, feld.top(), w, feld.height()), Qt::white);
         p.setPen(Punktfarbe);
-        p.drawText(feld, Qt::AlignCenter, tests[i].Note);
+        p.drawText(feld, Qt::AlignCenter, note);
     }
 
     // Dates under the axis; where they would collide, every k-th, always the last.
@@ -160,6 +161,23 @@ std::array<qsizetype, 3> Balkenteile(const Listenstand& liste)
     return {a - b, b - c, c};
 }
 
+QString Anzahl(const Stufenzahl& z)
+{
+    return z.Lesefehler ? QStringLiteral("?") : QString::number(z.Woerter);
+}
+
+std::array<QString, 3> Legende(const Listenstand& liste)
+{
+    return {QStringLiteral("Wörter: %1").arg(Anzahl(liste.Stufen[0])),
+            QStringLiteral("in Stufe 2: %1").arg(Anzahl(liste.Stufen[1])),
+            QStringLiteral("in Stufe 3: %1 (auch in Stufe 2)").arg(Anzahl(liste.Stufen[2]))};
+}
+
+QString NoteAnzeigen(const QString& note)
+{
+    return QString(note).replace(u'.', u',');
+}
+
 void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& liste, double px)
 {
     p.save();
@@ -169,31 +187,31 @@ void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& 
     const qsizetype summe = teile[0] + teile[1] + teile[2];
     const QRectF balken(rahmen.left() + 12 * px, rahmen.top() + 10 * px, rahmen.width() - 24 * px, 16 * px);
 
+    // The whole bar is the list; stage 2 its right part, stage 3 inside that, a little
+    // lower, so the stage-2 colour round it shows that those words count there too.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(235, 235, 235));
+    p.setBrush(summe == 0 ? QColor(235, 235, 235) : StufenFarben[0]);
     p.drawRect(balken);
-    double x = balken.left();
-    for (int s = 0; s < 3; ++s) {
-        if (summe == 0)
-            break;
-        const double w = balken.width() * double(teile[s]) / double(summe);
-        p.setBrush(StufenFarben[s]);
-        p.drawRect(QRectF(x, balken.top(), w, balken.height()));
-        x += w;
+    if (summe > 0) {
+        const double w2 = balken.width() * double(teile[1] + teile[2]) / double(summe);
+        const double w3 = balken.width() * double(teile[2]) / double(summe);
+        p.setBrush(StufenFarben[1]);
+        p.drawRect(QRectF(balken.right() - w2, balken.top(), w2, balken.height()));
+        p.setBrush(StufenFarben[2]);
+        p.drawRect(QRectF(balken.right() - w3, balken.top() + 3 * px, w3, balken.height() - 6 * px));
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(120, 120, 120), px));
     p.drawRect(balken);
 
-    // The legend: a swatch and "nur Stufe 1: 12" for each part.
+    // The legend: a swatch and "in Stufe 2: 2" for each count.
     p.setFont(Druckschrift(9));
     QFontMetricsF fm(p.font(), p.device());
-    const QString texte[3] = {QStringLiteral("nur in Stufe 1: %1"), QStringLiteral("bis Stufe 2: %1"),
-                              QStringLiteral("bis Stufe 3: %1")};
+    const auto texte = Legende(liste);
     double lx = balken.left();
     const double ly = balken.bottom() + 6 * px;
     for (int s = 0; s < 3; ++s) {
-        const QString t = texte[s].arg(teile[s]);
+        const QString& t = texte[s];
         p.fillRect(QRectF(lx, ly + (fm.height() - 10 * px) / 2, 10 * px, 10 * px), StufenFarben[s]);
         p.setPen(Tinte);
         p.drawText(QRectF(lx + 14 * px, ly, fm.horizontalAdvance(t) + 4 * px, fm.height()),
@@ -227,9 +245,9 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
         const QString kopf[] = {QStringLiteral("Wörter"), QStringLiteral("in Stufe 2"), QStringLiteral("in Stufe 3"),
                                 QStringLiteral("Tests"), QStringLiteral("letzte Note"), QStringLiteral("am")};
         const Testeintrag* letzter = liste.letzterTest();
-        const QString werte[] = {QString::number(liste.Stufen[0].Woerter), QString::number(liste.Stufen[1].Woerter),
-                                 QString::number(liste.Stufen[2].Woerter), QString::number(liste.Tests.size()),
-                                 letzter ? letzter->Note : QStringLiteral("–"),
+        const QString werte[] = {Anzahl(liste.Stufen[0]), Anzahl(liste.Stufen[1]),
+                                 Anzahl(liste.Stufen[2]), QString::number(liste.Tests.size()),
+                                 letzter ? NoteAnzeigen(letzter->Note) : QStringLiteral("–"),
                                  letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–")};
         const double spalte = seite.width() / 6;
         const double zeile = 8 * mm;
@@ -281,7 +299,7 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
                     Datum(t.Zeitpunkt), t.Zeitpunkt.toString(QStringLiteral("HH:mm")),
                     t.richtung == Richtung::FremdNachDeutsch ? QStringLiteral("Fremdsprache -> Deutsch")
                                                              : QStringLiteral("Deutsch -> Fremdsprache"),
-                    QString::number(t.Richtige), QString::number(t.Falsche), t.Note};
+                    QString::number(t.Richtige), QString::number(t.Falsche), NoteAnzeigen(t.Note)};
                 p.setPen(Qt::black);
                 reihe(texte, false);
                 p.setPen(QPen(QColor(190, 190, 190), 0.2 * mm));

@@ -24,14 +24,24 @@ QRectF NotenPlot(const QRectF& rahmen, double px);
 // date under it for each test; a list without tests says so.
 void NotenverlaufZeichnen(QPainter& p, const QRectF& rahmen, const QList<Testeintrag>& tests, double px);
 
-// One stacked bar of the list's words: only in stage 1, also in stage 2, also in stage 3,
-// with the numbers in a legend.
+// One bar of the list's words, stage 2 as its right part and stage 3 inside that, with the
+// numbers in a legend.
 void StufenbalkenZeichnen(QPainter& p, const QRectF& rahmen, const Listenstand& liste, double px);
 
 // The parts of the bar: words only in stage 1, in stage 2 (not 3), in stage 3. Stage
 // files may hold words the main list has lost (the editor removes only through a save):
 // no part is ever negative.
 std::array<qsizetype, 3> Balkenteile(const Listenstand& liste);
+
+// A count as the table and the legend show it: "?" for a file that cannot be read.
+QString Anzahl(const Stufenzahl& z);
+
+// The legend of the bar: the same counts as the table's "Wörter", "in Stufe 2", "in Stufe 3"
+// (the words each practice stage asks; a word in stage 3 is in stage 2 as well).
+std::array<QString, 3> Legende(const Listenstand& liste);
+
+// A grade as German writes it: "4,7" for "4.7" (the history keeps the point).
+QString NoteAnzeigen(const QString& note);
 
 // "12.03.2026"
 QString Datum(const QDateTime& t);

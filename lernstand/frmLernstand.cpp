@@ -34,11 +34,6 @@ QTableWidgetItem* Zelle(const QString& text, Qt::Alignment ausrichtung)
     return z;
 }
 
-QString Zahl(const Stufenzahl& z)
-{
-    return z.Lesefehler ? QStringLiteral("?") : QString::number(z.Woerter);
-}
-
 } // namespace
 
 void Stufenbalken::paintEvent(QPaintEvent*)
@@ -78,9 +73,13 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     tblListen = new QTableWidget(0, Spalten, this);
     tblListen->setGeometry(TwRect(240, 240, Breite - 480, 3240));
     tblListen->setHorizontalHeaderLabels({QStringLiteral("Liste"), QStringLiteral("Wörter"),
-                                          QStringLiteral("Stufe 2"), QStringLiteral("Stufe 3"),
+                                          QStringLiteral("in Stufe 2"), QStringLiteral("in Stufe 3"),
                                           QStringLiteral("letzte Note"), QStringLiteral("am"),
                                           QStringLiteral("Tests")});
+    // What the counts are: the words each practice stage asks, as in the bar's legend.
+    tblListen->horizontalHeaderItem(SpStufe2)->setToolTip(QStringLiteral("Wörter, die \u201EVokabeln üben 2\u201C abfragt"));
+    tblListen->horizontalHeaderItem(SpStufe3)->setToolTip(
+        QStringLiteral("Wörter, die \u201EVokabeln üben 3\u201C abfragt; sie sind auch in Stufe 2"));
     tblListen->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblListen->setSelectionMode(QAbstractItemView::SingleSelection);
     tblListen->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -134,10 +133,11 @@ void frmLernstand::TabelleFuellen()
         const Listenstand& l = uebersicht_.Listen[r];
         const Testeintrag* letzter = l.letzterTest();
         tblListen->setItem(r, SpName, Zelle(l.Name, Qt::AlignLeft));
-        tblListen->setItem(r, SpWoerter, Zelle(Zahl(l.Stufen[0]), Qt::AlignRight));
-        tblListen->setItem(r, SpStufe2, Zelle(Zahl(l.Stufen[1]), Qt::AlignRight));
-        tblListen->setItem(r, SpStufe3, Zelle(Zahl(l.Stufen[2]), Qt::AlignRight));
-        tblListen->setItem(r, SpNote, Zelle(letzter ? letzter->Note : QStringLiteral("–"), Qt::AlignHCenter));
+        tblListen->setItem(r, SpWoerter, Zelle(Anzahl(l.Stufen[0]), Qt::AlignRight));
+        tblListen->setItem(r, SpStufe2, Zelle(Anzahl(l.Stufen[1]), Qt::AlignRight));
+        tblListen->setItem(r, SpStufe3, Zelle(Anzahl(l.Stufen[2]), Qt::AlignRight));
+        tblListen->setItem(r, SpNote,
+                           Zelle(letzter ? NoteAnzeigen(letzter->Note) : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpDatum,
                            Zelle(letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), Qt::AlignRight));

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -109,6 +110,26 @@ bool ListeSchreibgeschuetzt(const QString& liste)
 QString SchreibschutzText(const QString& liste)
 {
     return QStringLiteral("Die Liste %1 ist schreibgeschützt.").arg(Zitat(ListenName(liste)));
+}
+
+QString UnlesbarText(const QString& liste, const std::vector<int>& zeilen, bool uebersprungen)
+{
+    const QString name = Zitat(ListenName(liste));
+    const bool eine = zeilen.size() == 1;
+    const QString ende = !uebersprungen ? QStringLiteral(".")
+                         : eine         ? QStringLiteral(" und wird übersprungen.")
+                                        : QStringLiteral(" und werden übersprungen.");
+    if (eine)
+        return QStringLiteral("Zeile %1 der Liste %2 kann nicht gelesen werden").arg(zeilen.front()).arg(name) + ende;
+    // A list full of broken lines is named by its first ten.
+    constexpr size_t Hoechstens = 10;
+    QStringList nummern;
+    for (size_t i = 0; i < zeilen.size() && i < Hoechstens; ++i)
+        nummern.append(QString::number(zeilen[i]));
+    const QString letzte = zeilen.size() > Hoechstens ? QStringLiteral("weitere") : nummern.takeLast();
+    return QStringLiteral("Zeilen %1 und %2 der Liste %3 können nicht gelesen werden")
+               .arg(nummern.join(QStringLiteral(", ")), letzte, name)
+           + ende;
 }
 
 } // namespace lerno

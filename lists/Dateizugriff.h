@@ -5,6 +5,7 @@
 
 #include <QFileDevice>
 #include <QString>
+#include <vector>
 
 namespace lerno {
 
@@ -30,5 +31,11 @@ bool ListeSchreibgeschuetzt(const QString& liste);
 
 // "Die Liste „Englisch“ ist schreibgeschützt."
 QString SchreibschutzText(const QString& liste);
+
+// "Zeile 7 der Liste „Demo“ kann nicht gelesen werden und wird übersprungen.", for more
+// lines "Zeilen 3 und 7 … können … werden übersprungen." (the first ten, then "weitere");
+// without "und … übersprungen" when nothing goes on without them. zeilen: line numbers
+// from 1, sorted, at least one.
+QString UnlesbarText(const QString& liste, const std::vector<int>& zeilen, bool uebersprungen = true);
 
 } // namespace lerno

@@ -15,11 +15,12 @@ std::optional<QString> ListeWaehlen(QWidget* parent, const QString& frage, qint1
 
 struct Listenwahl {
     QString Pfad;      // full path of the .dva list
-    bool Neu = false;  // named anew in the chooser, not picked from the existing lists
+    bool Neu = false;  // named anew in the chooser, and no list had that name
 };
 
 // Asks whether new words go into a new list or an existing one, then names or picks it
-// in the chooser; nothing on cancel or an empty name.
+// in the chooser; nothing on cancel or an empty name. A new name that is taken asks
+// whether to add to that list or to choose another name.
 std::optional<Listenwahl> NeuOderVorhanden(QWidget* parent);
 
 } // namespace lerno

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -92,6 +93,12 @@ QString dlgFilewahl::MitEndungDva(const QString& name)
     return ListennameMitEndung(name);
 }
 
+QString dlgFilewahl::VorhandenFrage(const QString& name)
+{
+    return QStringLiteral("Die Liste \u201E%1\u201C gibt es schon. Möchtest du die neuen Vokabeln dort anfügen?")
+        .arg(QFileInfo(name).completeBaseName());
+}
+
 std::optional<QString> dlgFilewahl::NamensFehler(const QString& name)
 {
     return ListennameFehler(name);
@@ -112,6 +119,15 @@ void dlgFilewahl::lblok_Click()
                 return;
             }
             name = MitEndungDva(name);
+            // A name that is taken would silently add to that list: asked, not assumed.
+            if (QFileInfo::exists(ordner_ + QLatin1Char('/') + name)) {
+                if (!FrageStellen(this, VorhandenFrage(name), QStringLiteral("Die Liste gibt es schon"),
+                                  QStringLiteral("Anfügen"), QStringLiteral("Anderen Namen wählen"))) {
+                    txtNewFile->setFocus();
+                    return;
+                }
+                neu_ = false;
+            }
         }
     } else {
         name = cboFilename->currentText();

@@ -26,7 +26,7 @@ public:
 
     // Full path of the chosen or named list; empty after a cancel or an empty choice.
     QString Filename() const { return filename_; }
-    // The accepted name came from the new-name box.
+    // The accepted name came from the new-name box and no list of that name existed.
     bool Neu() const { return neu_; }
 
     PictureControl* hintergrund = nullptr;
@@ -44,6 +44,9 @@ public:
     static QString MitEndungDva(const QString& name);
 
     static std::optional<QString> NamensFehler(const QString& name);
+
+    // Asked when a new name is that of an existing list ("Englisch.dva").
+    static QString VorhandenFrage(const QString& name);
 
     // The lists offered: Listenauswahl of lists/Listenname.h.
     static QStringList Dateiliste(const QString& ordner, const QString& muster);

@@ -40,6 +40,7 @@ void dlgWasTun::waehlen(Dateiwahl wahl)
     dlgFilewahl chooser(1, wahl, parentWidget());
     chooser.exec();
     filename_ = chooser.Filename();
+    neu_ = chooser.Neu(); // a taken name the pupil chose to add to is no new list
     setResult(QDialog::Accepted);
 }
 

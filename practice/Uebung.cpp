@@ -108,21 +108,6 @@ QString Uebung::Anhoerwort(bool loesungGezeigt) const
 
 SichernErgebnis Uebung::Beenden() const { return UebenSichern(stufe_, liste_, fehlerzahl_); }
 
-QString Uebung::UnlesbarText() const
-{
-    const QString liste = u'\u201E' + ListenName(liste_) + u'\u201C';
-    if (unlesbar_.size() == 1)
-        return QStringLiteral("Zeile %1 der Liste %2 kann nicht gelesen werden und wird übersprungen.")
-            .arg(unlesbar_.front())
-            .arg(liste);
-    // A list full of broken lines is named by its first ten.
-    constexpr size_t Hoechstens = 10;
-    QStringList nummern;
-    for (size_t i = 0; i < unlesbar_.size() && i < Hoechstens; ++i)
-        nummern.append(QString::number(unlesbar_[i]));
-    const QString letzte = unlesbar_.size() > Hoechstens ? QStringLiteral("weitere") : nummern.takeLast();
-    return QStringLiteral("Zeilen %1 und %2 der Liste %3 können nicht gelesen werden und werden übersprungen.")
-        .arg(nummern.join(QStringLiteral(", ")), letzte, liste);
-}
+QString Uebung::UnlesbarText() const { return lerno::UnlesbarText(liste_, unlesbar_); }
 
 } // namespace lerno

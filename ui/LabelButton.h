@@ -32,6 +32,14 @@ public:
             setSchrift(punkt, fettBleiben);
     }
 
+    // The designed place in pixels; moving it keeps the label centred on the new place.
+    QRect entwurf() const { return entwurf_; }
+    void verschieben(const QPoint& obenLinks)
+    {
+        entwurf_.moveTopLeft(obenLinks);
+        anpassen();
+    }
+
     // Whether the focus frame is painted now.
     bool zeigtFokusmarke() const { return hasFocus() && fokusmarke_; }
 

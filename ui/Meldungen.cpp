@@ -1,6 +1,7 @@
 #include "ui/Meldungen.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lerno {
 
@@ -24,6 +25,19 @@ void MeldungZeigen(QWidget* parent, const QString& text, const QString& titel)
     // Messages quote words and list names, which may look like markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool FrageStellen(QWidget* parent, const QString& text, const QString& titel, const QString& ja,
+                  const QString& nein)
+{
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* jaKnopf = box.addButton(ja, QMessageBox::YesRole);
+    QPushButton* neinKnopf = box.addButton(nein, QMessageBox::NoRole);
+    box.setDefaultButton(neinKnopf);
+    box.setEscapeButton(neinKnopf);
+    box.exec();
+    return box.clickedButton() == jaKnopf;
 }
 
 void DateifehlerMelden(QWidget* parent)

@@ -1,5 +1,6 @@
 #include "ui/Schriften.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace lerno {
@@ -24,6 +25,41 @@ QFont TimesNewRoman(double punkt, bool fett)
     f.setPointSizeF(punkt);
     f.setBold(fett);
     return f;
+}
+
+void TextEinpassen(QLabel* l, const QString& text, const QRect& feld, const QFont& schrift)
+{
+    l->setGeometry(feld);
+    l->setToolTip(QString());
+    l->setAccessibleName(QString());
+    QFont f = schrift;
+    for (double punkt = schrift.pointSizeF(); punkt >= 9; punkt -= 0.5) {
+        f.setPointSizeF(punkt);
+        if (QFontMetrics(f).horizontalAdvance(text) < feld.width()) {
+            l->setFont(f);
+            l->setWordWrap(false);
+            l->setText(text);
+            return;
+        }
+    }
+    for (double punkt : {8.0, 7.5, 7.0}) {
+        f.setPointSizeF(punkt);
+        const QRect zwei = QFontMetrics(f).boundingRect(QRect(0, 0, feld.width(), 4 * feld.height()),
+                                                        Qt::TextWordWrap, text);
+        if (zwei.width() <= feld.width() && zwei.height() <= feld.height()) {
+            l->setFont(f);
+            l->setWordWrap(true);
+            l->setText(text);
+            return;
+        }
+    }
+    f.setPointSizeF(9);
+    l->setFont(f);
+    l->setWordWrap(false);
+    l->setText(QFontMetrics(f).elidedText(text, Qt::ElideRight, feld.width() - 1));
+    // The whole text for the pointer and for a screen reader; a tip is never read as markup.
+    l->setToolTip(QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped()));
+    l->setAccessibleName(text);
 }
 
 QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift)

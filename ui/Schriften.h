@@ -20,4 +20,9 @@ inline const QColor Gelb{255, 255, 0};
 // background.
 QLabel* GelbeBeschriftung(const QString& text, QWidget* parent, const QFont& schrift);
 
+// Puts text into the label inside feld without cutting it: on one line at the largest size
+// from the font's down to 9 pt that fits, else on two lines at 8 to 7 pt; only a text too long
+// even for that ends in "…", whole in its tool tip and for a screen reader.
+void TextEinpassen(QLabel* l, const QString& text, const QRect& feld, const QFont& schrift);
+
 } // namespace lerno

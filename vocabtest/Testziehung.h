@@ -4,9 +4,10 @@
 #include "vocabtest/Testbewertung.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
-#include <optional>
+#include <vector>
 
 namespace lerno::Testziehung {
 
@@ -32,15 +33,22 @@ inline QStringList Testantworten;
 Testbewertung::Bewertung TestpaareBewerten(const std::array<QString, Testbewertung::Testzeilen>& antworten,
                                           bool grosszuegig = false);
 
-// A list needs more lines than a test has rows.
-constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl > Testbewertung::Testzeilen; }
+// A list of fewer lines than a test has rows gives no test.
+constexpr bool GenugZeilen(qsizetype zeilenzahl) { return zeilenzahl >= Testbewertung::Testzeilen; }
 
 // Draws a line number for row i that is in none of the twenty entries and stores it.
 // 0 when the list is too short for a draw to be sure to end (nothing is stored then).
 int ZeileZiehen(int i, qsizetype zeilenzahl);
 
-// Draws row i and reads its line anew from the list: the record line, or nullopt when
-// the file cannot be read.
-std::optional<QString> TestzeileZiehen(const QString& pfad, int i, qsizetype zeilenzahl);
+// The lines (from 1) that cannot be taken apart into word and meaning.
+std::vector<int> UnlesbareZeilen(const QStringList& zeilen);
+
+// Draws the twenty lines of a test into GezogeneZeilen, never one of `unlesbar` (sorted).
+// Exactly twenty lines: all of them, in random order. More: row by row as ZeileZiehen
+// draws, where an unreadable line that comes up is noted in `uebersprungen` (sorted, each
+// once) and another is drawn. Should the previous test's table leave no readable line
+// free, only this test's rows count. False, with nothing drawn, when fewer than twenty
+// lines are readable.
+bool TestZiehen(qsizetype zeilenzahl, const std::vector<int>& unlesbar, std::vector<int>& uebersprungen);
 
 } // namespace lerno::Testziehung

@@ -1,6 +1,7 @@
 #include "vocabtest/frmVokTest.h"
 
 #include "ui/LabelButton.h"
+#include "ui/Meldungen.h"
 #include "ui/PictureControl.h"
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
@@ -11,6 +12,7 @@
 #include "lists/Einstellungen.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -23,13 +25,16 @@ namespace {
 
 constexpr int Breite = 11730;
 constexpr int Hoehe = 9375;
+// The room of the question (up to the answer box) and of the solution (up to the window's
+// right edge) at the designed width, in twips.
+constexpr int FrageBreite = 3960 - 60 - 480;
+constexpr int LoesungBreite = Breite - 90 - 7920;
 
-QLabel* Marke(QWidget* parent, const QPixmap& bild, int oben)
+QLabel* Marke(QWidget* parent, const QPixmap& bild)
 {
     auto* m = new QLabel(parent);
     m->setPixmap(bild);
-    // The mark is a little taller than its row's text: centred on the answer box.
-    m->setGeometry(Px(7320), Px(oben) + (Px(285) - MarkeHoehe) / 2, MarkeBreite, MarkeHoehe);
+    m->resize(MarkeBreite, MarkeHoehe);
     m->setAttribute(Qt::WA_TransparentForMouseEvents);
     m->hide();
     return m;
@@ -46,21 +51,15 @@ frmVokTest::frmVokTest(QWidget* parent)
     setMouseTracking(true);
 
     imgBackground = new PictureControl(this);
-    imgBackground->setGeometry(TwRect(0, 0, 11775, Hoehe));
     connect(imgBackground, &PictureControl::mausBewegt, this, &frmVokTest::imgBackground_MouseMove);
 
     const QPixmap richtig = RichtigMarke();
     const QPixmap falsch = FalschMarke();
     for (int i = 0; i < Testbewertung::Testzeilen; ++i) {
-        const int oben = ZeilenOben(i);
         lblVokabel[i] = GelbeBeschriftung(QString(), this, TimesNewRoman(12, true));
-        lblVokabel[i]->setGeometry(TwRect(480, oben, 3255, 255));
 
         txtEingabe[i] = new QLineEdit(this);
         txtEingabe[i]->setFont(TimesNewRoman(12, true));
-        // One pixel more above and below than designed, and a thin frame: otherwise the
-        // descenders of the 12 pt text are cut off.
-        txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285).adjusted(0, -1, 0, 1));
         txtEingabe[i]->setStyleSheet(QStringLiteral(
             "QLineEdit { border: 1px solid #5a6470; border-radius: 2px; padding: 0px 2px;"
             " background: white; color: black; } QLineEdit:focus { border: 1px solid #2a7fd4; }"));
@@ -69,18 +68,17 @@ frmVokTest::frmVokTest(QWidget* parent)
         if (i > 0)
             setTabOrder(txtEingabe[i - 1], txtEingabe[i]);
 
-        imgok[i] = Marke(this, richtig, oben);
-        imgBad[i] = Marke(this, falsch, oben);
+        imgok[i] = Marke(this, richtig);
+        imgBad[i] = Marke(this, falsch);
 
         lblLoesung[i] = new QLabel(QString::fromUtf8("Lösung"), this);
         lblLoesung[i]->setTextFormat(Qt::PlainText);
-        lblLoesung[i]->setFont(TimesNewRoman(12, true));
-        lblLoesung[i]->setGeometry(TwRect(7920, oben, 3255, 255));
         lblLoesung[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         QPalette p = lblLoesung[i]->palette();
         p.setColor(QPalette::WindowText, Qt::red);
         lblLoesung[i]->setPalette(p);
         lblLoesung[i]->hide();
+        gezeigt_[i].Loesung = lblLoesung[i]->text();
 
         lblGrund[i] = GelbeBeschriftung(QString(), this, MsSansSerif(10));
         lblGrund[i]->hide();
@@ -92,7 +90,6 @@ frmVokTest::frmVokTest(QWidget* parent)
         this, MsSansSerif(12, true));
     lblMeldung->setAlignment(Qt::AlignCenter);
     lblMeldung->setWordWrap(true);
-    lblMeldung->setGeometry(TwRect(8280, 1800, 2925, 1980));
 
     lblNote = GelbeBeschriftung(QStringLiteral("Notenausgabe"), this, TimesNewRoman(15.75, true));
     lblNote->setWordWrap(true);
@@ -115,6 +112,7 @@ frmVokTest::frmVokTest(QWidget* parent)
     lblNote->setAccessibleDescription(QStringLiteral("Ergebnis"));
     lblMeldung->setAccessibleDescription(QStringLiteral("Anleitung"));
 
+    Anordnen(0, 0);
     Form_Load();
 }
 
@@ -124,8 +122,59 @@ void frmVokTest::Form_Load()
     imgBackground->lower();
 }
 
+void frmVokTest::Anordnen(int mehrFrage, int mehrLoesung)
+{
+    mehrFrage_ = mehrFrage;
+    mehrLoesung_ = mehrLoesung;
+    setFixedSize(Px(Breite) + mehrFrage + mehrLoesung, Px(Hoehe));
+    imgBackground->setGeometry(0, 0, Px(11775) + mehrFrage + mehrLoesung, Px(Hoehe));
+    for (int i = 0; i < Testbewertung::Testzeilen; ++i)
+        zeileAnordnen(i);
+    lblMeldung->setGeometry(TwRect(8280, 1800, 2925, 1980).translated(mehrFrage, 0));
+}
+
+void frmVokTest::zeileAnordnen(int i)
+{
+    const int oben = ZeilenOben(i);
+    // Question and solution get their row's whole height, so two lines of a long text never
+    // reach into the next row; the answer box and the mark move with the question's room.
+    const int zeileOben = Px(oben - 45);
+    const int zeileHoehe = Px(360);
+    TextEinpassen(lblVokabel[i], gezeigt_[i].Frage,
+                  QRect(Px(480), zeileOben, Px(FrageBreite) + mehrFrage_, zeileHoehe), TimesNewRoman(12, true));
+    // One pixel more above and below than designed, and a thin frame: otherwise the
+    // descenders of the 12 pt text are cut off.
+    txtEingabe[i]->setGeometry(TwRect(3960, oben, 3255, 285).adjusted(0, -1, 0, 1).translated(mehrFrage_, 0));
+    // The mark is a little taller than its row's text: centred on the answer box.
+    for (QLabel* m : {imgok[i], imgBad[i]})
+        m->move(Px(7320) + mehrFrage_, Px(oben) + (Px(285) - MarkeHoehe) / 2);
+    TextEinpassen(lblLoesung[i], gezeigt_[i].Loesung,
+                  QRect(Px(7920) + mehrFrage_, zeileOben, Px(LoesungBreite) + mehrLoesung_, zeileHoehe),
+                  TimesNewRoman(12, true));
+}
+
+void frmVokTest::SpaltenAnpassen()
+{
+    // As wide as the longest question and solution need at the designed size, as far as
+    // the screen allows; what is still too long is fitted into its room (TextEinpassen).
+    const QFontMetrics fm(TimesNewRoman(12, true));
+    int frage = 0;
+    int loesung = 0;
+    for (const Testziehung::Testpaar& p : gezeigt_) {
+        frage = std::max(frage, fm.horizontalAdvance(p.Frage) + 2 - Px(FrageBreite));
+        loesung = std::max(loesung, fm.horizontalAdvance(p.Loesung) + 2 - Px(LoesungBreite));
+    }
+    const int platz = screen() ? std::max(0, screen()->availableGeometry().width() - Px(Breite) - Px(240)) : 0;
+    if (frage + loesung > platz) {
+        frage = int(qint64(frage) * platz / (frage + loesung));
+        loesung = platz - frage;
+    }
+    Anordnen(frage, loesung);
+}
+
 void frmVokTest::showEvent(QShowEvent* e)
 {
+    SpaltenAnpassen();
     QDialog::showEvent(e);
     // Centred on the screen, not on the maximized start screen's frame.
     if (const QScreen* s = screen())
@@ -144,6 +193,22 @@ bool frmVokTest::focusNextPrevChild(bool next)
     return QDialog::focusNextPrevChild(next);
 }
 
+void frmVokTest::keyPressEvent(QKeyEvent* e)
+{
+    // A stray Escape must not throw the typed answers away: asked, "Nein" by default.
+    // Once graded nothing is lost (the grade is recorded): Escape closes as "Fertig" does.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        if (!lblFertig->isHidden())
+            accept();
+        else if (FrageStellen(this, AbbruchFrage, QStringLiteral("Test abbrechen"), QStringLiteral("Ja"),
+                              QStringLiteral("Nein")))
+            reject();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
 void frmVokTest::naechsteZeile(int i)
 {
     txtEingabe[(i + 1) % Testbewertung::Testzeilen]->setFocus();
@@ -151,8 +216,8 @@ void frmVokTest::naechsteZeile(int i)
 
 void frmVokTest::ZeileZeigen(int i, const Testziehung::Testpaar& paar)
 {
-    lblVokabel[i]->setText(paar.Frage);
-    lblLoesung[i]->setText(paar.Loesung);
+    gezeigt_[i] = paar;
+    zeileAnordnen(i);
     txtEingabe[i]->clear();
 }
 
@@ -167,7 +232,8 @@ void frmVokTest::lblok_Click()
     for (int i = 0; i < Testbewertung::Testzeilen; ++i) {
         imgok[i]->setVisible(b.Richtig[i]);
         imgBad[i]->setVisible(!b.Richtig[i]);
-        lblLoesung[i]->setText(Testziehung::Testpaare[i].Loesung);
+        gezeigt_[i].Loesung = Testziehung::Testpaare[i].Loesung;
+        zeileAnordnen(i);
         lblLoesung[i]->setVisible(!b.Richtig[i]);
         GrundZeigen(i, b.Grund[i]);
     }

@@ -39,6 +39,9 @@ public:
     LabelButton* lblFertig = nullptr;
     LabelButton* lblcancler = nullptr;
 
+    // Asked when Escape is pressed before grading.
+    static inline const QString AbbruchFrage = QStringLiteral("Test abbrechen? Deine Antworten gehen verloren.");
+
 signals:
     // The test has been graded; the module records it (the window keeps no data).
     void bewertet(const lerno::Testbewertung::Bewertung& b);
@@ -46,6 +49,7 @@ signals:
 protected:
     void showEvent(QShowEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Form_Load();
@@ -54,8 +58,16 @@ private:
     void labelMausBewegt(LabelButton* l);
     void naechsteZeile(int i);
     void GrundZeigen(int i, const QString& grund);
+    // Places the rows with extra room (pixels) for the questions and for the solutions.
+    void Anordnen(int mehrFrage, int mehrLoesung);
+    void zeileAnordnen(int i);
+    void SpaltenAnpassen();
 
     static inline bool Hoverok = false;
+    // The texts shown in each row, whole (a label may show a fitted form).
+    std::array<Testziehung::Testpaar, Testbewertung::Testzeilen> gezeigt_{};
+    int mehrFrage_ = 0;
+    int mehrLoesung_ = 0;
 };
 
 } // namespace lerno

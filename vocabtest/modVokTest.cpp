@@ -2,6 +2,7 @@
 
 #include "ui/Meldungen.h"
 #include "lists/Einstellungen.h"
+#include "lists/Dateizugriff.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
@@ -37,6 +38,15 @@ void TestEintragen(const Bewertung& b, const QString& pfad, QWidget* parent)
                       QStringLiteral("Dateifehler"));
 }
 
+// The refusal of a list that has twenty lines or more but fewer than twenty readable ones.
+QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vector<int>& unlesbar)
+{
+    return QStringLiteral("Die Liste \u201E%1\u201C hat nur %2 lesbare Vokabeln, ein Test braucht 20.\n")
+               .arg(ListenName(pfad))
+               .arg(lesbar)
+           + UnlesbarText(pfad, unlesbar, false);
+}
+
 } // namespace
 
 void TestStarten(QWidget* parent)
@@ -47,40 +57,52 @@ void TestStarten(QWidget* parent)
     if (!gewaehlt)
         return;
 
-    const auto anzahl = ZeilenZaehlen(*gewaehlt);
-    if (!anzahl) {
+    // Read once: the size checks, the draw and every row use these lines.
+    const auto zeilen = ZeilenLesen(*gewaehlt);
+    if (!zeilen) {
         DateifehlerMelden(parent);
         return;
     }
-    TestZeilenzahl = *anzahl;
+    TestZeilenzahl = zeilen->size();
     if (!GenugZeilen(TestZeilenzahl)) {
         MeldungZeigen(parent, ZuWenigText, ZuWenigTitel);
         return;
     }
-    {
-        dlgTestfolge folge(parent);
-        folge.exec();
+    const std::vector<int> unlesbar = UnlesbareZeilen(*zeilen);
+    const qsizetype lesbar = TestZeilenzahl - qsizetype(unlesbar.size());
+    if (lesbar < Testzeilen) {
+        MeldungZeigen(parent, ZuWenigLesbarText(*gewaehlt, lesbar, unlesbar), ZuWenigTitel);
+        return;
     }
-    TestZusammenstellen(*gewaehlt, TestZeilenzahl, parent);
+    {
+        // Closed by its frame or Escape: no direction, no test.
+        dlgTestfolge folge(parent);
+        if (folge.exec() != QDialog::Accepted)
+            return;
+    }
+    TestZusammenstellen(*gewaehlt, *zeilen, unlesbar, parent);
 }
 
-void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent)
+void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const std::vector<int>& unlesbar,
+                         QWidget* parent)
 {
-    frmVokTest test(parent);
-    for (int i = 0; i < Testzeilen; ++i) {
-        const auto zeile = TestzeileZiehen(pfad, i, zeilenzahl);
-        if (!zeile || !TestzeileFuellen(test, i, *zeile)) {
-            DateifehlerMelden(parent);
-            return;
-        }
+    std::vector<int> uebersprungen;
+    if (!TestZiehen(zeilen.size(), unlesbar, uebersprungen)) {
+        MeldungZeigen(parent, ZuWenigText, ZuWenigTitel);
+        return;
     }
     // The lenient check tells another word of the list from a slip: it needs the list's
     // answers in the test's direction.
     Testantworten.clear();
     if (Einstellungen::Lauf().Schalter(Einstellungen::GrosszuegigPruefen))
-        for (const QString& z : ZeilenLesen(pfad).value_or(QStringList()))
+        for (const QString& z : zeilen)
             if (const auto paar = EintragLesen(z))
                 Testantworten.append(dlgTestfolge::Fremdsprache ? paar->Vokabel : paar->Bedeutung);
+    frmVokTest test(parent);
+    for (int i = 0; i < Testzeilen; ++i)
+        TestzeileFuellen(test, i, zeilen[GezogeneZeilen[i] - 1]);
+    if (!uebersprungen.empty())
+        MeldungZeigen(parent, UnlesbarText(pfad, uebersprungen), QStringLiteral("Lesefehler der Datei"));
     QObject::connect(&test, &frmVokTest::bewertet, &test,
                      [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
     test.exec();

@@ -4,6 +4,8 @@
 #include "vocabtest/Testziehung.h"
 
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class QWidget;
 
@@ -19,13 +21,16 @@ inline qsizetype TestZeilenzahl = 0;
 inline const QString ZuWenigText = QStringLiteral("Die Datei sollte mindestens 20 Vokabeln beinhalten");
 inline const QString ZuWenigTitel = QStringLiteral("zu wenig Vokabeln");
 
-// From the start screen; returns when the test screen has closed or the test was refused.
+// From the start screen; returns when the test screen has closed or the test was refused
+// (fewer than twenty lines, fewer than twenty readable ones, or the direction not chosen).
 void TestStarten(QWidget* parent);
 
-// Draws and fills the twenty rows of the list pfad, then shows the test screen; the
-// graded test goes into the history beside it. A line that cannot be read or taken
-// apart gives the file-error report and no test.
-void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* parent);
+// Draws and fills the twenty rows from the lines of the list pfad (unlesbar: the lines that
+// cannot be taken apart, sorted), then shows the test screen; the graded test goes into
+// the history beside it. An unreadable line that is drawn is skipped, and the lines skipped
+// are named in one message before the test screen opens.
+void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const std::vector<int>& unlesbar,
+                         QWidget* parent);
 
 // Takes one record line apart into Testpaare[i] in the chosen direction and shows it in
 // row i; false when it cannot be split.

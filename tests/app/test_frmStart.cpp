@@ -1,6 +1,7 @@
 // The start screen: hover rule, menu, sound switch, first-start set-up of the list folder.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
+#include "ui/Twips.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
@@ -62,6 +63,40 @@ TEST_F(StartTest, HoverEnlargesOneLabelPerVisitFromTheBackground)
     for (const LabelButton* l : start.labels())
         gross += l->istFett();
     EXPECT_EQ(gross, 1);
+}
+
+// The window fits a screen too small for its design (a high scale): the labels move closer
+// together, each whole inside the window, also enlarged, and none on another; where the
+// design fits they keep their places.
+TEST_F(StartTest, EveryLabelStaysWholeInASmallWindowAndInPlaceInALargeOne)
+{
+    frmStart start;
+    start.show();
+    const int menue = start.height() - start.centralWidget()->height();
+    const struct { const char* name; QSize flaeche; bool anOrt; } faelle[] = {
+        {"designed", {Px(12315), Px(8475)}, true},
+        {"2x on 1280x1024", {624, 432}, false},
+        {"small", {480, 330}, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        start.resize(f.flaeche + QSize(0, menue));
+        QTest::qWait(20);
+        const QRect flaeche = start.centralWidget()->rect();
+        ASSERT_EQ(flaeche.size(), f.flaeche);
+        const auto labels = start.labels();
+        for (size_t i = 0; i < labels.size(); ++i) {
+            LabelButton* l = labels[i];
+            EXPECT_TRUE(flaeche.contains(l->geometry())) << l->text().toStdString();
+            l->vergroessern();
+            EXPECT_TRUE(flaeche.contains(l->geometry())) << l->text().toStdString() << " enlarged";
+            l->zuruecksetzenWennFett();
+            for (size_t k = i + 1; k < labels.size(); ++k)
+                EXPECT_FALSE(l->geometry().intersects(labels[k]->geometry())) << i << "," << k;
+        }
+        EXPECT_EQ(start.lblEingabe->entwurf().topLeft() == QPoint(Px(360), Px(840)), f.anOrt);
+        EXPECT_EQ(start.lblEnde->entwurf().topLeft() == QPoint(Px(7440), Px(7800)), f.anOrt);
+    }
 }
 
 TEST_F(StartTest, HoverIsSilentWithSoundOff)

@@ -4,6 +4,8 @@
 #include "lists/TextDatei.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace testhilfen {
@@ -53,5 +55,16 @@ TempProgrammordner::~TempProgrammordner()
 
 QString TempProgrammordner::pfad() const { return dir_->path(); }
 QString TempProgrammordner::datei(const QString& name) const { return dir_->path() + "/" + name; }
+
+std::optional<QString> PdfInhalt(const QString& pdf)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        return std::nullopt;
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 } // namespace testhilfen

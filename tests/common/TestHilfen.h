@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 namespace testhilfen {
 
@@ -15,6 +16,9 @@ QByteArray Cp(const char* utf8);
 
 // Several record lines, each followed by CR LF, as Windows-1252 bytes.
 QByteArray CpZeilen(std::initializer_list<const char*> zeilen);
+
+// The text of a PDF as pdftotext (poppler-utils) lays it out; nullopt without pdftotext.
+std::optional<QString> PdfInhalt(const QString& pdf);
 
 // A fresh program folder for one test; Programmordner() points at it while it lives.
 class TempProgrammordner {

@@ -5,8 +5,10 @@
 #include "ui/modAussprache.h"
 #include "common/TestHilfen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
@@ -143,6 +145,15 @@ void BeiModalVom(std::function<void(T*)> aktion, int maxMs = 5000)
                 a->close();
         },
         maxMs);
+}
+
+// Clicks the button of a message box that carries this caption.
+inline void KnopfKlicken(QMessageBox* box, const QString& text)
+{
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == text)
+            return b->click();
+    ADD_FAILURE() << "no button " << text.toStdString();
 }
 
 template <typename T>

@@ -1,7 +1,10 @@
-# A new list through "Vokabeln eingeben": three pairs with umlauts and ß typed and saved
-# with Enter; the list holds exactly them, numbered 001-003, and its stage lists exist empty.
+# A new list through "Vokabeln eingeben": three pairs with umlauts and ß typed, Enter going
+# from the word to the meaning and saving there (once refused for an empty meaning, the word
+# kept); "gespeichert (3 Vokabeln)" is read from the window; the list holds exactly the
+# pairs, numbered 001-003, and its stage lists exist empty.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
+command -v tesseract >/dev/null || fehler "tesseract fehlt (tools/setup.sh test installiert es)"
 installieren
 starten
 fenster "Lerno language" >/dev/null
@@ -13,14 +16,23 @@ fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null
 tippen "Englisch"
 tasten Return
 
-fenster "Vokabeln eingeben" >/dev/null
+eingabe=$(fenster "Vokabeln eingeben")
 for paar in "the mouse|die Maus" "green|grün" "the street|die Straße"; do
   tippen "${paar%%|*}"
-  tasten Tab
+  tasten Return # on to the meaning box
+  # Enter with the meaning still empty is refused and keeps the word typed.
+  [ "$paar" = "green|grün" ] && tasten Return
   tippen "${paar#*|}"
   tasten Return
 done
-eingabe=$(fenster "Vokabeln eingeben")
+# The third save says so between the buttons, for a moment.
+import -window "$eingabe" "$ARBEIT/eingabe.png"
+convert "$ARBEIT/eingabe.png" -crop 300x30+210+338 +repage -resize 300% "$ARBEIT/gespeichert.png"
+tesseract "$ARBEIT/gespeichert.png" "$ARBEIT/gespeichert" -l deu --psm 7 >/dev/null 2>&1 || fehler "tesseract scheitert"
+gelesen=$(tr -s ' \n' ' ' <"$ARBEIT/gespeichert.txt")
+echo "gelesen: $gelesen"
+[[ "$gelesen" == *"gespeichert (3 Vokabeln)"* ]] || fehler "kein 'gespeichert (3 Vokabeln)': '$gelesen'"
+[ -n "${LERNO_E2E_BILDER:-}" ] && cp "$ARBEIT/eingabe.png" "$LERNO_E2E_BILDER/eingabe-gespeichert.png"
 klicken "$eingabe" 166 354 # "Ende"
 fenster_weg "Vokabeln eingeben"
 

@@ -1,5 +1,6 @@
 # "Vokabeltest" on the demo list, reached by the menu's access keys: direction
-# "Deutsch -> Fremdsprache", five right answers and one differing in case typed, "ok".
+# "Deutsch -> Fremdsprache", five right answers and one differing in case typed, a stray
+# Escape answered "Nein", "ok".
 # The result sentence is read from the window; no list file is changed or added, the
 # test is recorded in the history beside the lists.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -27,6 +28,12 @@ for antwort in "to forget" "the bridge" "the doctor" "the house" "the mother" "T
   tippen "$antwort"
   tasten Tab
 done
+# A stray Escape asks first; Enter takes the default "Nein" and every answer stays.
+tasten Escape
+fenster "Test abbrechen" >/dev/null
+tasten Return
+fenster_weg "Test abbrechen"
+[ -n "$(xdotool search --onlyvisible --name '^Vokabeltest$')" ] || fehler "Escape schloss den Test"
 klicken "$test" 562 602 # "ok"
 sleep 0.5
 [ -n "$(xdotool search --onlyvisible --name '^Vokabeltest$')" ] || fehler "Vokabeltest schloss nach ok"

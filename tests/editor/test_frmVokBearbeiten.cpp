@@ -180,9 +180,9 @@ TEST_F(EditorFenster, QuestionOkNeinResizeAndARefusedSave)
     EXPECT_EQ(Alle(), Demo + "|" + CpZeilen({"001#house#Haus#3#0#"}) + "|");
 }
 
-TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
+TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceNotEditableButCanBeDeleted)
 {
-    Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#0#0#"}));
+    Anlegen(CpZeilen({"001#a#b#0#0#", "kaputt#", "002#c#d#2#0#"}) + "003#e#f#0#0#\n" + "nur#zwei");
     modBearbeiten::ListeLaden(liste, nullptr);
     frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
     w.show();
@@ -191,6 +191,21 @@ TEST_F(EditorFenster, LineThatCannotBeSplitIsReportedOnceAndNotEditable)
     EXPECT_EQ(w.GrdVok->TextMatrix(2, 1), "kaputt#");
     Klicken(w, 2, 1);
     EXPECT_FALSE(w.txtVokabel->isVisible());
+
+    // Its row delete (Delete in the grid, or the context menu), here and on the last line.
+    ASSERT_TRUE(w.GrdVok->actions().contains(w.mnuZeileLoeschen));
+    EXPECT_EQ(w.mnuZeileLoeschen->shortcut(), QKeySequence(Qt::Key_Delete));
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(w.GrdVok, Qt::Key_Delete);
+    EXPECT_FALSE(w.GrdVok->IstFest(2));
+    EXPECT_EQ(w.GrdVok->TextMatrix(2, 1), "");
+    Klicken(w, 5, 1);
+    w.mnuZeileLoeschen->trigger();
+    Klick(w.lblok);
+    Klick(w.LblJa);
+    EXPECT_FALSE(w.isVisible());
+    // The rest byte for byte, each line with its own end.
+    EXPECT_EQ(Alle(), CpZeilen({"001#a#b#0#0#", "002#c#d#2#0#"}) + "003#e#f#0#0#\n|" + CpZeilen({"002#c#d#2#0#"}) + "|");
 }
 
 TEST_F(EditorFenster, AFileErrorKeepsTheWindowOpenWithEverythingTyped)

@@ -1,5 +1,5 @@
-// The entry screen: each accepted pair is appended byte-exact; refusals keep or clear the
-// boxes as the pupil needs; message timer, ending and hover rule.
+// The entry screen: each accepted pair is appended byte-exact and said to be saved; refusals
+// keep what was typed; message timer, ending and hover rule.
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "lists/DateiErsetzen.h"
@@ -61,8 +61,30 @@ TEST_F(EingabeTest, NumbersFollowTheLastLineAndRecordsAreWindows1252)
         EXPECT_TRUE(w.txtVokabel->text().isEmpty());
         EXPECT_TRUE(w.txtBedeutung->text().isEmpty());
         EXPECT_FALSE(w.lblMeldung->isVisible());
+        EXPECT_TRUE(w.lblGespeichert->isVisible());
+        EXPECT_EQ(w.lblGespeichert->text(), "gespeichert (3 Vokabeln)") << letzte;
     }
     EXPECT_TRUE(meldungen.empty());
+}
+
+// The saved sign lies where it covers nothing, and its own timer takes it away.
+TEST_F(EingabeTest, TheSavedSignCoversNothingAndGoesAgain)
+{
+    frmVokEingabe w(liste);
+    w.show();
+    for (QWidget* x : std::initializer_list<QWidget*>{w.txtVokabel, w.txtBedeutung, w.lblMeldung, w.lblok,
+                                                      w.lblEnde, w.lblVokabel, w.lblBedeutung})
+        EXPECT_FALSE(w.lblGespeichert->geometry().intersects(x->geometry())) << x->objectName().toStdString();
+    EXPECT_TRUE(w.rect().contains(w.lblGespeichert->geometry()));
+    w.TimerGespeichert.setInterval(20);
+    Eingeben(w, "house", "Haus");
+    EXPECT_EQ(w.lblGespeichert->text(), "gespeichert (1 Vokabel)");
+    EXPECT_TRUE(w.lblGespeichert->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.lblGespeichert->isHidden(); }, 2000));
+    // A refusal takes the sign away at once: it is the newer news.
+    Eingeben(w, "tree", "Baum");
+    Eingeben(w, "", "");
+    EXPECT_TRUE(w.lblGespeichert->isHidden());
 }
 
 TEST_F(EingabeTest, OpeningCreatesTheListAndMissingSiblingsOnly)
@@ -83,15 +105,21 @@ TEST_F(EingabeTest, OpeningCreatesTheListAndMissingSiblingsOnly)
     w.txtVokabel->setText("€uro");
     w.txtBedeutung->setText("Grüße");
     Klick(w.lblok);
-    // Enter in the word box saves too.
+    // Enter in the word box goes on to the meaning box and saves nothing; Enter there saves.
     w.txtVokabel->setText("ß");
-    w.txtBedeutung->setText("sz");
     QTest::keyClick(w.txtVokabel, Qt::Key_Return);
+    EXPECT_EQ(w.focusWidget(), w.txtBedeutung);
+    EXPECT_EQ(w.txtVokabel->text(), "ß");
+    EXPECT_FALSE(w.lblMeldung->isVisible());
+    EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#über#over#0#0#", "002#€uro#Grüße#0#0#"}));
+    QTest::keyClicks(w.txtBedeutung, "sz");
+    QTest::keyClick(w.txtBedeutung, Qt::Key_Return);
     EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#über#over#0#0#", "002#€uro#Grüße#0#0#", "003#ß#sz#0#0#"}));
+    EXPECT_EQ(w.focusWidget(), w.txtVokabel);
     EXPECT_TRUE(meldungen.empty());
 }
 
-TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndClearsThem)
+TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndKeepsWhatWasTyped)
 {
     frmVokEingabe w(liste);
     w.show();
@@ -100,8 +128,9 @@ TEST_F(EingabeTest, AnEmptyBoxAsksForBothAndClearsThem)
         Eingeben(w, vokabel, bedeutung);
         EXPECT_TRUE(w.lblMeldung->isVisible());
         EXPECT_EQ(w.lblMeldung->text(), frmVokEingabe::FuellMeldung());
-        EXPECT_TRUE(w.txtVokabel->text().isEmpty());
-        EXPECT_TRUE(w.txtBedeutung->text().isEmpty());
+        EXPECT_EQ(w.txtVokabel->text(), vokabel);
+        EXPECT_EQ(w.txtBedeutung->text(), bedeutung);
+        EXPECT_EQ(w.focusWidget(), *vokabel ? w.txtBedeutung : w.txtVokabel) << "the empty box";
     }
     EXPECT_EQ(LiesBytes(liste), QByteArray());
 

@@ -2,6 +2,7 @@
 // and the graded test that feeds it.
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
+#include "lernstand/Lernstandbild.h"
 #include "lernstand/frmLernstand.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgWasTun.h"
@@ -65,17 +66,23 @@ TEST_F(Lernstand, TheTableHasOneRowPerListWithItsStagesAndLastTest)
 
     frmLernstand f(v);
     QTableWidget* t = f.tblListen;
-    const QStringList kopf = {"Liste", "Wörter", "Stufe 2", "Stufe 3", "letzte Note", "am", "Tests"};
+    const QStringList kopf = {"Liste", "Wörter", "in Stufe 2", "in Stufe 3", "letzte Note", "am", "Tests"};
     for (int c = 0; c < t->columnCount(); ++c)
         EXPECT_EQ(t->horizontalHeaderItem(c)->text(), kopf[c]);
     const QStringList zeilen[] = {{"Englisch", "3", "2", "1", "2", "01.12.2026", "2"},
                                   {"Französisch", "1", "0", "0", "–", "–", "0"},
-                                  {"Latein", "0", "0", "0", "5.8", "03.12.2026", "1"}};
+                                  {"Latein", "0", "0", "0", "5,8", "03.12.2026", "1"}};
     ASSERT_EQ(t->rowCount(), 3) << "the deleted list's test is in no row";
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < t->columnCount(); ++c)
             EXPECT_EQ(Text(t, r, c), zeilen[r][c]) << r << "," << c;
     EXPECT_TRUE(t->item(0, frmLernstand::SpWoerter)->toolTip().contains("1 Zeile ist keine Vokabel"));
+    // The bar's legend says the table's counts (Englisch: stage 2 holds stage 3's word too).
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(Legende(f.uebersicht().Listen[r]),
+                  (std::array<QString, 3>{"Wörter: " + zeilen[r][1], "in Stufe 2: " + zeilen[r][2],
+                                          "in Stufe 3: " + zeilen[r][3] + " (auch in Stufe 2)"}))
+            << r;
 
     // The first list is selected; choosing another shows its bar and chart.
     ASSERT_NE(f.gewaehlt(), nullptr);
@@ -142,6 +149,8 @@ TEST_F(Lernstand, DruckenWritesTheSelectedListOnOnePdfPage)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     const qsizetype seiten = pdf.count("/Type /Page") - pdf.count("/Type /Pages");
     EXPECT_EQ(seiten, 1);
+    if (const auto text = PdfInhalt(ordner.datei("aus.pdf")))
+        EXPECT_TRUE(text->contains("3,6") && !text->contains("3.6")) << "German decimal comma";
     EXPECT_EQ(meldungen, (std::vector<Meldung>{{"Der Lernstand von „Liste“ steht zum Drucken in „aus.pdf“.",
                                                 "Lernstand drucken"}}));
 
@@ -195,7 +204,7 @@ TEST_F(Lernstand, AGradedTestIsRecordedAndTheMenuItemAfterDruckenShowsIt)
         Klick(w->lblSchliessen);
     });
     start.mnuLernstand->trigger();
-    EXPECT_EQ(note, "2.9");
+    EXPECT_EQ(note, "2,9") << "German decimal comma; the history keeps the point";
     EXPECT_EQ(tests, "1");
 }
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace lerno;
@@ -275,6 +276,49 @@ TEST_F(DateiwahlTest, NewFileRunsTheChooserForANameAndItsCancelLeavesNothing)
     ASSERT_TRUE(neu.has_value());
     EXPECT_EQ(neu->Pfad, ordner.datei("Englisch.dva"));
     EXPECT_TRUE(neu->Neu);
+}
+
+// A new name that a list has already: asked, never added to silently. "Anderen Namen
+// wählen" (the default, also Escape) goes back to the chooser with the name kept.
+TEST_F(DateiwahlTest, ATakenNewNameAsksToAddOrToChooseAnother)
+{
+    const QByteArray alt = CpZeilen({"001#a#b#0#0#"});
+    SchreibeBytes(ordner.datei("Englisch.dva"), alt);
+    QStringList fragen;
+    auto antworten = [&](const char* knopf) {
+        BeiModal([&, knopf](QWidget* m) {
+            auto* box = Als<QMessageBox>(m);
+            ASSERT_NE(box, nullptr);
+            fragen << box->text();
+            EXPECT_EQ(box->defaultButton()->text(), QString::fromUtf8("Anderen Namen wählen"));
+            if (!knopf)
+                return QTest::keyClick(box, Qt::Key_Escape);
+            KnopfKlicken(box, QString::fromUtf8(knopf));
+        });
+    };
+    QString behalten;
+    BeiModalVom<dlgWasTun>([&](dlgWasTun* frage) {
+        BeiModalVom<dlgFilewahl>([&](dlgFilewahl* w) {
+            w->txtNewFile->setText("Englisch");
+            for (const char* knopf : {static_cast<const char*>(nullptr), "Anderen Namen wählen"}) {
+                antworten(knopf);
+                Klick(w->lblok);
+                EXPECT_TRUE(w->isVisible());
+            }
+            behalten = w->txtNewFile->text();
+            antworten("Anfügen");
+            Klick(w->lblok);
+        });
+        Klick(frage->lblNewFile);
+    });
+    const auto wahl = NeuOderVorhanden(nullptr);
+    const QString text = QString::fromUtf8("Die Liste „Englisch“ gibt es schon. Möchtest du die neuen Vokabeln dort anfügen?");
+    EXPECT_EQ(fragen, QStringList({text, text, text}));
+    EXPECT_EQ(behalten, "Englisch");
+    ASSERT_TRUE(wahl.has_value());
+    EXPECT_EQ(wahl->Pfad, ordner.datei("Englisch.dva"));
+    EXPECT_FALSE(wahl->Neu);
+    EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dva")), alt);
 }
 
 TEST_F(DateiwahlTest, ExistingFileRunsTheListAndComesBackNotNew)

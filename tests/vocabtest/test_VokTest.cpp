@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 using namespace lerno;
@@ -116,24 +118,42 @@ TEST_F(VokTest, StartScreenLabelAndMenuAskForAListAndPlaySound2After)
     }
 }
 
-TEST_F(VokTest, ShortListsAreRefusedAndBadLinesReportedWithoutChangingTheFile)
+TEST_F(VokTest, ShortListsAreRefusedAndBadLinesSkippedWithoutChangingTheFile)
 {
-    QByteArray kaputt = Liste(21); // of 21 lines 20 are drawn: one of the two bad ones always is
-    kaputt.replace("\n3#w3#W3#0#0#\r\n", "\n\r\n").replace("\n7#w7#W7#0#0#", "\n7#nur#zwei");
-    const struct { QByteArray liste; bool folge, test; std::vector<Meldung> meldungen; } faelle[] = {
-        {Liste(20), false, false, {{modVokTest::ZuWenigText, "zu wenig Vokabeln"}}},
-        {Liste(21), true, true, {}},
-        {kaputt, true, false, {{QString::fromUtf8("Fehler beim öffnen der Datei"), "Dateifehler"}}},
+    auto kaputt = [](int n) { // lines 3 and 7 cannot be taken apart
+        return Liste(n).replace("\n3#w3#W3#0#0#\r\n", "\n\r\n").replace("\n7#w7#W7#0#0#", "\n7#nur#zwei");
+    };
+    const Meldung zuWenig{modVokTest::ZuWenigText, "zu wenig Vokabeln"};
+    const Meldung zuWenigLesbar{QString::fromUtf8("Die Liste „Liste“ hat nur 19 lesbare Vokabeln, ein Test braucht 20.\n"
+                                                  "Zeilen 3 und 7 der Liste „Liste“ können nicht gelesen werden."),
+                                "zu wenig Vokabeln"};
+    const Meldung uebersprungen{QString::fromUtf8("Zeilen 3 und 7 der Liste „Liste“ können nicht gelesen werden "
+                                                  "und werden übersprungen."),
+                                "Lesefehler der Datei"};
+    const struct { const char* name; QByteArray liste; bool folge, test; std::vector<Meldung> meldungen; } faelle[] = {
+        {"19 lines", Liste(19), false, false, {zuWenig}},
+        {"20 lines", Liste(20), true, true, {}},
+        {"21 lines", Liste(21), true, true, {}},
+        {"19 of 21 readable", kaputt(21), false, false, {zuWenigLesbar}},
+        {"20 of 22 readable", kaputt(22), true, true, {uebersprungen}},
     };
     for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
         meldungen.clear();
         SchreibeBytes(ordner.datei("Liste.dva"), f.liste);
         bool folge = false;
+        QSet<QString> fragen;
         const int tests = Starten([&](dlgTestfolge* w) { folge = true; Klick(w->LblDeutsch); },
-                                  [](frmVokTest* w) { Klick(w->lblcancler); });
+                                  [&](frmVokTest* w) {
+                                      for (QLabel* l : w->lblVokabel)
+                                          fragen.insert(l->text());
+                                      Klick(w->lblcancler);
+                                  });
         EXPECT_EQ(modVokTest::TestZeilenzahl, f.liste.count('\n'));
         EXPECT_EQ(folge, f.folge);
         EXPECT_EQ(tests, f.test ? 1 : 0);
+        EXPECT_EQ(fragen.size(), f.test ? N : 0) << "twenty different readable pairs";
+        EXPECT_FALSE(fragen.contains("") || fragen.contains("zwei"));
         EXPECT_EQ(meldungen, f.meldungen);
         EXPECT_EQ(LiesBytes(ordner.datei("Liste.dva")), f.liste);
         EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"Liste.dva"});
@@ -141,17 +161,21 @@ TEST_F(VokTest, ShortListsAreRefusedAndBadLinesReportedWithoutChangingTheFile)
     EXPECT_EQ(modVokTest::ZuWenigText, "Die Datei sollte mindestens 20 Vokabeln beinhalten");
 }
 
-TEST_F(VokTest, DirectionsFillTheColumnsAndAFrameCloseKeepsThePrevious)
+TEST_F(VokTest, DirectionsFillTheColumnsAndClosingTheQuestionCancels)
 {
     SchreibeBytes(ordner.datei("Liste.dva"), Liste(30));
-    // How the direction dialog is left (0 frame, 1 German, 2 foreign), and the direction then.
-    const struct { int wahl; bool fremdsprache; } faelle[] = {{0, false}, {1, true}, {0, true}, {2, false}};
+    // How the direction dialog is left (0 frame, 1 German, 2 foreign, 3 Escape), the
+    // direction then, and whether a test is built.
+    const struct { int wahl; bool fremdsprache; } faelle[] = {{0, false}, {1, true}, {0, true}, {3, true}, {2, false}};
     for (const auto& f : faelle) {
         sounds.clear();
+        const bool test = f.wahl == 1 || f.wahl == 2;
         const int tests = Starten(
             [&](dlgTestfolge* w) {
                 if (f.wahl == 0)
                     w->close();
+                else if (f.wahl == 3)
+                    QTest::keyClick(w, Qt::Key_Escape);
                 else
                     Klick(f.wahl == 1 ? w->LblDeutsch : w->lblFremdsprache);
             },
@@ -162,15 +186,12 @@ TEST_F(VokTest, DirectionsFillTheColumnsAndAFrameCloseKeepsThePrevious)
                     EXPECT_EQ(w->lblLoesung[i]->text(), (f.fremdsprache ? "w" : "W") + k);
                     EXPECT_TRUE(w->txtEingabe[i]->text().isEmpty() && w->lblLoesung[i]->isHidden());
                 }
-                // Leaving before "ok" (Escape acts as "Abbrechen"): no grade, no sound.
+                // Leaving before "ok": no grade, no sound.
                 w->txtEingabe[0]->setText(w->lblLoesung[0]->text());
-                if (f.wahl == 0)
-                    QTest::keyClick(w->txtEingabe[0], Qt::Key_Escape);
-                else
-                    Klick(w->lblcancler);
+                Klick(w->lblcancler);
                 EXPECT_TRUE(w->lblNote->isHidden());
             });
-        EXPECT_EQ(tests, 1);
+        EXPECT_EQ(tests, test ? 1 : 0) << f.wahl;
         EXPECT_EQ(dlgTestfolge::Fremdsprache, f.fremdsprache) << f.wahl;
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's only";
     }
@@ -256,6 +277,74 @@ TEST_F(TestFensterTest, LenientlyAnAlmostRightRowIsWrongAndShowsItsReason)
     EXPECT_GT(test.lblGrund[0]->x(), test.lblLoesung[0]->x() + test.lblLoesung[0]->fontMetrics().horizontalAdvance("W0"));
     EXPECT_EQ(test.lblNote->text(), "Du hast  18 Vokabeln richtig beantwortet,  2 Vokabeln waren "
                                     "falsch. Das entspricht einer Schulnote von  1.6");
+}
+
+// A stray Escape asks before the answers are lost ("Nein" is the default); after grading
+// nothing can be lost and Escape closes at once.
+TEST_F(TestFensterTest, EscapeAsksBeforeTheAnswersAreLostAndClosesAtOnceWhenGraded)
+{
+    test.txtEingabe[0]->setText("W0");
+    QStringList fragen;
+    for (bool ja : {false, true}) {
+        BeiModal([&, ja](QWidget* m) {
+            auto* box = Als<QMessageBox>(m);
+            ASSERT_NE(box, nullptr);
+            fragen << box->text();
+            EXPECT_EQ(box->defaultButton()->text(), "Nein");
+            if (ja)
+                KnopfKlicken(box, "Ja");
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(test.txtEingabe[0], Qt::Key_Escape);
+        EXPECT_EQ(test.isVisible(), !ja);
+        EXPECT_EQ(test.txtEingabe[0]->text(), "W0") << "Nein keeps the answers";
+    }
+    EXPECT_EQ(fragen, QStringList({frmVokTest::AbbruchFrage, frmVokTest::AbbruchFrage}));
+    EXPECT_EQ(frmVokTest::AbbruchFrage, "Test abbrechen? Deine Antworten gehen verloren.");
+    EXPECT_EQ(test.result(), QDialog::Rejected);
+    EXPECT_TRUE(test.lblNote->isHidden() && sounds.empty()) << "no grade";
+
+    test.show();
+    Klick(test.lblok);
+    QObject wache;
+    QTimer::singleShot(500, &wache, [] {
+        if (QWidget* m = QApplication::activeModalWidget(); m && qobject_cast<QMessageBox*>(m)) {
+            ADD_FAILURE() << "asked after grading";
+            m->close();
+        }
+    });
+    QTest::keyClick(test.txtEingabe[0], Qt::Key_Escape);
+    EXPECT_FALSE(test.isVisible());
+}
+
+// Long words are shown whole in their row, in either column: on one line at a smaller size
+// or on two, never cut and never reaching into the next row or out of the window.
+TEST_F(TestFensterTest, LongWordsAreShownWholeWithinTheirRow)
+{
+    const char* lang[] = {"Afroamerikanerin", "rechtswidrig handeln, gegen das Gesetz verstoßen",
+                          "die Zuständigkeit der örtlichen Behörden",
+                          "eine außerordentlich lange und umständliche Erklärung von etwas recht Einfachem"};
+    for (int i = 0; i < N; ++i) {
+        const QString wort = QString::fromUtf8(lang[i % 4]);
+        ASSERT_TRUE(modVokTest::TestzeileFuellen(test, i, QString("%1#%2#%2#0#0#").arg(i).arg(wort)));
+    }
+    Klick(test.lblok);
+    auto ganz = [](const QLabel* l, const QString& text) {
+        const QRect platz = QFontMetrics(l->font()).boundingRect(l->rect(), l->wordWrap() ? Qt::TextWordWrap : 0, text);
+        return l->text() == text && l->rect().contains(platz);
+    };
+    for (int i = 0; i < N; ++i) {
+        SCOPED_TRACE(i);
+        const QString wort = QString::fromUtf8(lang[i % 4]);
+        EXPECT_TRUE(ganz(test.lblVokabel[i], wort));
+        EXPECT_TRUE(ganz(test.lblLoesung[i], wort));
+        EXPECT_TRUE(test.rect().contains(test.lblLoesung[i]->geometry()));
+        EXPECT_LE(test.lblVokabel[i]->geometry().right(), test.txtEingabe[i]->geometry().left());
+        if (i + 1 < N)
+            for (QWidget* w : {static_cast<QWidget*>(test.lblVokabel[i]), static_cast<QWidget*>(test.lblLoesung[i])})
+                EXPECT_LE(w->geometry().bottom(), test.txtEingabe[i + 1]->geometry().top());
+    }
 }
 
 TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeRegular)

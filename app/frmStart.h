@@ -10,6 +10,7 @@ class QMenu;
 
 namespace lerno {
 
+class Heutezeile;
 class LabelButton;
 class PictureControl;
 
@@ -31,6 +32,8 @@ public:
     LabelButton* lblBearbeiten = nullptr;
     LabelButton* lblTest = nullptr;
     LabelButton* lblEnde = nullptr;
+    // Today's words, after the first paint; starts "Heute üben" (also Alt+H).
+    LabelButton* lblHeute = nullptr;
 
     QMenu* mnuDatei = nullptr;
     QAction* mnuVokEingabe = nullptr;
@@ -38,6 +41,7 @@ public:
     QAction* mnuUebe1 = nullptr;
     QAction* mnuUebe2 = nullptr;
     QAction* mnuUebe3 = nullptr;
+    QAction* mnuHeute = nullptr;
     QAction* mnuDelFiles = nullptr;
     QAction* mnuVokBearn = nullptr;
     QAction* mnuVokTest = nullptr;
@@ -45,6 +49,7 @@ public:
     QAction* mnuExport = nullptr;
     QAction* mnuDrucken = nullptr;
     QAction* mnuLernstand = nullptr;
+    QAction* mnuKlassenarbeit = nullptr;
     QAction* mnuEnde = nullptr;
     QMenu* mnuOptionen = nullptr;
     QMenu* mnuSound = nullptr;
@@ -59,6 +64,7 @@ public:
     QAction* mnuIntro = nullptr;
 
     std::array<LabelButton*, 8> labels() const;
+    Heutezeile* heutezeile = nullptr;
 
     // Test seam: what ending the program does (default: close all windows, let the
     // fanfare sound for a moment, leave the event loop).

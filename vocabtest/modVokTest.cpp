@@ -1,6 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "learning/Wortgedaechtnis.h"
 #include "lists/Einstellungen.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
@@ -34,6 +35,23 @@ void TestEintragen(const Bewertung& b, const QString& pfad, QWidget* parent)
     e.Note = NoteSchreiben(b.Note);
     if (!TestVermerken(QFileInfo(pfad).absolutePath(), e))
         MeldungZeigen(parent, QStringLiteral("Der Test konnte nicht in den Lernstand eingetragen werden."),
+                      QStringLiteral("Dateifehler"));
+}
+
+// Every answer of the test is a review of its word; the pairs are the drawn rows.
+void WiederholungenVermerken(const Bewertung& b, const QString& pfad, QWidget* parent)
+{
+    if (pfad.isEmpty() || !QFileInfo::exists(pfad))
+        return;
+    QList<Wortgedaechtnis::Antwort> antworten;
+    const QDate heute = QDate::currentDate();
+    for (int i = 0; i < Testzeilen; ++i) {
+        const Testpaar& t = Testpaare[i];
+        antworten.append({dlgTestfolge::Fremdsprache ? WortPaar{t.Loesung, t.Frage} : WortPaar{t.Frage, t.Loesung},
+                          Wortgedaechtnis::Bewertung(b.Urteil[i], false), heute});
+    }
+    if (!Wortgedaechtnis::AntwortenVermerken(pfad, antworten))
+        MeldungZeigen(parent, QStringLiteral("Die Antworten konnten nicht für den Lernplan gespeichert werden."),
                       QStringLiteral("Dateifehler"));
 }
 
@@ -82,7 +100,10 @@ void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* par
             if (const auto paar = EintragLesen(z))
                 Testantworten.append(dlgTestfolge::Fremdsprache ? paar->Vokabel : paar->Bedeutung);
     QObject::connect(&test, &frmVokTest::bewertet, &test,
-                     [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
+                     [&test, pfad](const Bewertung& b) {
+                         TestEintragen(b, pfad, &test);
+                         WiederholungenVermerken(b, pfad, &test);
+                     });
     test.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "app/Heutezeile.h"
 
+#include "learning/Klassenarbeit.h"
 #include "learning/Tagesplan.h"
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
@@ -30,6 +31,8 @@ void Heutezeile::Aktualisieren()
 {
     geplant_ = false;
     const QDate heute = QDate::currentDate();
+    // A list deleted since takes its class test with it.
+    Klassenarbeit::VerwaisteEntfernen(QDir::currentPath());
     label_->setText(Tagesplan::Startzeile(Tagesplan::Berechnen(QDir::currentPath(), heute), heute));
     // The label keeps its designed centre; its width follows the new text.
     label_->setSchrift(label_->punkt(), label_->istFett());

@@ -3,7 +3,8 @@
 // in 4 Tagen" or "Heute ist nichts fällig.". It is worked out after the start screen's first
 // paint, so start-up never waits for it, and again each time the start screen becomes the
 // active window after that: a function's window closed, or the pupil came back to Lerno
-// (perhaps on a new day). Clicking it, or its access key Alt+H, starts "Heute üben".
+// (perhaps on a new day). Clicking it, or its access key Alt+H, starts "Heute üben". The
+// class tests of lists deleted meanwhile go first.
 #include <QObject>
 
 class QWidget;

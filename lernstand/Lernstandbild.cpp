@@ -33,15 +33,15 @@ void Panel(QPainter& p, const QRectF& r, double px)
 
 QString Datum(const QDateTime& t) { return t.toString(QStringLiteral("dd.MM.yyyy")); }
 
-QString Faellig(const Listenstand& liste) { return QString::number(liste.Faellig); }
+QString FaelligText(const Listenstand& liste) { return QString::number(liste.Faellig); }
 
-QString Klassenarbeitstag(const Listenstand& liste)
+QString ArbeitText(const Listenstand& liste)
 {
     return liste.Klassenarbeit.isValid() ? liste.Klassenarbeit.toString(QStringLiteral("dd.MM.yyyy"))
                                          : QStringLiteral("–");
 }
 
-QString Prognose(const Listenstand& liste)
+QString PrognoseText(const Listenstand& liste)
 {
     return liste.ErwarteteNote ? QLocale(QLocale::German).toString(*liste.ErwarteteNote, 'f', 1)
                                : QStringLiteral("–");
@@ -266,7 +266,7 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
         // The plan to the class test under the counts.
         const QString planKopf[] = {QStringLiteral("heute fällig"), QStringLiteral("Klassenarbeit"),
                                     QStringLiteral("erwartete Note")};
-        const QString plan[] = {Faellig(liste), Klassenarbeitstag(liste), Prognose(liste)};
+        const QString plan[] = {FaelligText(liste), ArbeitText(liste), PrognoseText(liste)};
         tabelle(planKopf, plan, 3);
         y += 2 * mm;
 

@@ -142,9 +142,9 @@ void frmLernstand::TabelleFuellen()
         tblListen->setItem(r, SpDatum,
                            Zelle(letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), Qt::AlignRight));
-        tblListen->setItem(r, SpFaellig, Zelle(Faellig(l), Qt::AlignRight));
-        tblListen->setItem(r, SpArbeit, Zelle(Klassenarbeitstag(l), Qt::AlignHCenter));
-        tblListen->setItem(r, SpErwartet, Zelle(Prognose(l), Qt::AlignHCenter));
+        tblListen->setItem(r, SpFaellig, Zelle(FaelligText(l), Qt::AlignRight));
+        tblListen->setItem(r, SpArbeit, Zelle(ArbeitText(l), Qt::AlignHCenter));
+        tblListen->setItem(r, SpErwartet, Zelle(PrognoseText(l), Qt::AlignHCenter));
         tblListen->item(r, SpErwartet)->setToolTip(l.Klassenarbeit.isValid()
                                                        ? QStringLiteral("am Tag der Klassenarbeit, ohne weiteres Üben")
                                                        : QStringLiteral("wenn der Test heute wäre"));

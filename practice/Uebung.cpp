@@ -32,8 +32,8 @@ void Dazu(SichernErgebnis& gesamt, const SichernErgebnis& r)
 
 } // namespace
 
-Uebung::Herkunft Uebung::Lesen(const QString& pfad, const Leser& leser,
-                               std::vector<std::optional<WortPaar>>* paare)
+Uebung::Herkunft Uebung::ListeLesen(const QString& pfad, const Leser& leser,
+                                    std::vector<std::optional<WortPaar>>* paare)
 {
     // Every stage speaks in the language stored for the main list.
     Herkunft h{pfad, SprachCode(Listensprache(StufenDatei(pfad, u'a'))), {}, {}, {}};
@@ -57,7 +57,7 @@ Uebung::Herkunft Uebung::Lesen(const QString& pfad, const Leser& leser,
 
 Uebung::Uebung(const QString& liste, qint16 stufe, const Leser& leser) : liste_(liste), stufe_(stufe)
 {
-    listen_.push_back(Lesen(liste, leser, &paare_));
+    listen_.push_back(ListeLesen(liste, leser, &paare_));
 }
 
 Uebung::Uebung(const Tagesplan::Heute& heute, const Leser& leser) : heute_(true)
@@ -65,7 +65,7 @@ Uebung::Uebung(const Tagesplan::Heute& heute, const Leser& leser) : heute_(true)
     for (const Tagesplan::Liste& l : heute.listen) {
         if (l.paare.isEmpty())
             continue;
-        listen_.push_back(Lesen(l.pfad, leser, nullptr));
+        listen_.push_back(ListeLesen(l.pfad, leser, nullptr));
         for (qsizetype i = 0; i < l.paare.size(); ++i)
             offen_.push_back({int(listen_.size() - 1), l.zeilen.value(i), l.paare[i]});
     }

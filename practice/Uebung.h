@@ -15,11 +15,10 @@
 #include "lists/Vokabeleintrag.h"
 #include "practice/Stufen.h"
 
-#include <deque>
-
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -63,7 +62,6 @@ public:
     // Writes the reviews still pending.
     ~Uebung();
 
-    bool HeuteUeben() const { return heute_; }
     // "Heute üben": every word has been answered right (or almost right).
     bool Geschafft() const { return heute_ && offen_.empty(); }
     // "Heute üben": the words still to be answered right, the current one first.
@@ -137,7 +135,7 @@ private:
         WortPaar paar;
     };
 
-    Herkunft Lesen(const QString& pfad, const Leser& leser, std::vector<std::optional<WortPaar>>* paare);
+    Herkunft ListeLesen(const QString& pfad, const Leser& leser, std::vector<std::optional<WortPaar>>* paare);
     int ZeileZiehen();
     void Stellen(const WortPaar& paar, int zeile, int liste, qint16 testart);
     void Melden(const QString& text);

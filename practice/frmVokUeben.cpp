@@ -236,7 +236,6 @@ void frmVokUeben::cmdok_Click()
     QTimer::singleShot(VermerkPause, this, [this] { sitzung_.VermerkeSchreiben(); });
 }
 
-
 void frmVokUeben::FastRichtigZeigen(const Uebung::Auswertung& a)
 {
     lblFalsch->hide();

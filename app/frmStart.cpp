@@ -8,6 +8,7 @@
 #include "ui/Twips.h"
 #include "ui/Symbole.h"
 #include "app/frmIntro.h"
+#include "app/Heutezeile.h"
 #include "ui/modBackground.h"
 #include "app/modmkdir.h"
 #include "app/modOptionen.h"
@@ -60,11 +61,17 @@ frmStart::frmStart()
     lblBearbeiten = new LabelButton(QStringLiteral("Vokabeln bearbeiten"), flaeche, 3960, 6240, 2835, 300);
     lblTest = new LabelButton(QStringLiteral("Vokabeltest"), flaeche, 5520, 7080, 2595, 300);
     lblEnde = new LabelButton(QStringLiteral("Programm beenden"), flaeche, 7440, 7800, 2895, 300);
+    // Right of the staircase's top step, where no other label is.
+    lblHeute = new LabelButton(QString(), flaeche, 4200, 840, 7800, 300);
     for (size_t i = 0; i < entwurf_.size(); ++i) {
         LabelButton* l = labels()[i];
         entwurf_[i] = l->entwurf();
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     }
+    heuteEntwurf_ = lblHeute->entwurf();
+    connect(lblHeute, &LabelButton::mausBewegt, this, [this] { labelMausBewegt(lblHeute); });
+    connect(lblHeute, &LabelButton::clicked, this, [this] { modvokueb::HeuteUeben(this); });
+    heutezeile = new Heutezeile(this, lblHeute, ImgBackground);
 
     connect(lblEingabe, &LabelButton::clicked, this, &frmStart::lblEingabe_Click);
     connect(lblUeben1, &LabelButton::clicked, this, [this] { lblUeben_Click(1); });
@@ -92,6 +99,7 @@ void frmStart::menueAnlegen()
     mnuUebe1 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &1"));
     mnuUebe2 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &2"));
     mnuUebe3 = mnuVokUeb->addAction(QStringLiteral("Vokabeln üben &3"));
+    mnuHeute = mnuDatei->addAction(QStringLiteral("&Heute üben"));
     mnuDelFiles = mnuDatei->addAction(QStringLiteral("Vokabeln &löschen"));
     mnuVokBearn = mnuDatei->addAction(QStringLiteral("Vokabeln &bearbeiten"));
     mnuVokTest = mnuDatei->addAction(QStringLiteral("Vokabel &Test"));
@@ -99,18 +107,17 @@ void frmStart::menueAnlegen()
     mnuExport = mnuDatei->addAction(QStringLiteral("Vokabeln e&xportieren …"));
     mnuDrucken = mnuDatei->addAction(QStringLiteral("Vokabeln &drucken …"));
     mnuLernstand = mnuDatei->addAction(QStringLiteral("Lern&stand …"));
+    mnuKlassenarbeit = mnuDatei->addAction(QStringLiteral("&Klassenarbeit planen …"));
     mnuEnde = mnuDatei->addAction(QStringLiteral("&Programm beenden"));
     mnuOptionen = menuBar()->addMenu(QStringLiteral("&Optionen"));
     mnuSound = mnuOptionen->addMenu(QStringLiteral("&Sound"));
     mnuSoundan = mnuSound->addAction(QStringLiteral("Sound &an"));
     mnuSoundaus = mnuSound->addAction(QStringLiteral("Sound a&us"));
-    mnuSoundan->setCheckable(true);
-    mnuSoundaus->setCheckable(true);
     mnuAussprache = mnuOptionen->addMenu(QStringLiteral("&Aussprache"));
     mnuAusspracheAn = mnuAussprache->addAction(QStringLiteral("Aussprache &an"));
     mnuAusspracheAus = mnuAussprache->addAction(QStringLiteral("Aussprache a&us"));
-    mnuAusspracheAn->setCheckable(true);
-    mnuAusspracheAus->setCheckable(true);
+    for (QAction* a : {mnuSoundan, mnuSoundaus, mnuAusspracheAn, mnuAusspracheAus})
+        a->setCheckable(true);
     mnuListenSprache = mnuOptionen->addAction(QStringLiteral("Sprache einer &Liste …"));
     mnuGrosszuegig = modOptionen::GrosszuegigAnlegen(mnuOptionen, this);
     mnuInfo = menuBar()->addMenu(QStringLiteral("&Info"));
@@ -120,7 +127,7 @@ void frmStart::menueAnlegen()
     const std::pair<QAction*, LabelButton*> paare[] = {
         {mnuVokEingabe, lblEingabe}, {mnuUebe1, lblUeben1},     {mnuUebe2, lblUeben2},
         {mnuUebe3, lblUeben3},       {mnuDelFiles, lblLoeschen}, {mnuVokBearn, lblBearbeiten},
-        {mnuVokTest, lblTest},       {mnuEnde, lblEnde}};
+        {mnuVokTest, lblTest},       {mnuEnde, lblEnde},         {mnuHeute, lblHeute}};
     for (auto [aktion, label] : paare)
         connect(aktion, &QAction::triggered, label, &LabelButton::clicked);
 
@@ -130,12 +137,14 @@ void frmStart::menueAnlegen()
     connect(mnuAusspracheAus, &QAction::triggered, this, &frmStart::mnuAusspracheAus_Click);
     connect(mnuListenSprache, &QAction::triggered, this, &frmStart::mnuListenSprache_Click);
     connect(mnuIntro, &QAction::triggered, this, &frmStart::mnuIntro_Click);
-    // Lists in and out and the overview: no label of their own, each returns to the start screen.
+    // Lists in and out, the overview and the class-test plan: no label of their own, each
+    // returns to the start screen.
     const std::pair<QAction*, void (*)(QWidget*)> transfer[] = {
         {mnuImport, &modtransfer::VokabelnImportieren},
         {mnuExport, &modtransfer::VokabelnExportieren},
         {mnuDrucken, &modtransfer::VokabelnDrucken},
-        {mnuLernstand, &modLernstand::LernstandZeigen}};
+        {mnuLernstand, &modLernstand::LernstandZeigen},
+        {mnuKlassenarbeit, &modLernstand::KlassenarbeitPlanen}};
     for (auto [aktion, ablauf] : transfer)
         connect(aktion, &QAction::triggered, this, [this, ablauf] { ablauf(this); });
 }
@@ -186,6 +195,10 @@ void frmStart::Form_Resize()
     for (size_t i = 0; i < entwurf_.size(); ++i)
         labels()[i]->verschieben(QPoint(int(entwurf_[i].left() * std::max(fx, 0.0)),
                                         int(entwurf_[i].top() * std::max(fy, 0.0))));
+    // Today's line follows the top step and narrows rather than leave the window.
+    const int x = int(heuteEntwurf_.left() * std::max(fx, 0.0));
+    lblHeute->einpassen(QRect(x, int(heuteEntwurf_.top() * std::max(fy, 0.0)),
+                              std::clamp(flaeche.width() - Rand - x, 0, heuteEntwurf_.width()), heuteEntwurf_.height()));
 }
 
 void frmStart::resizeEvent(QResizeEvent* e)
@@ -205,6 +218,7 @@ void frmStart::LabelsZuruecksetzen()
     Hoverok = true;
     for (LabelButton* l : labels())
         l->zuruecksetzenWennFett();
+    lblHeute->zuruecksetzenWennFett();
 }
 
 void frmStart::labelMausBewegt(LabelButton* label)

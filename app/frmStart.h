@@ -11,6 +11,7 @@ class QMenu;
 
 namespace lerno {
 
+class Heutezeile;
 class LabelButton;
 class PictureControl;
 
@@ -32,6 +33,8 @@ public:
     LabelButton* lblBearbeiten = nullptr;
     LabelButton* lblTest = nullptr;
     LabelButton* lblEnde = nullptr;
+    // Today's words, after the first paint; starts "Heute üben" (also Alt+H).
+    LabelButton* lblHeute = nullptr;
 
     QMenu* mnuDatei = nullptr;
     QAction* mnuVokEingabe = nullptr;
@@ -39,6 +42,7 @@ public:
     QAction* mnuUebe1 = nullptr;
     QAction* mnuUebe2 = nullptr;
     QAction* mnuUebe3 = nullptr;
+    QAction* mnuHeute = nullptr;
     QAction* mnuDelFiles = nullptr;
     QAction* mnuVokBearn = nullptr;
     QAction* mnuVokTest = nullptr;
@@ -46,6 +50,7 @@ public:
     QAction* mnuExport = nullptr;
     QAction* mnuDrucken = nullptr;
     QAction* mnuLernstand = nullptr;
+    QAction* mnuKlassenarbeit = nullptr;
     QAction* mnuEnde = nullptr;
     QMenu* mnuOptionen = nullptr;
     QMenu* mnuSound = nullptr;
@@ -60,6 +65,7 @@ public:
     QAction* mnuIntro = nullptr;
 
     std::array<LabelButton*, 8> labels() const;
+    Heutezeile* heutezeile = nullptr;
 
     // Test seam: what ending the program does (default: close all windows, let the
     // fanfare sound for a moment, leave the event loop).
@@ -95,6 +101,7 @@ private:
     static inline bool Hoverok = false;
     bool bereit_ = false;
     std::array<QRect, 8> entwurf_; // the labels' designed places
+    QRect heuteEntwurf_;           // and that of today's line
 };
 
 } // namespace lerno

@@ -3,6 +3,7 @@
 #include "learning/Seitendatei.h"
 #include "lists/DateiErsetzen.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace lerno::Klassenarbeit {
@@ -83,6 +84,17 @@ bool PlanSetzen(const QString& liste, const Plan& plan)
 bool PlanEntfernen(const QString& liste)
 {
     return Aendern(liste, [](QMap<QString, Plan>& listen, const QString& name) { listen.remove(name); });
+}
+
+bool VerwaisteEntfernen(const QString& ordner)
+{
+    // Only what the file holds: a damaged line stays until the next change.
+    Plaene p = PlaeneLesen(ordner);
+    if (p.lesefehler)
+        return false;
+    const QDir dir(ordner);
+    return p.listen.removeIf([&](const auto& it) { return !dir.exists(it.key()); }) == 0
+           || Schreiben(ordner, p.listen);
 }
 
 } // namespace lerno::Klassenarbeit

@@ -35,5 +35,8 @@ std::optional<Plan> PlanLesen(const QString& liste);
 bool PlanSetzen(const QString& liste, const Plan& plan);
 // Removes the list's plan (also when the list was deleted). True when none is left.
 bool PlanEntfernen(const QString& liste);
+// Removes the plans of lists no longer in `ordner` (deleted): a new list of the same name
+// starts without one. Writes only when there is one to remove; false when that failed.
+bool VerwaisteEntfernen(const QString& ordner);
 
 } // namespace lerno::Klassenarbeit

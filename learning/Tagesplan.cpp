@@ -43,12 +43,13 @@ Heute Berechnen(const QString& ordner, QDate heute)
         if (geplant && plan->datum >= heute)
             l.arbeit = plan->datum;
         l.hoechstens = geplant ? plan->hoechstens : Klassenarbeit::StandardHoechstens;
-        const Wortgedaechtnis::Listenwoerter w = Wortgedaechtnis::WoerterLesen(pfad);
+        Wortgedaechtnis::Listenwoerter w = Wortgedaechtnis::WoerterLesen(pfad);
         l.lesefehler = w.lesefehler;
         for (int i : Lernplan::HeuteUeben(w.woerter, heute, l.arbeit, l.hoechstens)) {
             l.zeilen.append(w.zeilen[i]);
             l.paare.append(Wortgedaechtnis::PaarAus(w.schluessel[i]));
         }
+        l.woerter = std::move(w.woerter);
         h.listen.append(l);
     }
     std::sort(h.listen.begin(), h.listen.end(), [](const Liste& a, const Liste& b) {

@@ -18,6 +18,7 @@ struct Liste {
     int hoechstens = 0;     // words a day at most
     QList<int> zeilen;      // today's words: line numbers in the .dva (from 1), most urgent first
     QList<WortPaar> paare;  // the same words
+    QList<Lernplan::Wort> woerter; // every word of the list with its memory, in list order
     bool lesefehler = false; // the list or its memory could not be read
 };
 

@@ -151,16 +151,25 @@ Eintrag Wiederholen(const std::optional<Eintrag>& vorher, int bewertung, QDate h
 
 bool AntwortVermerken(const QString& liste, const WortPaar& paar, int bewertung, QDate heute)
 {
+    return AntwortenVermerken(liste, {Antwort{paar, bewertung, heute}});
+}
+
+bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten)
+{
     Inhalt in = Lesen(liste);
     if (in.lesefehler)
         return false;
-    const QString schluessel = Schluessel(paar);
-    const auto alt = in.woerter.constFind(schluessel);
-    in.woerter.insert(schluessel, Wiederholen(alt == in.woerter.cend() ? std::nullopt : std::optional(*alt),
-                                              bewertung, heute));
+    QSet<QString> beantwortet;
+    for (const Antwort& a : antworten) {
+        const QString schluessel = Schluessel(a.paar);
+        const auto alt = in.woerter.constFind(schluessel);
+        in.woerter.insert(schluessel, Wiederholen(alt == in.woerter.cend() ? std::nullopt : std::optional(*alt),
+                                                  a.bewertung, a.tag));
+        beantwortet.insert(schluessel);
+    }
     // Pairs the editor changed or removed start afresh should they come back.
     if (const auto zeilen = ZeilenLesen(StufenDatei(liste, u'a'))) {
-        QSet<QString> inListe{schluessel};
+        QSet<QString> inListe = beantwortet;
         for (const QString& z : *zeilen)
             if (const auto p = EintragLesen(z))
                 inListe.insert(Schluessel(*p));

@@ -70,6 +70,15 @@ Eintrag Wiederholen(const std::optional<Eintrag>& vorher, int bewertung, QDate h
 // read or written.
 bool AntwortVermerken(const QString& liste, const WortPaar& paar, int bewertung, QDate heute);
 
+// One answer not yet in the memory file.
+struct Antwort {
+    WortPaar paar;
+    int bewertung = 1;
+    QDate tag;
+};
+// Several answers to pairs of one list, in the order given, in one read and one write.
+bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten);
+
 // The words of a list (its .dva, any member's path) with their memory, as the plan takes
 // them: each pair once, in list order, by its key; `zeilen` holds each one's line number
 // (from 1).

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -31,6 +32,20 @@ void Panel(QPainter& p, const QRectF& r, double px)
 } // namespace
 
 QString Datum(const QDateTime& t) { return t.toString(QStringLiteral("dd.MM.yyyy")); }
+
+QString FaelligText(const Listenstand& liste) { return QString::number(liste.Faellig); }
+
+QString ArbeitText(const Listenstand& liste)
+{
+    return liste.Klassenarbeit.isValid() ? liste.Klassenarbeit.toString(QStringLiteral("dd.MM.yyyy"))
+                                         : QStringLiteral("–");
+}
+
+QString PrognoseText(const Listenstand& liste)
+{
+    return liste.ErwarteteNote ? QLocale(QLocale::German).toString(*liste.ErwarteteNote, 'f', 1)
+                               : QStringLiteral("–");
+}
 
 QList<QPointF> NotenPunkte(const QRectF& plot, const QList<Testeintrag>& tests)
 {
@@ -251,17 +266,27 @@ bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const 
                                  letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–")};
         const double spalte = seite.width() / 6;
         const double zeile = 8 * mm;
-        for (int i = 0; i < 6; ++i) {
-            p.setFont(Druckschrift(10, true));
-            p.drawText(QRectF(i * spalte, y, spalte, zeile), Qt::AlignCenter, kopf[i]);
-            p.setFont(Druckschrift(12));
-            p.drawText(QRectF(i * spalte, y + zeile, spalte, zeile), Qt::AlignCenter, werte[i]);
-        }
-        p.setPen(QPen(Qt::black, 0.3 * mm));
-        p.drawLine(QPointF(0, y + zeile), QPointF(seite.width(), y + zeile));
-        p.setPen(QPen(QColor(150, 150, 150), 0.2 * mm));
-        p.drawLine(QPointF(0, y + 2 * zeile), QPointF(seite.width(), y + 2 * zeile));
-        y += 2 * zeile + 6 * mm;
+        auto tabelle = [&](const QString* k, const QString* w, int n) {
+            for (int i = 0; i < n; ++i) {
+                p.setPen(Qt::black);
+                p.setFont(Druckschrift(10, true));
+                p.drawText(QRectF(i * spalte, y, spalte, zeile), Qt::AlignCenter, k[i]);
+                p.setFont(Druckschrift(12));
+                p.drawText(QRectF(i * spalte, y + zeile, spalte, zeile), Qt::AlignCenter, w[i]);
+            }
+            p.setPen(QPen(Qt::black, 0.3 * mm));
+            p.drawLine(QPointF(0, y + zeile), QPointF(n * spalte, y + zeile));
+            p.setPen(QPen(QColor(150, 150, 150), 0.2 * mm));
+            p.drawLine(QPointF(0, y + 2 * zeile), QPointF(n * spalte, y + 2 * zeile));
+            y += 2 * zeile + 4 * mm;
+        };
+        tabelle(kopf, werte, 6);
+        // The plan to the class test under the counts.
+        const QString planKopf[] = {QStringLiteral("heute fällig"), QStringLiteral("Klassenarbeit"),
+                                    QStringLiteral("erwartete Note")};
+        const QString plan[] = {FaelligText(liste), ArbeitText(liste), PrognoseText(liste)};
+        tabelle(planKopf, plan, 3);
+        y += 2 * mm;
 
         StufenbalkenZeichnen(p, QRectF(0, y, seite.width(), 50 * px), liste, px);
         y += 50 * px + 5 * mm;

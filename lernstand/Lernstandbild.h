@@ -46,6 +46,13 @@ QString NoteAnzeigen(const QString& note);
 // "12.03.2026"
 QString Datum(const QDateTime& t);
 
+// The plan's three figures as shown: the words due today ("14"), the class test's day
+// ("20.03.2026", "–" for none) and the grade to expect, with a decimal comma ("2,7", "–"
+// while nothing has been practised).
+QString FaelligText(const Listenstand& liste);
+QString ArbeitText(const Listenstand& liste);
+QString PrognoseText(const Listenstand& liste);
+
 // The overview of one list as a one-page A4 PDF: title, its counts, the stage bar, the
 // grade chart and its latest tests. False when the file cannot be written.
 bool LernstandPdfSchreiben(const QString& pfad, const Listenstand& liste, const QDateTime& gedruckt);

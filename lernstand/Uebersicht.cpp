@@ -1,5 +1,6 @@
 #include "lernstand/Uebersicht.h"
 
+#include "learning/Tagesplan.h"
 #include "lists/Vokabeleintrag.h"
 
 #include <QCollator>
@@ -83,13 +84,18 @@ QStringList ListenImOrdner(const QString& ordner)
     return namen;
 }
 
-Uebersicht UebersichtLesen(const QString& ordner)
+Uebersicht UebersichtLesen(const QString& ordner, QDate heute)
 {
     Uebersicht u;
     u.Testverlauf = VerlaufLesen(ordner);
     QHash<QString, QList<Testeintrag>> proListe;
     for (const Testeintrag& e : u.Testverlauf.Eintraege)
         proListe[e.Liste].append(e);
+    // Only lists with a class test or a memory file have a plan.
+    const Tagesplan::Heute plan = Tagesplan::Berechnen(ordner, heute);
+    QHash<QString, const Tagesplan::Liste*> geplant;
+    for (const Tagesplan::Liste& l : plan.listen)
+        geplant.insert(l.name, &l);
 
     for (const QString& datei : ListenImOrdner(ordner)) {
         Listenstand l;
@@ -100,6 +106,12 @@ Uebersicht UebersichtLesen(const QString& ordner)
             l.Stufen[s] = WoerterZaehlen(StufenDatei(l.Pfad, buchstaben[s]));
         // File order is the order the tests were taken, even if the clock was set back.
         l.Tests = proListe.value(l.Name);
+        if (const Tagesplan::Liste* p = geplant.value(l.Name)) {
+            l.Faellig = int(p->zeilen.size());
+            l.Klassenarbeit = p->arbeit;
+            if (std::any_of(p->woerter.begin(), p->woerter.end(), [](const auto& w) { return w.stand.has_value(); }))
+                l.ErwarteteNote = Lernplan::ErwarteteNote(p->woerter, p->arbeit.isValid() ? p->arbeit : heute);
+        }
         u.Listen.append(std::move(l));
     }
     return u;

@@ -3,7 +3,9 @@
 // window, read without a single message box (odd lines are counted, not reported).
 #include "lists/Testverlauf.h"
 
+#include <QDate>
 #include <QList>
+#include <optional>
 #include <array>
 #include <QString>
 
@@ -24,6 +26,12 @@ struct Listenstand {
     QString Pfad;              // full path of the .dva file
     std::array<Stufenzahl, 3> Stufen; // .dva, .dvb, .dvc
     QList<Testeintrag> Tests;  // this list's tests, oldest first
+    // The plan to its class test: the words due today, the test's day (invalid: none ahead)
+    // and the grade to expect on that day, or today without a test; nullopt while no word
+    // of the list has been practised.
+    int Faellig = 0;
+    QDate Klassenarbeit;
+    std::optional<double> ErwarteteNote;
 
     const Testeintrag* letzterTest() const { return Tests.isEmpty() ? nullptr : &Tests.constLast(); }
     qsizetype ungueltig() const { return Stufen[0].Ungueltig + Stufen[1].Ungueltig + Stufen[2].Ungueltig; }
@@ -39,8 +47,8 @@ struct Uebersicht {
     Verlauf Testverlauf; // the whole history, also of lists that are gone
 };
 
-// Every list of the folder with its counts and tests. History lines of lists that no
-// longer exist are kept in the file but shown nowhere.
-Uebersicht UebersichtLesen(const QString& ordner);
+// Every list of the folder with its counts, tests and plan on `heute`. History lines of
+// lists that no longer exist are kept in the file but shown nowhere.
+Uebersicht UebersichtLesen(const QString& ordner, QDate heute = QDate::currentDate());
 
 } // namespace lerno

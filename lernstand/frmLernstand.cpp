@@ -75,7 +75,8 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     tblListen->setHorizontalHeaderLabels({QStringLiteral("Liste"), QStringLiteral("Wörter"),
                                           QStringLiteral("in Stufe 2"), QStringLiteral("in Stufe 3"),
                                           QStringLiteral("letzte Note"), QStringLiteral("am"),
-                                          QStringLiteral("Tests")});
+                                          QStringLiteral("Tests"), QStringLiteral("heute fällig"),
+                                          QStringLiteral("Klassenarbeit"), QStringLiteral("erwartete Note")});
     // What the counts are: the words each practice stage asks, as in the bar's legend.
     tblListen->horizontalHeaderItem(SpStufe2)->setToolTip(QStringLiteral("Wörter, die \u201EVokabeln üben 2\u201C abfragt"));
     tblListen->horizontalHeaderItem(SpStufe3)->setToolTip(
@@ -97,7 +98,7 @@ frmLernstand::frmLernstand(const QString& ordner, QWidget* parent)
     tblListen->setPalette(farben);
     tblListen->setFont(MsSansSerif(10));
     tblListen->horizontalHeader()->setFont(MsSansSerif(10, true));
-    tblListen->horizontalHeader()->setMinimumSectionSize(Px(1080)); // room around the short numbers
+    tblListen->horizontalHeader()->setMinimumSectionSize(Px(840)); // room around the short numbers, ten columns in all
     tblListen->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblListen->horizontalHeader()->setSectionResizeMode(SpName, QHeaderView::Stretch);
     tblListen->setAccessibleName(QStringLiteral("Listen"));
@@ -141,6 +142,12 @@ void frmLernstand::TabelleFuellen()
         tblListen->setItem(r, SpDatum,
                            Zelle(letzter ? Datum(letzter->Zeitpunkt) : QStringLiteral("–"), Qt::AlignHCenter));
         tblListen->setItem(r, SpTests, Zelle(QString::number(l.Tests.size()), Qt::AlignRight));
+        tblListen->setItem(r, SpFaellig, Zelle(FaelligText(l), Qt::AlignRight));
+        tblListen->setItem(r, SpArbeit, Zelle(ArbeitText(l), Qt::AlignHCenter));
+        tblListen->setItem(r, SpErwartet, Zelle(PrognoseText(l), Qt::AlignHCenter));
+        tblListen->item(r, SpErwartet)->setToolTip(l.Klassenarbeit.isValid()
+                                                       ? QStringLiteral("am Tag der Klassenarbeit, ohne weiteres Üben")
+                                                       : QStringLiteral("wenn der Test heute wäre"));
         // Odd lines are noted where they are counted, not reported one by one.
         QStringList hinweis;
         if (l.lesefehler())

@@ -48,7 +48,8 @@ public:
     // Reads the lists and the history of ordner.
     explicit frmLernstand(const QString& ordner, QWidget* parent = nullptr);
 
-    enum Spalte { SpName, SpWoerter, SpStufe2, SpStufe3, SpNote, SpDatum, SpTests, Spalten };
+    enum Spalte { SpName, SpWoerter, SpStufe2, SpStufe3, SpNote, SpDatum, SpTests, SpFaellig, SpArbeit, SpErwartet,
+                  Spalten };
 
     PictureControl* imgBackground = nullptr;
     QTableWidget* tblListen = nullptr;

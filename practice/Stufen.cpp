@@ -139,6 +139,10 @@ QString SichernMeldung(const SichernErgebnis& e)
 {
     if (e.Fehlerfrei())
         return {};
+    SichernErgebnis stufen = e;
+    stufen.GedaechtnisFehlgeschlagen = false;
+    if (stufen.Fehlerfrei()) // the stage lists are fine, only the words' memory is not
+        return GedaechtnisNichtGespeichert;
     const QString ursache = FehlerUrsache(e.FehlerPfad, e.Fehlernummer, e.FehlerZugriff);
     if (e.Gespeichert())
         return QStringLiteral("%1 Das Ergebnis dieser Übung wurde gespeichert, nur die Hilfsdatei „%2“ "

@@ -20,11 +20,13 @@ struct SichernErgebnis {
     int Fehlernummer = 0;
     QString FehlerPfad;
     Zugriff FehlerZugriff = Zugriff::Schreiben;
+    // The reviews of the words could not all be written into their memory files.
+    bool GedaechtnisFehlgeschlagen = false;
 
     bool Fehlerfrei() const
     {
         return ListeGelesen && AnfuegenFehlgeschlagen.isEmpty() && !ErsetzenFehlgeschlagen
-               && EntfernenFehlgeschlagen.isEmpty();
+               && EntfernenFehlgeschlagen.isEmpty() && !GedaechtnisFehlgeschlagen;
     }
     // The lists changed as the practice asked (only the scratch file may have stayed).
     bool Gespeichert() const { return ListeGelesen && AnfuegenFehlgeschlagen.isEmpty() && !ErsetzenFehlgeschlagen; }
@@ -32,8 +34,11 @@ struct SichernErgebnis {
 
 // What the window says when the end of a practice was not clean; empty when it was.
 // "Der Datenträger ist voll. Das Ergebnis dieser Übung wurde nicht gespeichert." and
-// likewise with the cause FehlerUrsache names.
+// likewise with the cause FehlerUrsache names; GedaechtnisNichtGespeichert when only the
+// memory of the words failed.
 QString SichernMeldung(const SichernErgebnis& ergebnis);
+inline const QString GedaechtnisNichtGespeichert =
+    QStringLiteral("Was du geübt hast, konnte nicht für den Lernplan gespeichert werden.");
 
 // End of stage 1. fehlerzahl[i] is the number of wrong answers for line i + 1; it may be
 // shorter or longer than the list. Every record of the .dva with the frame ddd#..#..#X#Y#

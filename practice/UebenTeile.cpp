@@ -20,6 +20,17 @@ QLineEdit* Textfeld(QWidget* parent, QRect lage)
     return t;
 }
 
+QLineEdit* Loesungsfeld(QWidget* parent, QRect lage)
+{
+    auto* t = Textfeld(parent, lage);
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    QPalette p = t->palette();
+    p.setColor(QPalette::Text, Qt::red);
+    t->setPalette(p);
+    return t;
+}
+
 void GrauUndGesperrt(QLineEdit* t)
 {
     static const QColor hellgrau{224, 224, 224};
@@ -130,9 +141,10 @@ VokabelAnhoeren::VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QStri
     hinweis->hide();
 }
 
-void VokabelAnhoeren::Wort(const QString& wort)
+void VokabelAnhoeren::Wort(const QString& wort, const QString& sprachcode)
 {
     wort_ = wort;
+    code_ = sprachcode;
     knopf->setEnabled(!wort.isEmpty());
 }
 

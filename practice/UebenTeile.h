@@ -17,6 +17,8 @@ namespace lerno {
 class LabelButton;
 
 QLineEdit* Textfeld(QWidget* parent, QRect lage);
+// The red solution over the answer box; it never takes the focus from it.
+QLineEdit* Loesungsfeld(QWidget* parent, QRect lage);
 // A disabled box on light grey whose text stays black and readable.
 void GrauUndGesperrt(QLineEdit* t);
 QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort);
@@ -40,8 +42,8 @@ public:
     // The button and the line go on flaeche; F5 works anywhere in fenster.
     VokabelAnhoeren(QWidget* fenster, QWidget* flaeche, const QString& sprachcode);
 
-    // The foreign word on the screen now; empty for none.
-    void Wort(const QString& wort);
+    // The foreign word on the screen now and the voice of its list; empty for none.
+    void Wort(const QString& wort, const QString& sprachcode);
     // Says it (after an answer).
     void Sagen();
 

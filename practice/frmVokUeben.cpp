@@ -31,10 +31,10 @@ constexpr int Hoehe = 6660;
 
 } // namespace
 
-frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
+frmVokUeben::frmVokUeben(Uebung&& sitzung, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::WindowMinMaxButtonsHint),
-      sitzung_(liste, stufe)
+      sitzung_(std::move(sitzung))
 {
     setWindowTitle(QStringLiteral("Vokabeln üben"));
     setWindowIcon(Fenstersymbol());
@@ -69,14 +69,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     TxtVok2 = Textfeld(flaeche, txtVokabel->geometry());
     GrauUndGesperrt(TxtVok2);
     txtBedeutung = Textfeld(flaeche, TwRect(2400, 1920, 5415, 650));
-    TxtLoesung = Textfeld(flaeche, txtBedeutung->geometry());
-    TxtLoesung->setReadOnly(true);
-    TxtLoesung->setFocusPolicy(Qt::NoFocus); // the answer box below keeps the focus
-    {
-        QPalette p = TxtLoesung->palette();
-        p.setColor(QPalette::Text, Qt::red);
-        TxtLoesung->setPalette(p);
-    }
+    TxtLoesung = Loesungsfeld(flaeche, txtBedeutung->geometry());
     lblLoesungMarkiert = MarkierteLoesung(flaeche, txtBedeutung->geometry());
     txthelp = Textfeld(flaeche, TwRect(2400, 3600, 5415, 615));
     GrauUndGesperrt(txthelp);
@@ -193,9 +186,15 @@ void frmVokUeben::NaechsteVokabel()
             gemisch = frage.gemisch;
         txtVokabel->setText(frage.Anzeige);
         Vok = frage.Vok;
-        AnhoerwortSetzen();
     }
+    AnhoerwortSetzen();
     txtBedeutung->setFocus();
+    // "Heute üben" ends once every word was right, after this answer's feedback.
+    if (sitzung_.Geschafft())
+        QMetaObject::invokeMethod(this, [this] {
+            MeldungZeigen(this, HeuteGeschafftText, windowTitle());
+            cmdEnde_Click();
+        }, Qt::QueuedConnection);
     const QString meldung = sitzung_.MeldungAbholen();
     if (!meldung.isEmpty())
         MeldungZeigen(this, meldung, QStringLiteral("Lesefehler der Datei"));
@@ -233,6 +232,8 @@ void frmVokUeben::cmdok_Click()
     // The foreign word on the screen now: a missed pair's under its solution, or the
     // next question's when it shows one.
     anhoeren_->Sagen();
+    // The review goes to the disk once the feedback is on screen: the pupil never waits for it.
+    QTimer::singleShot(VermerkPause, this, [this] { sitzung_.VermerkeSchreiben(); });
 }
 
 void frmVokUeben::FastRichtigZeigen(const Uebung::Auswertung& a)
@@ -252,7 +253,7 @@ void frmVokUeben::FastRichtigZeigen(const Uebung::Auswertung& a)
 
 void frmVokUeben::AnhoerwortSetzen()
 {
-    anhoeren_->Wort(sitzung_.Anhoerwort(!TxtVok2->isHidden()));
+    anhoeren_->Wort(sitzung_.Anhoerwort(!TxtVok2->isHidden()), sitzung_.Sprachcode(!TxtVok2->isHidden()));
 }
 
 void frmVokUeben::LoesungZeigen(const QString& sollantwort, const QString& frage)

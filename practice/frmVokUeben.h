@@ -26,7 +26,17 @@ class frmVokUeben : public QDialog {
     Q_OBJECT
 public:
     // Practises the list at `liste` (a .dva, .dvb or .dvc) in stage `stufe` (1..3).
-    frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent = nullptr);
+    frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent = nullptr)
+        : frmVokUeben(Uebung(liste, stufe), parent)
+    {
+    }
+    // Practises what the session asks ("Heute üben": today's words of several lists).
+    explicit frmVokUeben(Uebung&& sitzung, QWidget* parent = nullptr);
+
+    // "Heute üben" when every word was right; the window then ends as with "Ende".
+    static inline const QString HeuteGeschafftText = QStringLiteral("Geschafft! Für heute ist alles geübt.");
+    // From an answer to writing its review: the feedback is painted first.
+    static constexpr int VermerkPause = 40;
 
     // Direction: 1 meaning shown, 2 foreign word shown, 3 mixed per question.
     qint16 Testart = 2;
@@ -42,6 +52,7 @@ public:
 
     // The session and its current question, for the window tests.
     const Uebung& Sitzung() const { return sitzung_; }
+    Uebung& Sitzung() { return sitzung_; }
     const QString& Liste() const { return sitzung_.Liste(); }
     int AktZeile() const { return sitzung_.Aktuell().Zeile; }
     int Zeilenzahl() const { return sitzung_.Zeilenzahl(); }

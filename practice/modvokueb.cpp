@@ -8,9 +8,22 @@
 #include "lists/Listenwahl.h"
 #include "practice/frmVokUeben.h"
 
+#include <QDate>
+#include <QDir>
 #include <QLabel>
 
 namespace lerno::modvokueb {
+
+namespace {
+
+void MiniMeldung(const QString& text, QWidget* parent)
+{
+    frmMiniMeldung meldung(parent);
+    meldung.lblMeldung->setText(text);
+    meldung.exec();
+}
+
+} // namespace
 
 void UebenStarten(qint16 stufe, QWidget* parent)
 {
@@ -40,10 +53,25 @@ void UebenStarten(qint16 stufe, QWidget* parent)
         frmVokUeben ueben(datei, stufe, parent);
         ueben.exec();
     } else {
-        frmMiniMeldung meldung(parent);
-        meldung.lblMeldung->setText(ZuWenig);
-        meldung.exec();
+        MiniMeldung(ZuWenig, parent);
     }
+}
+
+void HeuteUeben(QWidget* parent)
+{
+    const Tagesplan::Heute heute = Tagesplan::Berechnen(QDir::currentPath(), QDate::currentDate());
+    if (heute.woerter() == 0) {
+        MiniMeldung(NichtsFaellig, parent);
+        return;
+    }
+    // Its wrong answers count in each list as in stage 1, which needs the stage lists; one
+    // that cannot be made is reported at the end, the words' memory is kept all the same.
+    for (const Tagesplan::Liste& l : heute.listen)
+        if (!l.paare.isEmpty())
+            ListeAnlegen(l.pfad);
+    frmVokUeben ueben(Uebung(heute), parent);
+    ueben.setWindowTitle(QStringLiteral("Heute üben"));
+    ueben.exec();
 }
 
 } // namespace lerno::modvokueb

@@ -14,4 +14,10 @@ inline const QString ZuWenig = QStringLiteral(" Weniger als 2 Vokabeln ");
 // Asks for a list of stage `stufe` (1..3) and practises it.
 void UebenStarten(qint16 stufe, QWidget* parent);
 
+inline const QString NichtsFaellig = QStringLiteral("Heute ist nichts fällig.");
+
+// "Heute üben": today's words of all lists in the list folder (the current folder), in
+// one practice; or the message window says that nothing is due.
+void HeuteUeben(QWidget* parent);
+
 } // namespace lerno::modvokueb

@@ -39,6 +39,11 @@ public:
         entwurf_.moveTopLeft(obenLinks);
         anpassen();
     }
+    void einpassen(const QRect& ort)
+    {
+        entwurf_ = ort;
+        anpassen();
+    }
 
     // Whether the focus frame is painted now.
     bool zeigtFokusmarke() const { return hasFocus() && fokusmarke_; }

@@ -31,6 +31,7 @@ Bewertung Bewerten(const std::array<QString, Testzeilen>& antworten,
     Bewertung b;
     for (int i = 0; i < Testzeilen; ++i) {
         const auto e = Antwortpruefung::Pruefen(loesungen[i], antworten[i], grosszuegig, andere);
+        b.Urteil[i] = e.urteil;
         b.Richtig[i] = e.urteil == Antwortpruefung::Urteil::Richtig;
         if (!b.Richtig[i])
             b.Grund[i] = e.grund;

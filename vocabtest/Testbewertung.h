@@ -1,6 +1,7 @@
 #pragma once
 // Grading a test of twenty answers: exact comparison, the grade table and the result
 // sentence. Plain logic; the test window shows what it returns.
+#include "learning/Antwortpruefung.h"
 #include "learning/Schulnoten.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ struct Bewertung {
     // A wrong row's reason from the lenient check ("Akzent", "falscher Artikel"); empty
     // when strict.
     std::array<QString, Testzeilen> Grund{};
+    // What the check said of each row (an almost right answer counts as wrong above).
+    std::array<Antwortpruefung::Urteil, Testzeilen> Urteil{};
     int Richtige = 0;
     int Falsche = 0;
     float Note = 6.0f;

@@ -1,6 +1,7 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "learning/Wortgedaechtnis.h"
 #include "lists/Einstellungen.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Testverlauf.h"
@@ -45,6 +46,23 @@ QString ZuWenigLesbarText(const QString& pfad, qsizetype lesbar, const std::vect
                .arg(ListenName(pfad))
                .arg(lesbar)
            + UnlesbarText(pfad, unlesbar, false);
+}
+
+// Every answer of the test is a review of its word; the pairs are the drawn rows.
+void WiederholungenVermerken(const Bewertung& b, const QString& pfad, QWidget* parent)
+{
+    if (pfad.isEmpty() || !QFileInfo::exists(pfad))
+        return;
+    QList<Wortgedaechtnis::Antwort> antworten;
+    const QDate heute = QDate::currentDate();
+    for (int i = 0; i < Testzeilen; ++i) {
+        const Testpaar& t = Testpaare[i];
+        antworten.append({dlgTestfolge::Fremdsprache ? WortPaar{t.Loesung, t.Frage} : WortPaar{t.Frage, t.Loesung},
+                          Wortgedaechtnis::Bewertung(b.Urteil[i], false), heute});
+    }
+    if (!Wortgedaechtnis::AntwortenVermerken(pfad, antworten))
+        MeldungZeigen(parent, QStringLiteral("Die Antworten konnten nicht für den Lernplan gespeichert werden."),
+                      QStringLiteral("Dateifehler"));
 }
 
 } // namespace
@@ -104,7 +122,10 @@ void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const s
     if (!uebersprungen.empty())
         MeldungZeigen(parent, UnlesbarText(pfad, uebersprungen), QStringLiteral("Lesefehler der Datei"));
     QObject::connect(&test, &frmVokTest::bewertet, &test,
-                     [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
+                     [&test, pfad](const Bewertung& b) {
+                         TestEintragen(b, pfad, &test);
+                         WiederholungenVermerken(b, pfad, &test);
+                     });
     test.exec();
 }
 

@@ -4,6 +4,9 @@
 #include "ui/Twips.h"
 #include "app/frmIntro.h"
 #include "app/frmStart.h"
+#include "learning/Klassenarbeit.h"
+#include "practice/frmVokUeben.h"
+#include "ui/frmMiniMeldung.h"
 #include "common/UiHilfen.h"
 
 #include <QDir>
@@ -172,6 +175,56 @@ TEST_F(StartTest, IntroFromTheMenuIsModalAndClosesWithApplause)
     start.mnuIntro->trigger();
     EXPECT_TRUE(gesehen);
     EXPECT_EQ(sounds, std::vector<int>{1});
+}
+
+// The line about today's words comes after the first paint, is worked out again when the
+// start screen is active again, overlaps no label, and starts "Heute üben" by click or Alt+H.
+TEST_F(StartTest, TheLineAboutTodayComesAfterTheFirstPaintAndStartsHeuteUeben)
+{
+    frmStart start;
+    EXPECT_TRUE(start.lblHeute->isHidden()) << "nothing of it before the first paint";
+    start.show();
+    QApplication::setActiveWindow(&start);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return start.lblHeute->isVisible(); }, 5000));
+    EXPECT_EQ(start.lblHeute->text(), QString::fromUtf8("Heute ist nichts fällig."));
+    QString meldung;
+    BeiModalVom<frmMiniMeldung>([&](frmMiniMeldung* m) {
+        meldung = m->lblMeldung->text();
+        m->close();
+    });
+    Klick(start.lblHeute);
+    EXPECT_EQ(meldung, QString::fromUtf8("Heute ist nichts fällig."));
+
+    // A class test in four days: after another window, the line has the list's new words.
+    const QString unit3 = QDir::current().filePath("Unit 3.dva");
+    SchreibeBytes(unit3, CpZeilen({"001#a#A#0#0#", "002#b#B#0#0#", "003#c#C#0#0#"}));
+    ASSERT_TRUE(Klassenarbeit::PlanSetzen(unit3, {QDate::currentDate().addDays(4), 20}));
+    QWidget anderes;
+    anderes.show();
+    QApplication::setActiveWindow(&anderes);
+    QApplication::setActiveWindow(&start);
+    const QString zeile = QString::fromUtf8("Heute: 3 Wörter – Klassenarbeit „Unit 3“ in 4 Tagen");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return start.lblHeute->text() == zeile; }, 5000)) << start.lblHeute->text().toStdString();
+    for (bool fett : {false, true}) {
+        start.lblHeute->setSchrift(fett ? 14 : 12, fett);
+        for (const LabelButton* l : start.labels())
+            EXPECT_FALSE(l->geometry().intersects(start.lblHeute->geometry())) << l->text().toStdString();
+    }
+    int offen = 0;
+    for (int mal = 0; mal < 2; ++mal) {
+        BeiModalVom<frmVokUeben>([&](frmVokUeben* u) {
+            EXPECT_EQ(u->windowTitle(), QString::fromUtf8("Heute üben"));
+            offen += u->Sitzung().Offen();
+            u->close();
+        });
+        if (mal == 0)
+            start.mnuHeute->trigger();
+        else {
+            QApplication::setActiveWindow(&start);
+            QTest::keyClick(&start, Qt::Key_H, Qt::AltModifier);
+        }
+    }
+    EXPECT_EQ(offen, 6);
 }
 
 TEST_F(StartTest, FirstStartMovesTheDemoListAndLaterStartsTouchNothing)

@@ -7,6 +7,7 @@
 #include "lists/Listensprache.h"
 #include "lists/TextDatei.h"
 #include "lists/Zufall.h"
+#include "learning/Wortgedaechtnis.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -198,6 +199,27 @@ const Fall Faelle[] = {
          EXPECT_EQ(S(a.Ergebnis.grund), "anderes Wort der Liste");
          EXPECT_EQ(u.Fehlerzahl(), (std::vector<int>{1, 0, 0}));
      }},
+    {"every answer is a review of its word: right 3, right after the hint 2, wrong 1", Drei, 1,
+     [](Uebung& u, const Ordner& o) {
+         // Drawn without an answer until the line comes: no review in between.
+         auto zu = [&u](int z) { for (int i = 0; i < 200 && u.Aktuell().Zeile != z; ++i) u.NaechsteFrage(2); };
+         zu(1);
+         Antwort(u, true);
+         zu(2);
+         u.Hilfe();
+         Antwort(u, true);
+         zu(3);
+         Antwort(u, false);
+         EXPECT_FALSE(QFile::exists(o.pfad('g'))) << "written when the window asks, not on the answer's path";
+         ASSERT_TRUE(u.VermerkeSchreiben());
+         // The first stability of FSRS-6 for Gut, Schwer and Nochmal: w2, w1, w0.
+         const auto g = Wortgedaechtnis::Lesen(o.pfad('a')).woerter;
+         EXPECT_EQ(g.size(), 3);
+         EXPECT_DOUBLE_EQ(g["house#Haus"].stand.stabilitaet, 2.3065);
+         EXPECT_DOUBLE_EQ(g["street#Straße"].stand.stabilitaet, 1.2931);
+         EXPECT_DOUBLE_EQ(g["tree#Baum"].stand.stabilitaet, 0.212);
+         EXPECT_EQ(LiesBytes(o.pfad('a')), Drei) << "the list changes only at the end";
+     }},
     {"Anhören in stage 2 speaks the language stored for the main list",
      CpZeilen({"001#domus#Haus#2#0#", "002#via#Straße#2#0#"}), 2,
      [](Uebung& u, const Ordner&) { EXPECT_EQ(S(u.Sprachcode()), "la"); }},
@@ -227,6 +249,45 @@ TEST(Uebung, Regeln)
         f.pruefen(u, o);
         EXPECT_EQ(gelesen, 1);
     }
+}
+
+// "Heute üben" over two lists: the plan's order, a missed word back after three others
+// until it is right, each word in its own list's voice; at the end the misses count as in
+// stage 1 where there were any, and every answer is in its own list's memory.
+TEST(Uebung, HeuteUebenAsksAMissedWordAgainAndRecordsPerList)
+{
+    QTemporaryDir dir;
+    const QString englisch = dir.filePath("Englisch.dva"), latein = dir.filePath("Latein.dva");
+    const QByteArray lateinVorher = CpZeilen({"001#domus#Haus#0#5#", "002#via#Straße#0#0#"});
+    SchreibeBytes(englisch, Drei);
+    SchreibeBytes(latein, lateinVorher);
+    for (const QString& l : {englisch, latein})
+        for (QChar e : {u'b', u'c'})
+            SchreibeBytes(StufenDatei(l, e), {});
+    Tagesplan::Heute heute;
+    heute.listen = {{englisch, "Englisch", {}, 20, {3, 1}, {{"tree", "Baum"}, {"house", "Haus"}}},
+                    {latein, "Latein", {}, 20, {2, 1}, {{"via", "Straße"}, {"domus", "Haus"}}}};
+    Uebung u(heute);
+    QStringList gefragt, stimmen;
+    for (int i = 0; i < 20 && u.NaechsteFrage(2); ++i) {
+        gefragt << u.Aktuell().Vokabel;
+        stimmen << u.Sprachcode();
+        // tree is missed twice, house once, nothing of the Latin list.
+        const bool falsch = (gefragt.last() == "tree" && gefragt.count("tree") <= 2)
+                            || (gefragt.last() == "house" && gefragt.count("house") == 1);
+        u.Antworten(u.Aktuell().Sollantwort + (falsch ? "x" : ""));
+    }
+    EXPECT_EQ(S(gefragt.join(' ')), "tree house via domus tree house tree");
+    EXPECT_EQ(S(stimmen.join(' ')), "en en la la en en en");
+    EXPECT_TRUE(u.Geschafft());
+
+    EXPECT_TRUE(u.Beenden().Fehlerfrei());
+    EXPECT_EQ(LiesBytes(englisch), CpZeilen({"001#house#Haus#1#0#", "002#street#Straße#1#0#", "003#tree#Baum#5#0#"}));
+    EXPECT_EQ(LiesBytes(StufenDatei(englisch, u'c')), CpZeilen({"003#tree#Baum#5#0#"}));
+    EXPECT_EQ(LiesBytes(latein), lateinVorher) << "no miss: the list is not rewritten";
+    const auto e = Wortgedaechtnis::Lesen(englisch).woerter;
+    EXPECT_TRUE(e.size() == 2 && e["tree#Baum"].wiederholungen == 3 && e["house#Haus"].wiederholungen == 2);
+    EXPECT_EQ(Wortgedaechtnis::Lesen(latein).woerter.size(), 2);
 }
 
 TEST(Uebung, AListThatCannotBeReadSaysFehlerOnce)

@@ -134,6 +134,17 @@ TEST(Klassenarbeit, PlansBesideTheLists)
     EXPECT_EQ(LiesBytes(datei), "2026-03-27\t15\tUnit 3.dva\r\n");
 }
 
+TEST(Klassenarbeit, ADeletedListTakesItsPlanAlong)
+{
+    QTemporaryDir dir;
+    const QString da = dir.filePath("Unit 3.dva"), weg = dir.filePath("Unit 4.dva");
+    SchreibeBytes(da, CpZeilen({"001#a#b#0#0#"}));
+    ASSERT_TRUE(Klassenarbeit::PlanSetzen(da, {QDate(2026, 3, 20), 20}));
+    ASSERT_TRUE(Klassenarbeit::PlanSetzen(weg, {QDate(2026, 3, 27), 15}));
+    ASSERT_TRUE(Klassenarbeit::VerwaisteEntfernen(dir.path()));
+    EXPECT_EQ(LiesBytes(dir.filePath("Klassenarbeiten.txt")), "2026-03-20\t20\tUnit 3.dva\r\n");
+}
+
 TEST(Tagesplan, TodaysWordsOfAllListsAndTheStartLine)
 {
     QTemporaryDir dir;

@@ -32,7 +32,7 @@ starten
 fenster "Lerno language" >/dev/null
 $LESER knoepfe "Lerno language" "Vokabeln eingeben" "Vokabeln üben 1" "Vokabeln üben 2" \
   "Vokabeln üben 3" "Vokabeln löschen" "Vokabeln bearbeiten" "Vokabeltest" "Programm beenden" \
-  || fehler "Startseite"
+  "Heute ist nichts fällig." || fehler "Startseite"
 $LESER druecken "Lerno language" "Vokabeln eingeben" || fehler "Vokabeln eingeben"
 fenster "Was möchtest du tun ???" >/dev/null
 $LESER knoepfe "Was möchtest du tun ???" "Eine neue Datei erstellen" \

@@ -6,7 +6,8 @@
 // editor's save through its scratch list), import (pairs appended to the list): the list is
 // <programm>/Vokabeln/Liste.dv?. verlauf (a test appended to a 20 MB history Lernstand.txt),
 // sprache (a list's language changed in Listensprachen.txt beside 300 lists), loeschen
-// (whole lists deleted, with a pause before each file goes).
+// (whole lists deleted, with a pause before each file goes), gedaechtnis (one answer
+// recorded in the memory file Liste.dvg of a list of 20,000 words, each remembered).
 //
 //   kill_driver <art> saves                                how many saves one run makes
 //   kill_driver <art> anlegen  <programm>                  the files before the first save
@@ -15,6 +16,7 @@
 //   kill_driver <art> pruefen  <programm> <ref> <saves>    each file old or new, whole;
 //                                                          nothing left after the set-up;
 //                                                          no deleted list offered again
+#include "learning/Wortgedaechtnis.h"
 #include "lists/Listenordner.h"
 #include "editor/Editorliste.h"
 #include "lists/ListeEntfernen.h"
@@ -49,7 +51,7 @@ constexpr int VerlaufZeilen = 500000; // about 20 MB
 constexpr int SprachListen = 300;
 constexpr int LoeschListen = 6;
 
-enum class Art { Stufe1, Editor, Import, Verlauf, Sprache, Loeschen };
+enum class Art { Stufe1, Editor, Import, Verlauf, Sprache, Loeschen, Gedaechtnis };
 Art art = Art::Stufe1;
 
 // The files one save changes, in the list folder.
@@ -59,6 +61,7 @@ QStringList Dateinamen()
     case Art::Verlauf: return {QStringLiteral("Lernstand.txt")};
     case Art::Sprache: return {QString::fromLatin1(LISTENSPRACHEN_DATEI)};
     case Art::Loeschen: return {};
+    case Art::Gedaechtnis: return {QStringLiteral("Liste.dvg")};
     default: return {"Liste.dva", "Liste.dvb", "Liste.dvc"};
     }
 }
@@ -66,7 +69,7 @@ QStringList Dateinamen()
 int Saves()
 {
     // A language change is quick: many of them, so the kills land inside them too.
-    return art == Art::Sprache ? 40 : art == Art::Loeschen ? LoeschListen : 4;
+    return art == Art::Sprache ? 40 : art == Art::Loeschen ? LoeschListen : art == Art::Gedaechtnis ? 12 : 4;
 }
 
 QString Ordner(const QString& programm) { return programm + "/Vokabeln"; }
@@ -166,6 +169,13 @@ bool Sichern(const QString& programm, int k)
     case Art::Sprache:
         return ListenspracheSetzen(SprachListe(programm, (k * 37) % SprachListen),
                                    QString::fromUtf8(Sprachen[k % 4]));
+    case Art::Gedaechtnis: {
+        // Another word each time, rated 1..4, a day later each time.
+        const int i = (k * 7919) % Zeilen;
+        return Wortgedaechtnis::AntwortVermerken(Datei(programm, 'a'),
+                                                 {QStringLiteral("wort%1").arg(i), QStringLiteral("Bedeutung %1").arg(i)},
+                                                 1 + k % 4, QDate(2026, 3, 2).addDays(k));
+    }
     case Art::Loeschen:
         // Unlinks are quick; the pause puts a kill between any two of them.
         return ListeEntfernen(LoeschListe(programm, k - 1), [](const QString&) {
@@ -215,6 +225,13 @@ int Anlegen(const QString& programm)
                    QByteArray::number(i) + "#Bedeutung " + QByteArray::number(i) + "#0#0#\r\n";
         ok = Schreib(Datei(programm, 'a'), dva) && Schreib(Datei(programm, 'b'), {}) &&
              Schreib(Datei(programm, 'c'), {});
+        if (art == Art::Gedaechtnis) {
+            Wortgedaechtnis::Woerter g;
+            for (int i = 0; i < Zeilen; ++i)
+                g.insert(QStringLiteral("wort%1#Bedeutung %1").arg(i),
+                         {{1.0 + i % 50, 1.0 + i % 9}, QDate(2026, 2, 1).addDays(i % 28), 1 + i % 5, i % 2});
+            ok = ok && Wortgedaechtnis::Schreiben(Datei(programm, 'a'), g);
+        }
     }
     }
     return ok ? 0 : 1;
@@ -271,6 +288,7 @@ bool ZeileGanz(const QByteArray& zeile)
     switch (art) {
     case Art::Verlauf: return VerlaufszeileLesen(zeile).has_value();
     case Art::Sprache: return zeile.count('\t') == 1;
+    case Art::Gedaechtnis: return zeile.count('\t') == 5;
     default: return HatZaehlerRahmen(AusCp1252(zeile));
     }
 }
@@ -382,7 +400,7 @@ int Pruefen(const QString& programm, const QString& ref, int saves)
             ++ganz;
             bericht += " " + name + "=" + QByteArray::number(stand);
         } else {
-            if (art != Art::Verlauf && art != Art::Sprache)
+            if (art != Art::Verlauf && art != Art::Sprache && art != Art::Gedaechtnis)
                 verloren += Verloren(ist[i], Lies(RefDatei(ref, std::max(m, 0), i)));
             zerrissen += Zerrissen(ist[i]);
             bericht += " " + name + "=ZERRISSEN(" + QByteArray::number(ist[i].size()) + " Bytes)";
@@ -412,7 +430,8 @@ int main(int argc, char** argv)
     const QString artName = arg(1);
     const std::pair<const char*, Art> arten[] = {{"stufe1", Art::Stufe1}, {"editor", Art::Editor},
                                                  {"import", Art::Import}, {"verlauf", Art::Verlauf},
-                                                 {"sprache", Art::Sprache}, {"loeschen", Art::Loeschen}};
+                                                 {"sprache", Art::Sprache}, {"loeschen", Art::Loeschen},
+                                                 {"gedaechtnis", Art::Gedaechtnis}};
     bool bekannt = false;
     for (const auto& [name, a] : arten)
         if (artName == QLatin1String(name)) {
@@ -423,6 +442,8 @@ int main(int argc, char** argv)
         argc = 0;
     if (art == Art::Editor)
         Zeilen = 25000;
+    if (art == Art::Gedaechtnis)
+        Zeilen = 20000;
     const QString modus = arg(2);
     if (modus == "saves" && argc == 3) {
         std::printf("%d\n", Saves());
@@ -436,7 +457,7 @@ int main(int argc, char** argv)
         return SichernBis(arg(3), arg(4).toInt());
     if (modus == "pruefen" && argc == 6)
         return Pruefen(arg(3), arg(4), arg(5).toInt());
-    std::fprintf(stderr, "usage: kill_driver stufe1|editor|import|verlauf|sprache|loeschen "
+    std::fprintf(stderr, "usage: kill_driver stufe1|editor|import|verlauf|sprache|loeschen|gedaechtnis "
                          "saves|anlegen|referenz|sichern|pruefen ...\n");
     return 2;
 }

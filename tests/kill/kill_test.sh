@@ -3,7 +3,7 @@
 # is whole afterwards (the old or the new content, nothing torn), that the next start's
 # folder set-up leaves nothing behind in the list folder, and that no deleted list comes
 # back (offered by a chooser or keeping its language).
-#   kill_test.sh <kill_driver> <stufe1|editor|import|verlauf|sprache|loeschen> [kills]
+#   kill_test.sh <kill_driver> <stufe1|editor|import|verlauf|sprache|loeschen|gedaechtnis> [kills]
 set -u
 treiber=$1
 art=$2

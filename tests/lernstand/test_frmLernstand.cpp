@@ -3,6 +3,8 @@
 #include "app/frmStart.h"
 #include "common/UiHilfen.h"
 #include "lernstand/Lernstandbild.h"
+#include "learning/Klassenarbeit.h"
+#include "learning/Wortgedaechtnis.h"
 #include "lernstand/frmLernstand.h"
 #include "lists/dlgFilewahl.h"
 #include "lists/dlgWasTun.h"
@@ -66,12 +68,13 @@ TEST_F(Lernstand, TheTableHasOneRowPerListWithItsStagesAndLastTest)
 
     frmLernstand f(v);
     QTableWidget* t = f.tblListen;
-    const QStringList kopf = {"Liste", "Wörter", "in Stufe 2", "in Stufe 3", "letzte Note", "am", "Tests"};
+    const QStringList kopf = {"Liste", "Wörter", "in Stufe 2", "in Stufe 3", "letzte Note", "am", "Tests",
+                              "heute fällig", "Klassenarbeit", "erwartete Note"};
     for (int c = 0; c < t->columnCount(); ++c)
         EXPECT_EQ(t->horizontalHeaderItem(c)->text(), kopf[c]);
-    const QStringList zeilen[] = {{"Englisch", "3", "2", "1", "2", "01.12.2026", "2"},
-                                  {"Französisch", "1", "0", "0", "–", "–", "0"},
-                                  {"Latein", "0", "0", "0", "5,8", "03.12.2026", "1"}};
+    const QStringList zeilen[] = {{"Englisch", "3", "2", "1", "2", "01.12.2026", "2", "0", "–", "–"},
+                                  {"Französisch", "1", "0", "0", "–", "–", "0", "0", "–", "–"},
+                                  {"Latein", "0", "0", "0", "5,8", "03.12.2026", "1", "0", "–", "–"}};
     ASSERT_EQ(t->rowCount(), 3) << "the deleted list's test is in no row";
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < t->columnCount(); ++c)
@@ -100,6 +103,33 @@ TEST_F(Lernstand, TheTableHasOneRowPerListWithItsStagesAndLastTest)
     EXPECT_EQ(leer.tblListen->rowCount(), 0);
     EXPECT_EQ(leer.gewaehlt(), nullptr);
     EXPECT_TRUE(leer.lblDrucken->isHidden() && leer.picNoten->isHidden());
+}
+
+// The plan's columns: today's words, the class test's day and the grade to expect then,
+// with a decimal comma; without a test the grade is for today, without practice there is none.
+TEST_F(Lernstand, ThePlanColumnsShowTodaysWordsTheClassTestAndTheExpectedGrade)
+{
+    const QDate heute = QDate::currentDate();
+    QByteArray liste;
+    QList<Wortgedaechtnis::Antwort> gestern; // every word "Leicht" yesterday
+    for (int i = 1; i <= 30; ++i) {
+        liste += QString("%1#w%2#b%2#0#0#\r\n").arg(i, 3, 10, QChar(u'0')).arg(i).toLatin1();
+        gestern.append({{QString("w%1").arg(i), QString("b%1").arg(i)}, 4, heute.addDays(-1)});
+    }
+    for (const char* name : {"Geplant.dva", "Geuebt.dva", "Neu.dva"})
+        SchreibeBytes(datei(name), liste);
+    ASSERT_TRUE(Klassenarbeit::PlanSetzen(datei("Geplant.dva"), {heute.addDays(5), 12}));
+    ASSERT_TRUE(Wortgedaechtnis::AntwortenVermerken(datei("Geuebt.dva"), gestern));
+    ASSERT_TRUE(Wortgedaechtnis::AntwortVermerken(datei("Neu.dva"), {"w1", "b1"}, 3, heute));
+
+    frmLernstand f(v);
+    const QStringList erwartet[] = {{"12", heute.addDays(5).toString("dd.MM.yyyy"), "–"},
+                                    {"0", "–", "1,1"},
+                                    {"0", "–", "6,0"}}; // one word in thirty known
+    ASSERT_EQ(f.tblListen->rowCount(), 3);
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(Text(f.tblListen, r, frmLernstand::SpFaellig + c), erwartet[r][c]) << r << "," << c;
 }
 
 TEST_F(Lernstand, TheChartPutsGrade1AtTheTop6AtTheBottomAndTheTestsInTheirOrder)

@@ -517,7 +517,7 @@ TEST_F(UebenFensterTest, EndeAtStageOneRecordsTheWrongAnswers)
     EXPECT_EQ(LiesBytes(StufenDatei(dva, u'b')),
               CpZeilen({"001#house#Haus#2#0#", "002#street#Straße#2#0#", "003#tree#Baum#3#0#"}));
     EXPECT_EQ(LiesBytes(StufenDatei(dva, u'c')), QByteArray());
-    EXPECT_EQ(Dateien(), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc"}));
+    EXPECT_EQ(Dateien(), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc", "Englisch.dvg"}));
     EXPECT_TRUE(meldungen.empty());
 }
 
@@ -559,7 +559,7 @@ TEST_F(UebenFensterTest, EndeAtStageThreeOnlyRemovesTheScratchFile)
     EXPECT_EQ(sounds.back(), 6);
     EXPECT_EQ(LiesBytes(dvc), dvcVorher);
     EXPECT_FALSE(QFile::exists(StufenDatei(dvc, u'd')));
-    EXPECT_EQ(Dateien(), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc"}));
+    EXPECT_EQ(Dateien(), (QStringList{"Englisch.dva", "Englisch.dvb", "Englisch.dvc", "Englisch.dvg"}));
 }
 
 TEST_F(UebenFensterTest, ASaveThatFailsIsReportedOnceAndTheWindowStillCloses)
@@ -652,6 +652,34 @@ TEST_F(UebenFensterTest, AMissOnALineBeyondFiveHundredIsCountedAndSaved)
     EXPECT_EQ(LiesBytes(dva), GrosseListe(600, zeile));
     EXPECT_EQ(LiesBytes(StufenDatei(dva, u'b')), QByteArray());
     EXPECT_FALSE(QFile::exists(StufenDatei(dva, u'd')));
+}
+
+// ---- Heute üben ----
+
+// A missed word comes back until it is right; then the window says so and ends as with
+// "Ende". Each review reaches the disk once the feedback is up, not on the answer's path.
+TEST_F(UebenFensterTest, HeuteUebenRepeatsAMissedWordUntilRightAndThenEnds)
+{
+    const QString dva = Liste(DreiZeilen);
+    Tagesplan::Heute heute;
+    heute.listen = {{dva, "Englisch", {}, 20, {1, 3}, {{"house", "Haus"}, {"tree", "Baum"}}}};
+    frmVokUeben w{Uebung(heute)};
+    w.setWindowTitle(QString::fromUtf8("Heute üben"));
+    w.show();
+    QStringList gefragt{w.Vokabel()};
+    Falsch(w);
+    EXPECT_FALSE(QFile::exists(StufenDatei(dva, u'g')));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(StufenDatei(dva, u'g')); }, 2000));
+    for (int i = 0; i < 10 && w.isVisible(); ++i) {
+        gefragt << w.Vokabel();
+        Richtig(w);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(gefragt.join(' '), "house tree house");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 2000));
+    EXPECT_EQ(meldungen, (std::vector<Meldung>{{frmVokUeben::HeuteGeschafftText, QString::fromUtf8("Heute üben")}}));
+    EXPECT_EQ(sounds.back(), 6);
+    EXPECT_EQ(LiesBytes(dva), CpZeilen({"001#house#Haus#1#0#", "002#street#Straße#1#0#", "003#tree#Baum#3#0#"}));
 }
 
 } // namespace

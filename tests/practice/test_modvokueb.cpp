@@ -191,7 +191,7 @@ TEST_F(UebenStartenTest, TwoLinesOpenThePracticeAndEndeLeavesNoScratchFile)
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 1);
     EXPECT_EQ(sounds.back(), 6);
     EXPECT_EQ(Dateien(), (QStringList{"Aaa.dvb", "Englisch.dva", "Englisch.dvb", "Englisch.dvc",
-                                      "Zulu.dva"}));
+                                      "Englisch.dvg", "Zulu.dva"}));
     EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dva")), CpZeilen({"001#a#A#2#0#", "002#b#B#0#0#"}));
     EXPECT_EQ(LiesBytes(ordner.datei("Englisch.dvb")), CpZeilen({"001#a#A#2#0#"}));
     EXPECT_TRUE(meldungen.empty());

@@ -90,10 +90,10 @@ TEST_F(TransferTest, MenuHasTheThreeItemsAfterVokabelTestThenLernstand)
     QStringList texte;
     for (QAction* a : start.mnuDatei->actions())
         texte << a->text();
-    EXPECT_EQ(texte, QStringList({"&Vokabeln Eingeben", "Vokabeln &Üben", "Vokabeln &löschen",
+    EXPECT_EQ(texte, QStringList({"&Vokabeln Eingeben", "Vokabeln &Üben", "&Heute üben", "Vokabeln &löschen",
                                   "Vokabeln &bearbeiten", "Vokabel &Test", "Vokabeln &importieren …",
                                   "Vokabeln e&xportieren …", "Vokabeln &drucken …", "Lern&stand …",
-                                  "&Programm beenden"}));
+                                  "&Klassenarbeit planen …", "&Programm beenden"}));
 }
 
 TEST_F(TransferTest, ImportIntoAnExistingListThroughTheChooser)

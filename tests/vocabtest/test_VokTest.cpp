@@ -3,6 +3,7 @@
 #include "ui/LabelButton.h"
 #include "ui/PictureControl.h"
 #include "app/frmStart.h"
+#include "learning/Wortgedaechtnis.h"
 #include "lists/Einstellungen.h"
 #include "common/UiHilfen.h"
 #include "lists/Zufall.h"
@@ -195,6 +196,32 @@ TEST_F(VokTest, DirectionsFillTheColumnsAndClosingTheQuestionCancels)
         EXPECT_EQ(dlgTestfolge::Fremdsprache, f.fremdsprache) << f.wahl;
         EXPECT_EQ(sounds, (std::vector<int>{2, 2})) << "the chooser's only";
     }
+}
+
+// Every answer of a graded test is a review of its word in the list's memory: right 3,
+// almost right (a capital, checked leniently) 2, wrong or empty 1. German -> foreign: the
+// pair is still the list's, foreign word first.
+TEST_F(VokTest, AGradedTestRecordsEachAnswerAsAReview)
+{
+    SchreibeBytes(ordner.datei("Liste.dva"), Liste(21));
+    Einstellungen::Lauf().SchalterSetzen(Einstellungen::GrosszuegigPruefen, true);
+    Starten([](dlgTestfolge* w) { Klick(w->LblDeutsch); },
+            [](frmVokTest* w) {
+                w->txtEingabe[0]->setText(w->lblLoesung[0]->text());
+                w->txtEingabe[1]->setText(w->lblLoesung[1]->text().toUpper());
+                Klick(w->lblok);
+                Klick(w->lblFertig);
+            });
+    Einstellungen::Lauf() = {};
+    const auto g = Wortgedaechtnis::Lesen(ordner.datei("Liste.dva")).woerter;
+    ASSERT_EQ(g.size(), N);
+    for (int i = 0; i < N; ++i) {
+        const int k = Testziehung::GezogeneZeilen[i];
+        const Wortgedaechtnis::Eintrag e = g.value(QString("w%1#W%1").arg(k));
+        EXPECT_EQ(e.wiederholungen, 1) << i;
+        EXPECT_DOUBLE_EQ(e.stand.stabilitaet, i == 0 ? 2.3065 : i == 1 ? 1.2931 : 0.212) << i;
+    }
+    EXPECT_TRUE(meldungen.empty());
 }
 
 class TestFensterTest : public VokTest {

@@ -5,6 +5,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modBackground.h"
 #include "editor/VokabelGrid.h"
 #include "ui/modAussprache.h"
@@ -79,6 +80,12 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // Read top to bottom, left to right.
     Tabfolge({GrdVok, txtVokabel, lblNein, LblJa, lblCancle, lblok});
+    // The grid gives its lowest rows to the bar: nothing below it moves.
+    leiste = ZeichenleisteAnlegen(this, {txtVokabel}, ListenZeichen(liste_), QRect(GrdVok->x(), 0, GrdVok->width(), 0), txtVokabel);
+    if (!leiste->isHidden()) {
+        GrdVok->resize(GrdVok->width(), GrdVok->height() - leiste->height() - Px(60));
+        leiste->move(leiste->x(), GrdVok->geometry().bottom() + 1 + Px(60));
+    }
 
     // Beyond the designed area and never the default: Enter in the edit box must not
     // close the window. Hidden too, so an enlarged window does not reveal them.

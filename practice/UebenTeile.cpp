@@ -3,7 +3,9 @@
 #include "ui/LabelButton.h"
 #include "ui/Schriften.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modAussprache.h"
+#include "lists/Listensprache.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,18 @@ QLineEdit* Textfeld(QWidget* parent, QRect lage)
     t->setFont(TimesNewRoman(14.25, true));
     t->setGeometry(lage);
     return t;
+}
+
+void RoteSchrift(QLineEdit* t)
+{
+    QPalette p = t->palette();
+    p.setColor(QPalette::Text, Qt::red);
+    t->setPalette(p);
+}
+
+void UebenZeichenleiste(QWidget* flaeche, QLineEdit* antwort, const QString& liste)
+{
+    ZeichenleisteAnlegen(flaeche, {antwort}, ListenZeichen(liste), TwRect(300, 2640, 7770, 900), antwort);
 }
 
 void GrauUndGesperrt(QLineEdit* t)

@@ -72,11 +72,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     TxtLoesung = Textfeld(flaeche, txtBedeutung->geometry());
     TxtLoesung->setReadOnly(true);
     TxtLoesung->setFocusPolicy(Qt::NoFocus); // the answer box below keeps the focus
-    {
-        QPalette p = TxtLoesung->palette();
-        p.setColor(QPalette::Text, Qt::red);
-        TxtLoesung->setPalette(p);
-    }
+    RoteSchrift(TxtLoesung);
     lblLoesungMarkiert = MarkierteLoesung(flaeche, txtBedeutung->geometry());
     txthelp = Textfeld(flaeche, TwRect(2400, 3600, 5415, 615));
     GrauUndGesperrt(txthelp);
@@ -109,6 +105,7 @@ frmVokUeben::frmVokUeben(const QString& liste, qint16 stufe, QWidget* parent)
     // The answer box, then the row below it from left to right; the boxes and the
     // feedback carry names a screen reader can read out.
     Tabfolge({txtBedeutung, lblEnde, lblHelp, lblok, lblAnhoeren});
+    UebenZeichenleiste(flaeche, txtBedeutung, sitzung_.Liste());
     txtVokabel->setAccessibleName(QStringLiteral("Frage"));
     TxtVok2->setAccessibleName(QStringLiteral("Frage"));
     txtBedeutung->setAccessibleName(QStringLiteral("Antwort"));

@@ -1,11 +1,13 @@
 #include "vocabtest/modVokTest.h"
 
 #include "ui/Meldungen.h"
+#include "ui/Zeichenleiste.h"
 #include "lists/Einstellungen.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"
+#include "lists/Listensprache.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
@@ -83,6 +85,10 @@ void TestZusammenstellen(const QString& pfad, qsizetype zeilenzahl, QWidget* par
                 Testantworten.append(dlgTestfolge::Fremdsprache ? paar->Vokabel : paar->Bedeutung);
     QObject::connect(&test, &frmVokTest::bewertet, &test,
                      [&test, pfad](const Bewertung& b) { TestEintragen(b, pfad, &test); });
+    // Letters for answers in the foreign language; gone with the grading, whose sentence
+    // takes their place.
+    test.leiste->setZeichen(dlgTestfolge::Fremdsprache ? ListenZeichen(pfad) : QStringList());
+    QObject::connect(&test, &frmVokTest::bewertet, test.leiste, &QWidget::hide);
     test.exec();
 }
 

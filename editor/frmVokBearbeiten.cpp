@@ -80,11 +80,11 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // Read top to bottom, left to right.
     Tabfolge({GrdVok, txtVokabel, lblNein, LblJa, lblCancle, lblok});
-    // The grid gives its lowest rows to the bar: nothing below it moves.
+    // Above the save question; the grid gives its lowest rows to the bar, nothing else moves.
     leiste = ZeichenleisteAnlegen(this, {txtVokabel}, ListenZeichen(liste_), QRect(GrdVok->x(), 0, GrdVok->width(), 0), txtVokabel);
     if (!leiste->isHidden()) {
-        GrdVok->resize(GrdVok->width(), GrdVok->height() - leiste->height() - Px(60));
-        leiste->move(leiste->x(), GrdVok->geometry().bottom() + 1 + Px(60));
+        leiste->move(leiste->x(), lblFrage->y() - Px(45) - leiste->height());
+        GrdVok->resize(GrdVok->width(), leiste->y() - Px(45) - GrdVok->y());
     }
 
     // Beyond the designed area and never the default: Enter in the edit box must not

@@ -8,6 +8,7 @@
 #include "lists/Zufall.h"
 #include "practice/Abfrage.h"
 #include "practice/frmVokUeben.h"
+#include "ui/Zeichenleiste.h"
 
 #include <QAction>
 #include <QDir>
@@ -655,3 +656,31 @@ TEST_F(UebenFensterTest, AMissOnALineBeyondFiveHundredIsCountedAndSaved)
 }
 
 } // namespace
+
+// The letters of the list's language under the answer box, covering nothing, typing into
+// the answer; none for an English list.
+TEST_F(UebenFensterTest, TheCharacterBarTypesIntoTheAnswer)
+{
+    const struct {
+        const char* basis;
+        qsizetype zeichen;
+    } faelle[] = {{"Griechisch", 36}, {"Russisch", 33}, {"Englisch", 0}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.basis);
+        Liste(DreiZeilen, 2, f.basis);
+        frmVokUeben w(gewaehlt, 2);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        auto* leiste = w.findChild<Zeichenleiste*>();
+        ASSERT_TRUE(leiste);
+        EXPECT_EQ(leiste->knoepfe().size(), f.zeichen);
+        if (f.zeichen == 0) {
+            EXPECT_TRUE(leiste->isHidden());
+            continue;
+        }
+        EXPECT_EQ(Ueberdeckt(leiste), QStringList());
+        EXPECT_GT(leiste->y(), w.txtBedeutung->geometry().bottom());
+        QTest::keyClick(w.txtBedeutung, Qt::Key_1, Qt::AltModifier);
+        EXPECT_EQ(w.txtBedeutung->text(), leiste->zeichen()[0]);
+    }
+}

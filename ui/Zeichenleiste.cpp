@@ -26,9 +26,19 @@ Zeichenleiste::Zeichenleiste(QWidget* parent, QList<QLineEdit*> felder)
 {
     setAccessibleName(QStringLiteral("Sonderzeichen"));
     setFont(TimesNewRoman(12, true));
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
-        if (auto* feld = qobject_cast<QLineEdit*>(jetzt); feld && felder_.contains(feld))
-            ziel_ = feld;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* vorher, QWidget* jetzt) {
+        auto* feld = qobject_cast<QLineEdit*>(jetzt);
+        if (!feld || !felder_.contains(feld)) {
+            if (ziel_ && vorher == ziel_ && isAncestorOf(jetzt))
+                cursor_ = ziel_->cursorPosition();
+            return;
+        }
+        // Back from the bar by Shift+Tab the box would select all it holds, and the next
+        // letter would replace it: the cursor goes on where the letters went in.
+        if (feld == ziel_ && isAncestorOf(vorher)) {
+            feld->setCursorPosition(cursor_); // and no selection
+        }
+        ziel_ = feld;
     });
     // Active only while the bar is on show: a list without letters keeps Alt+digit free.
     for (int n = 0; n < 9; ++n) {
@@ -54,12 +64,22 @@ void Zeichenleiste::setZeichen(const QStringList& klein)
 void Zeichenleiste::folgtAuf(QWidget* nach)
 {
     nach_ = nach;
-    QWidget* vorher = nach;
-    for (QToolButton* k : reihe()) {
-        if (vorher)
-            setTabOrder(vorher, k);
-        vorher = k;
+    // setTabOrder leaves a widget without focus where it is: every button is placed while
+    // it takes the focus, then only the bar's one stop keeps it.
+    const QList<QToolButton*> r = reihe();
+    QList<Qt::FocusPolicy> vorher;
+    for (QToolButton* k : r) {
+        vorher.append(k->focusPolicy());
+        k->setFocusPolicy(Qt::TabFocus);
     }
+    QWidget* davor = nach;
+    for (QToolButton* k : r) {
+        if (davor)
+            setTabOrder(davor, k);
+        davor = k;
+    }
+    for (qsizetype i = 0; i < r.size(); ++i)
+        r[i]->setFocusPolicy(vorher[i]);
 }
 
 QString Zeichenleiste::zeichenText(int index, bool gross) const
@@ -205,6 +225,7 @@ void Zeichenleiste::setzen(int index, bool andererFall)
         || feld->isReadOnly())
         return;
     feld->insert(zeichenText(index, gross_ != andererFall));
+    cursor_ = feld->cursorPosition();
     // From the keyboard in the bar it stays there for the next letter; otherwise the
     // box goes on taking what is typed.
     if (!isAncestorOf(QApplication::focusWidget()))

@@ -74,6 +74,7 @@ private:
     QToolButton* grossKnopf_ = nullptr;
     QRect bereich_;
     int proReihe_ = 1;
+    int cursor_ = 0; // where the next letter goes in ziel_ while the focus is in the bar
     bool gross_ = false;
     bool umschalt_ = false; // the click or key that presses a button came with Shift
 };

@@ -126,6 +126,14 @@ TEST(Zeichenleiste, OneTabStopArrowsAlongItSpaceTypes)
     QTest::keyClick(darunter, Qt::Key_Space);
     EXPECT_EQ(f.unten->text(), "x" + darunter->text());
     EXPECT_EQ(QApplication::focusWidget(), darunter); // the next letter may follow
+    // Back to the box, where typing goes on after the letter (nothing is selected to be
+    // typed over), and into the bar again: Tab comes back to the letter last used.
+    QTest::keyClick(darunter, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), f.unten);
+    QTest::keyClick(f.unten, Qt::Key_1, Qt::AltModifier);
+    EXPECT_EQ(f.unten->text(), "x" + darunter->text() + k[0]->text());
+    QTest::keyClick(f.unten, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), darunter);
     QTest::keyClick(darunter, Qt::Key_End);
     EXPECT_EQ(QApplication::focusWidget(), f.leiste->grossKnopf());
     QTest::keyClick(f.leiste->grossKnopf(), Qt::Key_Home);

@@ -80,8 +80,9 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // Read top to bottom, left to right.
     Tabfolge({GrdVok, txtVokabel, lblNein, LblJa, lblCancle, lblok});
-    // Above the save question; the grid gives its lowest rows to the bar, nothing else moves.
-    leiste = ZeichenleisteAnlegen(this, {txtVokabel}, ListenZeichen(liste_), QRect(GrdVok->x(), 0, GrdVok->width(), 0), txtVokabel);
+    // Above the save question, wider than the grid; the grid gives its lowest rows to the
+    // bar, nothing else moves.
+    leiste = ZeichenleisteAnlegen(this, {txtVokabel}, ListenZeichen(liste_), TwRect(600, 0, 9825, 0), txtVokabel);
     if (!leiste->isHidden()) {
         leiste->move(leiste->x(), lblFrage->y() - Px(45) - leiste->height());
         GrdVok->resize(GrdVok->width(), leiste->y() - Px(45) - GrdVok->y());

@@ -52,19 +52,8 @@ fenster "Lerno language" >/dev/null
 V="$PROG/Vokabeln"
 tasten alt+o s u # Sound aus: only speech is left to hear
 
-tasten alt+d i
-fenster "Vokabeln importieren" >/dev/null
-tippen "$ARBEIT/zahlen.kvtml"
-tasten Return
-fenster "Import-Vorschau" >/dev/null
-tasten Return
-fenster_weg "Import-Vorschau"
-wastun=$(fenster "Was möchtest du tun ???")
-klicken "$wastun" 170 50 # "Eine neue Datei erstellen"
-fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null
-tippen "Zahlen"
-tasten Return
-fenster "Vokabeln importieren" >/dev/null
+neu_importieren "$ARBEIT/zahlen.kvtml" Zahlen
+fenster "Vokabeln importieren" >/dev/null # the summary
 tasten Return
 fenster_weg "Vokabeln importieren"
 cmp -s "$V/Zahlen.dva" "$ARBEIT/erwartet" || { zeige "$V/Zahlen.dva"; fehler "Zahlen.dva nicht wie erwartet"; }

@@ -112,8 +112,12 @@ QString Dekodieren(QByteArrayView bytes, Listenkodierung k)
     if (k == Listenkodierung::Cp1252)
         return AusCp1252Roh(bytes.data(), bytes.size());
     // A U+FEFF inside a line is text and stays; only the file's own mark was cut off.
-    // fromUtf8 keeps it too, and costs less than a decoder made for each line.
-    return QString::fromUtf8(bytes);
+    // fromUtf8 would drop one at the start of the line: there it takes a decoder, which
+    // costs more for each line than the conversion itself.
+    if (!bytes.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        return QString::fromUtf8(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8(bytes);
 }
 
 std::optional<QByteArray> Kodieren(const QString& text, Listenkodierung k)

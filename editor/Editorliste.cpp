@@ -108,7 +108,7 @@ EingabePruefung GridPruefen(const std::vector<GridZeile>& zeilen)
         if (!p.Urteil.ok()) {
             p.Fehler = p.Urteil.Grund;
             p.Zeile = qsizetype(i) + 1;
-            if (p.Fehler == EingabeFehler::KeinCp1252)
+            if (p.Fehler == EingabeFehler::Unspeicherbar)
                 p.Zeichen = ZeichenText(p.Urteil.Zeichen);
             return p;
         }
@@ -155,14 +155,17 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
 
     // The stage lists come from the new main list alone. Kept lines go to no stage
     // list, as in practice.
-    // Written in the encoding the list has (a UTF-8 list stays UTF-8, mark and all); the
-    // stage lists follow it.
-    const Listenkodierung kodierung = KodierungErkennen(BytesLesen(dva).value_or(QByteArray()));
+    // Written in the encoding the list has (a UTF-8 list stays UTF-8, mark and all), unless
+    // a row needs UTF-8; the stage lists follow it.
+    Listenkodierung kodierung = KodierungErkennen(BytesLesen(dva).value_or(QByteArray()));
     QByteArray inhalt[3];
     qsizetype letzte = -1; // the last row that is written
     for (size_t i = 0; i < zeilen.size(); ++i)
-        if (GridDatensatz(zeilen[i]))
+        if (const auto satz = GridDatensatz(zeilen[i])) {
             letzte = qsizetype(i);
+            if (kodierung == Listenkodierung::Cp1252 && !IstCp1252(*satz))
+                kodierung = Listenkodierung::Utf8MitMarke;
+        }
     for (size_t i = 0; i < zeilen.size(); ++i) {
         const GridZeile& z = zeilen[i];
         const auto satz = GridDatensatz(z);
@@ -173,8 +176,8 @@ EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vecto
             // Checked above, and kept lines were decoded from the file; should a row
             // still not encode, it is refused rather than written as an empty line.
             ergebnis.Stand = EditorSpeicherStand::Abgelehnt;
-            ergebnis.Pruefung.Fehler = EingabeFehler::KeinCp1252;
-            ergebnis.Pruefung.Urteil = {PaarGrund::KeinCp1252, ErstesFremdesZeichen(*satz).value_or(0)};
+            ergebnis.Pruefung.Fehler = EingabeFehler::Unspeicherbar;
+            ergebnis.Pruefung.Urteil = {PaarGrund::Unspeicherbar, ErstesUnspeicherbaresZeichen(*satz).value_or(0)};
             ergebnis.Pruefung.Zeile = qsizetype(i) + 1;
             return ergebnis;
         }

@@ -61,7 +61,7 @@ using EingabeFehler = PaarGrund;
 struct EingabePruefung {
     EingabeFehler Fehler = EingabeFehler::Keiner;
     qsizetype Zeile = 0; // grid row, from 1
-    QString Zeichen;     // for KeinCp1252: the first character a list file cannot hold
+    QString Zeichen;     // for Unspeicherbar: the first character no list file can hold
     PaarUrteil Urteil;   // the whole verdict, for PaarMeldung
 };
 
@@ -95,7 +95,8 @@ bool IstHilfsdatei(const QString& pfad);
 // content, whole. Nothing is written when a row is refused, nor to an "afile" list, nor
 // to a list that is write-protected (ListeSchreibgeschuetzt). Stale scratch files are
 // emptied before and none is left afterwards. Rows keep their line ends; the stage lists
-// get CR LF.
+// get CR LF. All three are written in the list's encoding; a Windows-1252 list that now
+// holds a character Windows-1252 lacks turns UTF-8 with mark, its stage lists with it.
 EditorSpeicherErgebnis EditorListeSchreiben(const QString& dva, const std::vector<GridZeile>& zeilen);
 
 } // namespace lerno

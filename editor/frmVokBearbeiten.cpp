@@ -5,6 +5,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modBackground.h"
 #include "editor/VokabelGrid.h"
 #include "ui/modAussprache.h"
@@ -86,6 +87,13 @@ frmVokBearbeiten::frmVokBearbeiten(const QString& liste, std::vector<GridZeile>&
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // Read top to bottom, left to right.
     Tabfolge({GrdVok, txtVokabel, lblNein, LblJa, lblCancle, lblok});
+    // Above the save question, wider than the grid; the grid gives its lowest rows to the
+    // bar, nothing else moves.
+    leiste = ZeichenleisteAnlegen(this, {txtVokabel}, ListenZeichen(liste_), TwRect(600, 0, 9825, 0), txtVokabel);
+    if (!leiste->isHidden()) {
+        leiste->move(leiste->x(), lblFrage->y() - Px(45) - leiste->height());
+        GrdVok->resize(GrdVok->width(), leiste->y() - Px(45) - GrdVok->y());
+    }
 
     // Beyond the designed area and never the default: Enter in the edit box must not
     // close the window. Hidden too, so an enlarged window does not reveal them.

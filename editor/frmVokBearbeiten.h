@@ -19,6 +19,7 @@ namespace lerno {
 class LabelButton;
 class PictureControl;
 class VokabelGrid;
+class Zeichenleiste;
 
 class frmVokBearbeiten : public QDialog {
     Q_OBJECT
@@ -46,6 +47,7 @@ public:
     QPushButton* cmdCancle = nullptr;
     QAction* mnuAnhoeren = nullptr; // F5 and the grid's context menu
     QAction* mnuZeileLoeschen = nullptr; // Delete in the grid and its context menu
+    Zeichenleiste* leiste = nullptr; // the list's letters, for the edit box, under the grid
     // The list's language (German name), set by the module: the voice of the foreign words.
     QString Sprache;
 

@@ -1,6 +1,7 @@
 #include "entry/VokabelSpeichern.h"
 
 #include "lists/Listendateien.h"
+#include "lists/Listensprache.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 
@@ -25,14 +26,18 @@ SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
         return SpeicherErgebnis::Zeilenumbruch;
     case PaarGrund::Steuerzeichen:
         return SpeicherErgebnis::Steuerzeichen;
-    case PaarGrund::KeinCp1252:
-        return SpeicherErgebnis::KeinCp1252;
+    case PaarGrund::Unspeicherbar:
+        return SpeicherErgebnis::Unspeicherbar;
     }
     const DateiErgebnis ergebnis = EintraegeAnhaengen(
         liste, [&](Eintragsanhang& a) { a.Paar(vokabel, bedeutung); }, FehlendeListe::Fehler);
     if (fehler)
         *fehler = ergebnis;
-    return ergebnis ? SpeicherErgebnis::Gespeichert : SpeicherErgebnis::Dateifehler;
+    if (!ergebnis)
+        return SpeicherErgebnis::Dateifehler;
+    // A list without a language gets the one its words' script shows (Cyrillic, ă ș ț, …).
+    SpracheErgaenzen(liste, {vokabel});
+    return SpeicherErgebnis::Gespeichert;
 }
 
 std::optional<qsizetype> PaareZaehlen(const QString& liste)

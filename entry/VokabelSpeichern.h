@@ -13,7 +13,7 @@ enum class SpeicherErgebnis {
     Gespeichert,   // the record was appended
     Leer,          // word or meaning is the empty string
     EnthaeltRaute, // a "#" would split the record into other fields
-    KeinCp1252,    // a character the list file cannot hold
+    Unspeicherbar, // a character no list file can hold (PaarGrund::Unspeicherbar)
     Zeilenumbruch, // CR or LF would split the record into two lines
     Steuerzeichen, // a tab or another control character
     Dateifehler,   // the list could not be read or appended to
@@ -22,7 +22,8 @@ enum class SpeicherErgebnis {
 // Checks the pair with PaarPruefen, then appends NaechsteNummer#vokabel#bedeutung#0#0#
 // + CR LF to the existing list in one crash-safe step (EintraegeAnhaengen). Nothing is
 // written unless the result is Gespeichert; a refusal's verdict goes to urteil for the
-// message, a Dateifehler's cause to fehler.
+// message, a Dateifehler's cause to fehler. A saved pair in a script that shows the
+// language gives the list that language when it has none (SpracheErgaenzen).
 SpeicherErgebnis VokabelSpeichern(const QString& liste, const QString& vokabel,
                                   const QString& bedeutung, PaarUrteil* urteil = nullptr,
                                   DateiErgebnis* fehler = nullptr);

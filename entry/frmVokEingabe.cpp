@@ -7,11 +7,13 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modBackground.h"
 #include "entry/VokabelSpeichern.h"
 #include "lists/Listendateien.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Paarpruefung.h"
+#include "lists/Listensprache.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,6 +95,11 @@ frmVokEingabe::frmVokEingabe(const QString& liste, QWidget* parent)
     Tabfolge({txtVokabel, txtBedeutung, lblEnde, lblok});
     lblVokabel->setBuddy(txtVokabel);
     lblBedeutung->setBuddy(txtBedeutung);
+    // The letters of the list's language under the boxes; the message keeps clear of them.
+    leiste = ZeichenleisteAnlegen(this, {txtVokabel, txtBedeutung}, ListenZeichen(liste_), TwRect(600, 3330, 8940, 750), txtBedeutung);
+    const auto platz = [this] { lblMeldung->move(lblMeldung->x(), std::max(Px(3600), leiste->isHidden() ? 0 : leiste->geometry().bottom() + Px(45))); };
+    connect(leiste, &Zeichenleiste::angeordnet, this, platz);
+    platz();
 
     // Push buttons beyond the designed width: Enter saves, as "ok" does.
     cmdok = KnopfAusserhalb(QStringLiteral("ok"), this, 10920, 5160, true);
@@ -208,6 +215,7 @@ void frmVokEingabe::cmdok_Click()
         txtVokabel->clear();
         txtBedeutung->clear();
         gespeichertZeigen();
+        leiste->setZeichen(ListenZeichen(liste_)); // the pair may have given the list its language
         break;
     // A refusal keeps the typed texts so the pupil can correct them.
     case SpeicherErgebnis::Leer:
@@ -220,7 +228,7 @@ void frmVokEingabe::cmdok_Click()
     case SpeicherErgebnis::EnthaeltRaute:
     case SpeicherErgebnis::Zeilenumbruch:
     case SpeicherErgebnis::Steuerzeichen:
-    case SpeicherErgebnis::KeinCp1252:
+    case SpeicherErgebnis::Unspeicherbar:
         meldungZeigen(PaarMeldung(urteil) + QStringLiteral(" !!!"));
         return;
     case SpeicherErgebnis::Dateifehler:

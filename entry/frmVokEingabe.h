@@ -13,6 +13,7 @@ namespace lerno {
 
 class LabelButton;
 class PictureControl;
+class Zeichenleiste;
 
 class frmVokEingabe : public QDialog {
     Q_OBJECT
@@ -41,6 +42,7 @@ public:
     LabelButton* lblEnde = nullptr;
     QPushButton* cmdok = nullptr;
     QPushButton* cmdEnde = nullptr;
+    Zeichenleiste* leiste = nullptr; // the list's letters under the boxes
     QTimer TimerMeldung;
     QTimer TimerGespeichert;
 

@@ -20,12 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     }
 
     // The count agrees with the lines a reader sees: three "#" make a word, anything
-    // else that is not empty is odd.
+    // else that is not empty is odd; a UTF-8 mark at the start belongs to no line.
     const QString pfad = fuzzhilfen::Ordner() + QStringLiteral("/x.dvb");
     fuzzhilfen::Schreiben(pfad, bytes);
     const Stufenzahl z = WoerterZaehlen(pfad);
     qsizetype woerter = 0, ungueltig = 0;
-    for (const QByteArray& zeile : fuzzhilfen::ErwarteteZeilen(bytes)) {
+    const bool marke = bytes.startsWith("\xEF\xBB\xBF");
+    for (const QByteArray& zeile : fuzzhilfen::ErwarteteZeilen(marke ? bytes.mid(3) : bytes)) {
         if (zeile.count('#') >= 3)
             ++woerter;
         else if (zeile.count('\r') != zeile.size()) // CRs alone make no line

@@ -46,7 +46,7 @@ Stufenzahl WoerterZaehlen(const QString& pfad)
         leer = true;
     };
     char block[Block];
-    for (;;) {
+    for (bool erster = true;; erster = false) {
         const qint64 n = f.read(block, sizeof block);
         if (n < 0) {
             z.Lesefehler = true;
@@ -54,7 +54,9 @@ Stufenzahl WoerterZaehlen(const QString& pfad)
         }
         if (n == 0)
             break;
-        for (qint64 i = 0; i < n; ++i) {
+        // A UTF-8 list's mark is no line: a list of just the mark holds no word.
+        const qint64 ab = erster && QByteArrayView(block, n).startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        for (qint64 i = ab; i < n; ++i) {
             const char c = block[i];
             if (c == '\n')
                 zeileEnde();

@@ -18,7 +18,8 @@ struct Stufenzahl {
     bool Lesefehler = false; // there, but not readable
 };
 
-// Counts one member file without decoding it (a "#" is one byte in Windows-1252).
+// Counts one member file without decoding it (a "#" is one byte in Windows-1252 and in
+// UTF-8; a UTF-8 mark at the start is skipped).
 Stufenzahl WoerterZaehlen(const QString& pfad);
 
 struct Listenstand {

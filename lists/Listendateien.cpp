@@ -8,7 +8,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace lerno {
 
@@ -34,10 +36,14 @@ QString LetzteZeileAus(const QByteArray& bytes)
     qsizetype ende = bytes.size();
     if (bytes.endsWith('\n'))
         --ende;
-    const qsizetype anfang = bytes.lastIndexOf('\n', ende - 1) + 1;
+    qsizetype anfang = bytes.lastIndexOf('\n', ende - 1) + 1;
+    // The mark is no part of the first line: with it, "001#" would be read as number 0.
+    if (anfang == 0 && QByteArrayView(bytes).startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        anfang = std::min<qsizetype>(3, ende);
     qsizetype laenge = ende - anfang;
     if (laenge > 0 && bytes[anfang + laenge - 1] == '\r')
         --laenge;
+    // Only its number is read, and digits are the same bytes in either encoding.
     return AusCp1252(bytes.mid(anfang, laenge));
 }
 
@@ -65,10 +71,8 @@ void Eintragsanhang::Leeren()
 {
     if (!ok_ || stapel_.isEmpty())
         return;
-    const auto neu = AnhangBytes(daten_, stapel_);
-    ok_ = neu.has_value();
-    if (ok_)
-        daten_ += *neu;
+    // A pair Windows-1252 lacks turns the whole list UTF-8 with mark.
+    ok_ = InhaltErweitern(daten_, stapel_);
     stapel_.clear();
 }
 
@@ -94,7 +98,44 @@ DateiErgebnis EintraegeAnhaengen(const QString& liste, const std::function<void(
     const auto neu = anhang.Ende();
     if (!neu)
         return DateiErgebnis::Fehler(0);
-    return DateiErsetzen(liste, *neu);
+    return ListeErsetzen(liste, *neu);
+}
+
+DateiErgebnis ListeErsetzen(const QString& liste, const QByteArray& inhalt)
+{
+    std::vector<std::pair<QString, QString>> stufen; // stage list, its new content's temporary
+    const auto verwerfen = [&stufen] {
+        for (const auto& s : stufen)
+            ErsetzenVerwerfen(s.second);
+    };
+    if (QByteArrayView(inhalt).startsWith(Kopf(Listenkodierung::Utf8MitMarke))) {
+        for (QChar b : {u'b', u'c'}) {
+            const QString pfad = StufenDatei(liste, b);
+            // One that cannot be read stays as it is: read by its own bytes it is still right.
+            const auto bytes = BytesLesen(pfad);
+            if (!bytes || bytes->isEmpty() || KodierungErkennen(*bytes) != Listenkodierung::Cp1252)
+                continue;
+            const auto t = ErsetzenVorbereiten(pfad, AlsUtf8(*bytes));
+            if (!t) {
+                verwerfen();
+                return t.Ergebnis();
+            }
+            stufen.emplace_back(pfad, *t);
+        }
+    }
+    const auto neu = ErsetzenVorbereiten(liste, inhalt);
+    if (!neu) {
+        verwerfen();
+        return neu.Ergebnis();
+    }
+    for (size_t i = 0; i < stufen.size(); ++i)
+        if (const DateiErgebnis r = ErsetzenAbschliessen(stufen[i].first, stufen[i].second); !r) {
+            for (size_t j = i + 1; j < stufen.size(); ++j)
+                ErsetzenVerwerfen(stufen[j].second);
+            ErsetzenVerwerfen(*neu);
+            return r;
+        }
+    return ErsetzenAbschliessen(liste, *neu);
 }
 
 } // namespace lerno

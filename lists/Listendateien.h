@@ -49,12 +49,23 @@ enum class FehlendeListe {
     Fehler,  // a missing list is a failure (the entry screen created it already)
 };
 
-// Appends the pairs fuellen gives to the list in one crash-safe step (DateiErsetzen): old
-// content and new records go to a scratch file that is renamed over the list. Creates no
-// stage sibling. Fails, with the list exactly as before, when the list cannot be read or
+// Appends the pairs fuellen gives to the list in one crash-safe step (ListeErsetzen): old
+// content and new records go to a scratch file that is renamed over the list; a pair
+// Windows-1252 lacks turns the list, and its stage lists with it, UTF-8 with mark.
+// Creates no stage sibling. Fails, with the list exactly as before, when the list cannot be read or
 // replaced, may not be written (ListeSchreibgeschuetzt; EACCES), is the scratch list
 // "afile", or a record does not encode (both without a system cause).
 DateiErgebnis EintraegeAnhaengen(const QString& liste, const std::function<void(Eintragsanhang&)>& fuellen,
                         FehlendeListe fehlt = FehlendeListe::Anlegen);
+
+// Replaces the list by inhalt (its whole new content) crash-safely. The stage lists follow
+// a list in UTF-8 with mark: a .dvb or .dvc still in Windows-1252 (ASCII included, not
+// empty) is rewritten as UTF-8 with mark in the same step. Every new file is complete
+// before the first rename; the stage lists are renamed first and the list last. A kill
+// in between, or a stage list that cannot be read, leaves a stage list in Windows-1252
+// beside a UTF-8 list: every reader takes each file by its own mark, and the next writer
+// that adds a line to it converts it. Fails, with every file as before, when a new file
+// cannot be written.
+DateiErgebnis ListeErsetzen(const QString& liste, const QByteArray& inhalt);
 
 } // namespace lerno

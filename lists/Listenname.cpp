@@ -57,7 +57,8 @@ std::optional<QString> ListennameFehler(const QString& name)
         if (c.category() == QChar::Other_Control || c == QChar(0x7F))
             return QStringLiteral("Der Name enthält ein Steuerzeichen.");
     }
-    if (!IstCp1252(name))
+    // File names are UTF-8: every letter of every script, not half a character.
+    if (ErstesUnspeicherbaresZeichen(name))
         return QStringLiteral("Der Name enthält ein Zeichen, das in einem Dateinamen für Vokabeln "
                               "nicht vorkommen kann.");
     const QString basis = name.section(QLatin1Char('.'), 0, 0);

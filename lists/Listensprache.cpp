@@ -1,6 +1,7 @@
 #include "lists/Listensprache.h"
 
 #include "lists/DateiErsetzen.h"
+#include "lists/Vokabeleintrag.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,39 +13,52 @@ namespace {
 
 struct Eintrag {
     const char* name;
-    const char* code;
+    const char* code; // as espeak-ng (behind speech-dispatcher) names its voice
     // Lower-case spellings that name it: German and English, without umlauts too.
     std::initializer_list<const char*> namen;
     // Short forms that count only as a whole word ("Engl. 5").
     std::initializer_list<const char*> kurz;
+    // The character bar: lower-case letters of the language a German keyboard lacks.
+    const char* zeichen = "";
 };
 
 const std::initializer_list<Eintrag>& Tabelle()
 {
     static const std::initializer_list<Eintrag> t = {
         {"Englisch", "en", {"englisch", "english"}, {"engl", "eng"}},
-        {"Französisch", "fr", {"französisch", "franzoesisch", "franzosisch", "french", "français", "francais"}, {"franz", "frz", "fra"}},
-        {"Latein", "la", {"latein", "latin", "latinum"}, {"lat"}},
-        {"Spanisch", "es", {"spanisch", "spanish", "español", "espanol"}, {"span", "spa"}},
-        {"Italienisch", "it", {"italienisch", "italian", "italiano"}, {"ital", "ita"}},
-        {"Niederländisch", "nl", {"niederländisch", "niederlaendisch", "dutch", "holländisch"}, {}},
-        {"Portugiesisch", "pt", {"portugiesisch", "portuguese"}, {}},
-        {"Russisch", "ru", {"russisch", "russian"}, {}},
-        {"Polnisch", "pl", {"polnisch", "polish"}, {}},
-        {"Tschechisch", "cs", {"tschechisch", "czech"}, {}},
-        {"Schwedisch", "sv", {"schwedisch", "swedish"}, {}},
-        {"Dänisch", "da", {"dänisch", "daenisch", "danish"}, {}},
-        {"Norwegisch", "nb", {"norwegisch", "norwegian"}, {}},
-        {"Finnisch", "fi", {"finnisch", "finnish"}, {}},
-        {"Griechisch", "el", {"griechisch", "greek"}, {}},
-        {"Altgriechisch", "grc", {"altgriechisch"}, {}},
-        {"Türkisch", "tr", {"türkisch", "tuerkisch", "turkish"}, {}},
-        {"Ungarisch", "hu", {"ungarisch", "hungarian"}, {}},
+        {"Französisch", "fr", {"französisch", "franzoesisch", "franzosisch", "french", "français", "francais"}, {"franz", "frz", "fra"},
+         "éèêëàâçîïôùûÿœæ"},
+        {"Latein", "la", {"latein", "latin", "latinum"}, {"lat"}, "āēīōūȳ"},
+        {"Spanisch", "es", {"spanisch", "spanish", "español", "espanol"}, {"span", "spa"}, "ñáéíóú¿¡"},
+        {"Italienisch", "it", {"italienisch", "italian", "italiano"}, {"ital", "ita"}, "àèéìòù"},
+        {"Niederländisch", "nl", {"niederländisch", "niederlaendisch", "dutch", "holländisch"}, {}, "éëïèó"},
+        {"Portugiesisch", "pt", {"portugiesisch", "portuguese"}, {}, "ãõáàâçéêíóôú"},
+        {"Russisch", "ru", {"russisch", "russian"}, {}, "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"},
+        {"Ukrainisch", "uk", {"ukrainisch", "ukrainian"}, {}, "абвгґдеєжзиіїйклмнопрстуфхцчшщьюя"},
+        {"Polnisch", "pl", {"polnisch", "polish"}, {}, "ąćęłńóśźż"},
+        {"Tschechisch", "cs", {"tschechisch", "czech"}, {}, "áčďéěíňóřšťúůýž"},
+        {"Rumänisch", "ro", {"rumänisch", "rumaenisch", "romanian", "română", "romana"}, {}, "ăâîșț"},
+        {"Schwedisch", "sv", {"schwedisch", "swedish"}, {}, "å"},
+        {"Dänisch", "da", {"dänisch", "daenisch", "danish"}, {}, "æøå"},
+        {"Norwegisch", "nb", {"norwegisch", "norwegian"}, {}, "æøå"},
+        {"Finnisch", "fi", {"finnisch", "finnish"}, {}, "åšž"},
+        {"Griechisch", "el", {"griechisch", "greek"}, {}, "αβγδεζηθικλμνξοπρσςτυφχψωάέήίόύώϊϋΐΰ"},
+        {"Altgriechisch", "grc", {"altgriechisch"}, {}, "αβγδεζηθικλμνξοπρσςτυφχψωἀἁἐἑἠἡἰἱὀὁὐὑὠὡῥᾳῃῳ"},
+        {"Türkisch", "tr", {"türkisch", "tuerkisch", "turkish"}, {}, "çğıİöşü"},
+        {"Ungarisch", "hu", {"ungarisch", "hungarian"}, {}, "áéíóőúű"},
         {"Chinesisch", "zh", {"chinesisch", "chinese"}, {}},
         {"Japanisch", "ja", {"japanisch", "japanese"}, {}},
         {"Deutsch", "de", {"deutsch", "german"}, {"dt"}},
     };
     return t;
+}
+
+const Eintrag* NachName(const QString& sprache)
+{
+    for (const Eintrag& e : Tabelle())
+        if (QString::fromUtf8(e.name) == sprache)
+            return &e;
+    return nullptr;
 }
 
 // The language one word names; `ganz` when it names it exactly rather than at its start.
@@ -94,9 +108,55 @@ const QList<Sprachangabe>& BekannteSprachen()
 
 QString SprachCode(const QString& sprache)
 {
-    for (const Sprachangabe& s : BekannteSprachen())
-        if (s.name == sprache)
-            return s.code;
+    const Eintrag* e = NachName(sprache);
+    return e ? QString::fromLatin1(e->code) : QString();
+}
+
+QStringList SprachZeichen(const QString& sprache)
+{
+    QStringList zeichen;
+    if (const Eintrag* e = NachName(sprache))
+        for (QChar c : QString::fromUtf8(e->zeichen))
+            zeichen.append(QString(c));
+    return zeichen;
+}
+
+QString SpracheAusSchrift(const QStringList& woerter)
+{
+    qsizetype kyrillisch = 0, griechisch = 0;
+    bool ukrainisch = false, polytonisch = false;
+    // The letters that give a Latin-script language away, in the order they decide.
+    static const QString rumaenisch = QStringLiteral("ăĂșȘțȚţŢ");
+    static const QString tuerkisch = QStringLiteral("ğĞıİşŞ");
+    static const QString polnisch = QStringLiteral("łŁąĄęĘ");
+    static const QString tschechisch = QStringLiteral("řŘěĚůŮ");
+    bool latein[4] = {};
+    for (const QString& wort : woerter)
+        for (QChar c : wort) {
+            const char16_t u = c.unicode();
+            if (u >= 0x0400 && u <= 0x04FF) {
+                ++kyrillisch;
+                ukrainisch = ukrainisch || QStringLiteral("іїєґІЇЄҐ").contains(c);
+            } else if (u >= 0x0370 && u <= 0x03FF) {
+                ++griechisch;
+            } else if (u >= 0x1F00 && u <= 0x1FFF) {
+                ++griechisch;
+                polytonisch = true; // breathings and the iota subscript: ancient Greek
+            } else if (u >= 0x0100 && u <= 0x024F) {
+                latein[0] = latein[0] || rumaenisch.contains(c);
+                latein[1] = latein[1] || tuerkisch.contains(c);
+                latein[2] = latein[2] || polnisch.contains(c);
+                latein[3] = latein[3] || tschechisch.contains(c);
+            }
+        }
+    if (kyrillisch > 0 && kyrillisch >= griechisch)
+        return ukrainisch ? QStringLiteral("Ukrainisch") : QStringLiteral("Russisch");
+    if (griechisch > 0)
+        return polytonisch ? QStringLiteral("Altgriechisch") : QStringLiteral("Griechisch");
+    const char* namen[4] = {"Rumänisch", "Türkisch", "Polnisch", "Tschechisch"};
+    for (int i = 0; i < 4; ++i)
+        if (latein[i])
+            return QString::fromUtf8(namen[i]);
     return {};
 }
 
@@ -197,6 +257,23 @@ QString Listensprache(const QString& liste)
     const QFileInfo info(liste);
     const QString gespeichert = ListensprachenLesen(info.absolutePath()).value(info.fileName());
     return gespeichert.isEmpty() ? SpracheAusName(info.fileName()) : gespeichert;
+}
+
+QString SpracheErgaenzen(const QString& liste, const QStringList& woerter)
+{
+    const QString sprache = Listensprache(liste);
+    if (!sprache.isEmpty())
+        return sprache;
+    const QString geschaetzt = SpracheAusSchrift(woerter);
+    // A failed write only loses the guess; it is made again with the next pair.
+    if (!geschaetzt.isEmpty())
+        ListenspracheSetzen(liste, geschaetzt);
+    return geschaetzt;
+}
+
+QStringList ListenZeichen(const QString& liste)
+{
+    return SprachZeichen(Listensprache(StufenDatei(liste, u'a')));
 }
 
 } // namespace lerno

@@ -24,6 +24,17 @@ const QList<Sprachangabe>& BekannteSprachen();
 // The voice code for a German language name; empty for an unknown name.
 QString SprachCode(const QString& sprache);
 
+// The character bar's letters for a German language name, lower case, one character
+// each: those of the language a German keyboard lacks ("Polnisch": ą ć ę ł ń ó ś ź ż).
+// None for German, English, Chinese, Japanese and an unknown or empty name.
+QStringList SprachZeichen(const QString& sprache);
+
+// The language the script of words shows: Cyrillic is Russian, or Ukrainian with і ї є
+// ґ; Greek is Greek, or ancient Greek with breathings; Latin letters with ă ș ț are
+// Romanian, with ğ ı ş Turkish, with ł ą ę Polish, with ř ě ů Czech. Empty when the
+// script tells nothing (plain Latin letters).
+QString SpracheAusSchrift(const QStringList& woerter);
+
 // The language a list's name names, German or English, whole or at the start of a word
 // ("Englisch Unit 3", "Lateinvokabeln", "French 7b"); "Deutsch" only when no other
 // language is named. Empty when the name names none.
@@ -56,5 +67,12 @@ bool ListensprachenBereinigen(const QString& ordner, const QSet<QString>* vorhan
 
 // The stored language of the list, or else the guess from its name (may be empty).
 QString Listensprache(const QString& liste);
+
+// For a list that has no language yet (none stored, none in its name): the language the
+// script of woerter shows (SpracheAusSchrift) is stored. The list's language afterwards.
+QString SpracheErgaenzen(const QString& liste, const QStringList& woerter);
+
+// The character bar's letters for the list (any member of its file set): its language's.
+QStringList ListenZeichen(const QString& liste);
 
 } // namespace lerno

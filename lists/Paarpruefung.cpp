@@ -17,24 +17,9 @@ PaarUrteil FeldPruefen(const QString& feld, bool bedeutung)
     for (QChar c : feld)
         if (c.category() == QChar::Other_Control)
             return urteil(PaarGrund::Steuerzeichen, c.unicode());
-    if (const auto fremd = ErstesFremdesZeichen(feld))
-        return urteil(PaarGrund::KeinCp1252, *fremd);
+    if (const auto fremd = ErstesUnspeicherbaresZeichen(feld))
+        return urteil(PaarGrund::Unspeicherbar, *fremd);
     return {};
-}
-
-// Format characters (byte order mark, zero-width and direction marks) and blanks other
-// than the plain one show nothing a pupil could name.
-bool IstUnsichtbar(char32_t zeichen)
-{
-    switch (QChar::category(zeichen)) {
-    case QChar::Other_Format:
-    case QChar::Separator_Space:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -92,13 +77,16 @@ QString PaarMeldung(const PaarUrteil& u)
             return QStringLiteral("Vokabel und Bedeutung dürfen keinen Tabulator enthalten");
         return QStringLiteral("Vokabel und Bedeutung dürfen kein Steuerzeichen (%1) enthalten")
             .arg(ZeichenCode(u.Zeichen));
-    case PaarGrund::KeinCp1252:
-        // The character itself, which a pupil can read; its code only where there is
-        // nothing to see.
-        if (IstUnsichtbar(u.Zeichen))
-            return QStringLiteral("Ein unsichtbares Zeichen (%1) kann in dieser Liste nicht gespeichert werden")
+    case PaarGrund::Unspeicherbar:
+        // Nothing a pupil could recognise: named by its code, for whoever helps.
+        if (QChar::isSurrogate(u.Zeichen))
+            return QStringLiteral("Ein unvollständiges Zeichen (%1) kann nicht gespeichert werden")
                 .arg(ZeichenCode(u.Zeichen));
-        return QStringLiteral("\u201E%1\u201C kann in dieser Liste nicht gespeichert werden").arg(ZeichenText(u.Zeichen));
+        if (QChar::category(u.Zeichen) == QChar::Other_PrivateUse)
+            return QStringLiteral("Ein Zeichen aus dem privaten Bereich (%1) kann nicht gespeichert werden")
+                .arg(ZeichenCode(u.Zeichen));
+        return QStringLiteral("Ein nicht vergebenes Zeichen (%1) kann nicht gespeichert werden")
+            .arg(ZeichenCode(u.Zeichen));
     }
     return {};
 }

@@ -13,7 +13,8 @@ enum class PaarGrund {
     Raute,         // a "#" would split the record into other fields
     Zeilenumbruch, // CR or LF would split the record into two lines
     Steuerzeichen, // a tab or another control character (breaks the grid and other readers)
-    KeinCp1252,    // a character the Windows-1252 list file cannot hold
+    Unspeicherbar, // a character no list file can hold: an unpaired surrogate, a private-use
+                   // or an unassigned code point (any other goes into a UTF-8 list)
 };
 
 struct PaarUrteil {
@@ -25,7 +26,7 @@ struct PaarUrteil {
 };
 
 // Empty word, then empty meaning; then the word, then the meaning, each for "#", line
-// breaks, control characters and characters outside Windows-1252, in that order.
+// breaks, control characters and characters no encoding can store, in that order.
 PaarUrteil PaarPruefen(const QString& vokabel, const QString& bedeutung);
 
 // Removes the invisible format characters other programs leave in their fields (byte
@@ -41,8 +42,8 @@ QString ZeichenText(char32_t zeichen);
 QString ZeichenCode(char32_t zeichen);
 
 // The German sentence for a refused pair, without closing punctuation, for example
-// "Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen" or "„ă“ kann in dieser
-// Liste nicht gespeichert werden". Empty for Keiner.
+// "Das Zeichen # darf in Vokabel und Bedeutung nicht vorkommen" or "Ein Zeichen aus dem
+// privaten Bereich (U+E000) kann nicht gespeichert werden". Empty for Keiner.
 QString PaarMeldung(const PaarUrteil& urteil);
 
 } // namespace lerno

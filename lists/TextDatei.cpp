@@ -112,6 +112,10 @@ QString Dekodieren(QByteArrayView bytes, Listenkodierung k)
     if (k == Listenkodierung::Cp1252)
         return AusCp1252Roh(bytes.data(), bytes.size());
     // A U+FEFF inside a line is text and stays; only the file's own mark was cut off.
+    // fromUtf8 would drop one at the start of the line: there it takes a decoder, which
+    // costs more for each line than the conversion itself.
+    if (!bytes.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        return QString::fromUtf8(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return utf8(bytes);
 }
@@ -163,17 +167,20 @@ bool IstCp1252(const QString& text)
     return true;
 }
 
-std::optional<char32_t> ErstesFremdesZeichen(const QString& text)
+std::optional<char32_t> ErstesUnspeicherbaresZeichen(const QString& text)
 {
-    // Per code unit against ByteVon, not through a conversion: QString::fromUcs4 drops
-    // U+FEFF, so a check built on it let a byte order mark pass and then fail to encode.
     const char16_t* q = reinterpret_cast<const char16_t*>(text.constData());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (ByteVon(q[i]) >= 0)
-            continue;
-        if (QChar::isHighSurrogate(q[i]) && i + 1 < text.size() && QChar::isLowSurrogate(q[i + 1]))
-            return QChar::surrogateToUcs4(q[i], q[i + 1]);
-        return q[i];
+        char32_t c = q[i];
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(q[i + 1])) {
+            c = QChar::surrogateToUcs4(q[i], q[i + 1]);
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            return c; // no encoding has a form for half a character
+        }
+        const QChar::Category art = QChar::category(c);
+        if (art == QChar::Other_PrivateUse || art == QChar::Other_NotAssigned)
+            return c;
     }
     return std::nullopt;
 }
@@ -275,6 +282,45 @@ std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringLis
     return daten;
 }
 
+QByteArray AlsUtf8(const QByteArray& bytes)
+{
+    if (KodierungErkennen(bytes) != Listenkodierung::Cp1252)
+        return bytes;
+    QByteArray out = Kopf(Listenkodierung::Utf8MitMarke).toByteArray();
+    out.reserve(bytes.size() + bytes.size() / 4 + 3);
+    for (const Zeilenstelle& z : ZeilenStellen(bytes)) {
+        out += AusCp1252Roh(bytes.constData() + z.anfang, z.laenge).toUtf8();
+        out += QByteArrayView(bytes).sliced(z.anfang + z.laenge, z.endeLaenge);
+    }
+    return out;
+}
+
+bool InhaltErweitern(QByteArray& inhalt, const QStringList& zeilen, Listenkodierung sonst)
+{
+    if (zeilen.isEmpty())
+        return true;
+    const bool passt = std::all_of(zeilen.cbegin(), zeilen.cend(), IstCp1252);
+    // Only then can the content's encoding matter: the common case reads it once, below.
+    if (!passt || sonst == Listenkodierung::Utf8MitMarke) {
+        const bool cp1252 = KodierungErkennen(inhalt) == Listenkodierung::Cp1252;
+        // ASCII is UTF-8 already: a list that is to stay without a mark needs no rewrite.
+        const bool ohneMarke = sonst == Listenkodierung::Utf8 && NurAscii(inhalt);
+        if (cp1252 && (sonst == Listenkodierung::Utf8MitMarke || !ohneMarke)) {
+            QByteArray utf8 = AlsUtf8(inhalt);
+            const auto anhang = AnhangBytes(utf8, zeilen, sonst);
+            if (!anhang)
+                return false;
+            inhalt = std::move(utf8) + *anhang;
+            return true;
+        }
+    }
+    const auto anhang = AnhangBytes(inhalt, zeilen, sonst);
+    if (!anhang)
+        return false;
+    inhalt += *anhang;
+    return true;
+}
+
 std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
 {
     if (nummer < 1)
@@ -316,8 +362,14 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
         gesucht.chop(1);
     if (nummer == 1 && gesucht.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
         gesucht.remove(0, 3);
-    // Only a line with non-ASCII bytes needs the file's encoding, and that needs all of it.
+    // Only a line with non-ASCII bytes needs the file's encoding: the mark tells it at
+    // once, else it takes all of the file.
     if (!NurAscii(gesucht)) {
+        if (!f.seek(0))
+            return std::nullopt;
+        const QByteArray kopf = f.read(3);
+        if (kopf == Kopf(Listenkodierung::Utf8MitMarke))
+            return Dekodieren(gesucht, Listenkodierung::Utf8MitMarke);
         if (!f.seek(0))
             return std::nullopt;
         const QByteArray alles = f.readAll();
@@ -365,12 +417,18 @@ DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile)
 
 DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen)
 {
-    // Refused before the file is touched: a text Windows-1252 cannot hold goes only into
-    // a list that is UTF-8 already.
+    // A text Windows-1252 lacks turns a Windows-1252 file into UTF-8 with mark: that is
+    // no append but a new content, written whole and renamed over the file.
     if (!std::all_of(zeilen.cbegin(), zeilen.cend(), IstCp1252)) {
-        const auto bisher = BytesLesen(pfad);
-        if (!bisher || KodierungErkennen(*bisher) == Listenkodierung::Cp1252)
-            return DateiErgebnis::Fehler(0);
+        auto bisher = BytesLesen(pfad);
+        if (!bisher && bisher.Ergebnis().Fehlernummer() != ENOENT)
+            return bisher.Ergebnis();
+        QByteArray inhalt = bisher.value_or(QByteArray());
+        if (KodierungErkennen(inhalt) == Listenkodierung::Cp1252) {
+            if (!InhaltErweitern(inhalt, zeilen))
+                return DateiErgebnis::Fehler(0);
+            return DateiErsetzen(pfad, inhalt);
+        }
     }
 
     const QByteArray name = QFile::encodeName(pfad);

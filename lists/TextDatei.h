@@ -1,6 +1,7 @@
 #pragma once
-// List files are Windows-1252 with CR LF; one copied from elsewhere may be UTF-8, with or
-// without a byte-order mark. All decoding and encoding happens here.
+// List files are Windows-1252 with CR LF; a list that holds a character Windows-1252 lacks
+// is UTF-8 with a byte-order mark, and one copied from elsewhere may be UTF-8 without it.
+// All decoding and encoding happens here, and so does the rule when a file turns UTF-8.
 #include "lists/DateiErgebnis.h"
 
 #include <QByteArray>
@@ -21,10 +22,10 @@ std::optional<QByteArray> NachCp1252(const QString& text);
 
 // True when every character of text has a Windows-1252 byte.
 bool IstCp1252(const QString& text);
-// The code point of the first character of text that a list file cannot hold, checked
-// against the encoder's own table (a surrogate pair as one character, a lone surrogate
-// as itself); nullopt when the whole text fits.
-std::optional<char32_t> ErstesFremdesZeichen(const QString& text);
+// The code point of the first character no list file can hold in any encoding: an
+// unpaired surrogate, a private-use or an unassigned code point (noncharacters included).
+// A surrogate pair counts as one character. nullopt when the whole text can be stored.
+std::optional<char32_t> ErstesUnspeicherbaresZeichen(const QString& text);
 
 // How a file's bytes are text. A UTF-8 byte-order mark makes it UTF-8, and so does valid
 // UTF-8 holding at least one non-ASCII character (Windows-1252 text with umlauts is never
@@ -73,6 +74,17 @@ std::vector<Zeilenstelle> ZeilenStellen(const QByteArray& bytes);
 std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringList& zeilen,
                                       Listenkodierung sonst = Listenkodierung::Cp1252);
 
+// A file's bytes as UTF-8 with mark: every line decoded in the file's encoding and
+// encoded again, each keeping the line end it had. A UTF-8 file comes back as it is.
+QByteArray AlsUtf8(const QByteArray& bytes);
+
+// Appends zeilen to a file's content held in inhalt, as AnhangBytes does. A Windows-1252
+// content (ASCII included) is first rewritten whole as UTF-8 with mark (AlsUtf8) when a
+// line holds a character Windows-1252 lacks, or when sonst is Utf8MitMarke (a stage list
+// follows its main list). False, with inhalt unchanged, only for a line no encoding holds.
+bool InhaltErweitern(QByteArray& inhalt, const QStringList& zeilen,
+                     Listenkodierung sonst = Listenkodierung::Cp1252);
+
 // Line nummer (from 1), reading only up to it while it is ASCII (then both encodings
 // agree); nullopt on a read error or when the file has fewer lines.
 std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
@@ -81,12 +93,15 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer);
 std::optional<qsizetype> ZeilenZaehlen(const QString& pfad);
 
 // Appends line + CR LF in one write, creating the file when missing, in the file's own
-// encoding. Fails when the file cannot be opened or written, or the text does not fit
-// (no cause).
+// encoding; a Windows-1252 file turns UTF-8 with mark when the line needs it (see
+// ZeilenAnhaengen). Fails when the file cannot be opened or written, or the text cannot be
+// stored at all (no cause).
 DateiErgebnis ZeileAnhaengen(const QString& pfad, const QString& zeile);
 
-// Appends every line + CR LF in one write, creating the file when missing.
-// Nothing is written when one of the lines does not fit the file's encoding; a write that
+// Appends every line + CR LF in one write, creating the file when missing. When a line
+// needs a character a Windows-1252 file lacks, the file is instead replaced whole
+// (DateiErsetzen) by its content as UTF-8 with mark and the new lines (InhaltErweitern).
+// Nothing is written when a line cannot be stored at all; a write that
 // fails or stops short is cut back to the old length before the failure is returned. A kill during the
 // write can still leave part of a large block: batches go through DateiErsetzen.
 DateiErgebnis ZeilenAnhaengen(const QString& pfad, const QStringList& zeilen);

@@ -77,11 +77,13 @@ public:
         }
         if (neu_.isEmpty())
             return true;
-        // An empty or ASCII stage list takes the main list's encoding with the new lines.
-        const auto anhang = AnhangBytes(bisher_, neu_, haupt_);
-        int fehler = 0; // a line the list's encoding cannot hold has no system cause
-        if (anhang) {
-            const auto t = ErsetzenVorbereiten(pfad_, bisher_ + *anhang);
+        // An empty or ASCII stage list takes the main list's encoding with the new lines,
+        // and one in Windows-1252 turns UTF-8 with mark beside such a list or when a line
+        // needs it.
+        QByteArray inhalt = bisher_;
+        int fehler = 0; // a line no encoding holds has no system cause
+        if (InhaltErweitern(inhalt, neu_, haupt_)) {
+            const auto t = ErsetzenVorbereiten(pfad_, inhalt);
             if (t)
                 temporaer_ = *t;
             else

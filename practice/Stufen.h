@@ -48,7 +48,8 @@ inline const QString GedaechtnisNichtGespeichert =
 // All or nothing: every new file is written completely first (the .dva's new content to
 // the .dvd, the stage lists' to temporaries), and only then renamed into place, the stage
 // lists first and the .dva last; a failed write leaves all three lists as they were and
-// no file behind. The lists keep the encoding they were read in.
+// no file behind. The lists keep the encoding they were read in; a stage list that gets
+// a line beside a main list in UTF-8 with mark turns UTF-8 with mark (InhaltErweitern).
 SichernErgebnis Stufe1Sichern(const QString& dvaPfad, const std::vector<int>& fehlerzahl);
 
 // End of stage 2: records of the .dvb whose summed count reaches 4 go to the .dvc unless

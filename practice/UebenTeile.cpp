@@ -3,7 +3,9 @@
 #include "ui/LabelButton.h"
 #include "ui/Schriften.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modAussprache.h"
+#include "lists/Listensprache.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,11 @@ QLineEdit* Loesungsfeld(QWidget* parent, QRect lage)
     p.setColor(QPalette::Text, Qt::red);
     t->setPalette(p);
     return t;
+}
+
+Zeichenleiste* UebenZeichenleiste(QWidget* flaeche, QLineEdit* antwort, const QString& liste)
+{
+    return ZeichenleisteAnlegen(flaeche, {antwort}, ListenZeichen(liste), TwRect(300, 2640, 7770, 900), antwort);
 }
 
 void GrauUndGesperrt(QLineEdit* t)

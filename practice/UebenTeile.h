@@ -1,6 +1,6 @@
 #pragma once
-// Pieces of the practice window kept out of it: its text boxes and feedback labels, and the
-// pronunciation of the word on the screen ("Anhören" and F5).
+// Pieces of the practice window kept out of it: its text boxes and feedback labels, the
+// character bar, and the pronunciation of the word on the screen ("Anhören" and F5).
 #include "learning/Abweichung.h"
 
 #include <QObject>
@@ -15,10 +15,14 @@ class QWidget;
 namespace lerno {
 
 class LabelButton;
+class Zeichenleiste;
 
 QLineEdit* Textfeld(QWidget* parent, QRect lage);
 // The red solution over the answer box; it never takes the focus from it.
 QLineEdit* Loesungsfeld(QWidget* parent, QRect lage);
+// The character bar of the list's language under the answer box, reached by Tab after it;
+// wider than the box, clear of the feedback on the right and the hint below.
+Zeichenleiste* UebenZeichenleiste(QWidget* flaeche, QLineEdit* antwort, const QString& liste);
 // A disabled box on light grey whose text stays black and readable.
 void GrauUndGesperrt(QLineEdit* t);
 QLabel* Rueckmeldung(const QString& text, QWidget* parent, QPoint ort);

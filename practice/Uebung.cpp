@@ -86,6 +86,12 @@ const QString& Uebung::Sprachcode(bool loesungGezeigt) const
     return liste < listen_.size() ? listen_[liste].sprachcode : keiner;
 }
 
+const QString& Uebung::ListeDerFrage() const
+{
+    const size_t liste = size_t(aktuell_.Liste);
+    return liste < listen_.size() ? listen_[liste].pfad : liste_;
+}
+
 void Uebung::Melden(const QString& text)
 {
     if (!gemeldet_) {

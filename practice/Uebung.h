@@ -68,6 +68,8 @@ public:
     int Offen() const { return int(offen_.size()); }
 
     const QString& Liste() const { return liste_; }
+    // The list the current question is from ("Heute üben": one of the day's lists).
+    const QString& ListeDerFrage() const;
     qint16 Stufe() const { return stufe_; }
     // Lines of the list as read; 0 when it could not be read.
     int Zeilenzahl() const { return static_cast<int>(paare_.size()); }

@@ -7,10 +7,12 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modAussprache.h"
 #include "ui/modBackground.h"
 #include "practice/UebenTeile.h"
 #include "lists/Einstellungen.h"
+#include "lists/Listensprache.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,8 +28,7 @@ namespace lerno {
 
 namespace {
 
-constexpr int Breite = 10500;
-constexpr int Hoehe = 6660;
+constexpr int Breite = 10500, Hoehe = 6660;
 
 } // namespace
 
@@ -76,8 +77,7 @@ frmVokUeben::frmVokUeben(Uebung&& sitzung, QWidget* parent)
     txthelp->hide();
 
     lblRichtig = Rueckmeldung(QStringLiteral("Bravo"), flaeche, QPoint(Px(8280), Px(2280)));
-    lblFalsch = Rueckmeldung(QStringLiteral("Noch ein bisschen üben"), flaeche,
-                             QPoint(Px(8145), Px(2520)));
+    lblFalsch = Rueckmeldung(QStringLiteral("Noch ein bisschen üben"), flaeche, QPoint(Px(8145), Px(2520)));
     lblFalsch->setWordWrap(true);
     lblFalsch->setGeometry(TwRect(8145, 2520, 2055, 600));
     // Room below for a reason of several words; the window's right edge is at 10500.
@@ -102,6 +102,7 @@ frmVokUeben::frmVokUeben(Uebung&& sitzung, QWidget* parent)
     // The answer box, then the row below it from left to right; the boxes and the
     // feedback carry names a screen reader can read out.
     Tabfolge({txtBedeutung, lblEnde, lblHelp, lblok, lblAnhoeren});
+    leiste = UebenZeichenleiste(flaeche, txtBedeutung, sitzung_.Liste());
     txtVokabel->setAccessibleName(QStringLiteral("Frage"));
     TxtVok2->setAccessibleName(QStringLiteral("Frage"));
     txtBedeutung->setAccessibleName(QStringLiteral("Antwort"));
@@ -186,6 +187,8 @@ void frmVokUeben::NaechsteVokabel()
             gemisch = frage.gemisch;
         txtVokabel->setText(frage.Anzeige);
         Vok = frage.Vok;
+        if (sitzung_.Liste().isEmpty()) // "Heute üben": the letters of this word's list
+            leiste->setZeichen(ListenZeichen(sitzung_.ListeDerFrage()));
     }
     AnhoerwortSetzen();
     txtBedeutung->setFocus();

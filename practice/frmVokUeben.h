@@ -21,6 +21,7 @@ namespace lerno {
 class LabelButton;
 class PictureControl;
 class VokabelAnhoeren;
+class Zeichenleiste;
 
 class frmVokUeben : public QDialog {
     Q_OBJECT
@@ -84,6 +85,7 @@ public:
     LabelButton* lblok = nullptr;
     LabelButton* lblEnde = nullptr;
     LabelButton* lblAnhoeren = nullptr; // says the foreign word on the screen (also F5)
+    Zeichenleiste* leiste = nullptr;    // the letters of the question's list, under the answer box
     QLabel* lblSprache = nullptr;       // where to set a language, after the first Anhören without one
     QPushButton* cmdok = nullptr;
     QPushButton* cmdEnde = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/Schriften.h"
 #include "ui/Symbole.h"
 #include "ui/Twips.h"
+#include "ui/Zeichenleiste.h"
 #include "ui/modBackground.h"
 #include "vocabtest/Testmarken.h"
 #include "ui/Module1.h"
@@ -109,6 +110,8 @@ frmVokTest::frmVokTest(QWidget* parent)
         connect(l, &LabelButton::mausBewegt, this, [this, l] { labelMausBewegt(l); });
     // The button row, left to right, after the last answer box when walking backwards.
     Tabfolge({txtEingabe[Testbewertung::Testzeilen - 1], lblcancler, lblok, lblFertig});
+    leiste = ZeichenleisteAnlegen(this, {txtEingabe.begin(), txtEingabe.end()}, {}, TwRect(480, 7680, 10770, 1140),
+                                  txtEingabe[Testbewertung::Testzeilen - 1]);
     lblNote->setAccessibleDescription(QStringLiteral("Ergebnis"));
     lblMeldung->setAccessibleDescription(QStringLiteral("Anleitung"));
 

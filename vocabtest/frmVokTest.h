@@ -13,6 +13,7 @@ namespace lerno {
 
 class LabelButton;
 class PictureControl;
+class Zeichenleiste;
 
 class frmVokTest : public QDialog {
     Q_OBJECT
@@ -38,6 +39,9 @@ public:
     LabelButton* lblok = nullptr;
     LabelButton* lblFertig = nullptr;
     LabelButton* lblcancler = nullptr;
+    // Under the rows, typing into the row that had the focus; its letters come from the
+    // module (none while the answers are German).
+    Zeichenleiste* leiste = nullptr;
 
     // Asked when Escape is pressed before grading.
     static inline const QString AbbruchFrage = QStringLiteral("Test abbrechen? Deine Antworten gehen verloren.");

@@ -2,12 +2,14 @@
 
 #include "ui/Meldungen.h"
 #include "learning/Wortgedaechtnis.h"
+#include "ui/Zeichenleiste.h"
 #include "lists/Einstellungen.h"
 #include "lists/Dateizugriff.h"
 #include "lists/Testverlauf.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 #include "lists/Listenwahl.h"
+#include "lists/Listensprache.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
 
@@ -126,6 +128,10 @@ void TestZusammenstellen(const QString& pfad, const QStringList& zeilen, const s
                          TestEintragen(b, pfad, &test);
                          WiederholungenVermerken(b, pfad, &test);
                      });
+    // Letters for answers in the foreign language; gone with the grading, whose sentence
+    // takes their place.
+    test.leiste->setZeichen(dlgTestfolge::Fremdsprache ? ListenZeichen(pfad) : QStringList());
+    QObject::connect(&test, &frmVokTest::bewertet, test.leiste, &QWidget::hide);
     test.exec();
 }
 

@@ -12,7 +12,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <gtest/gtest.h>
@@ -58,6 +60,23 @@ inline void MausUeber(QWidget* w, QPoint pos = QPoint(2, 2))
     QMouseEvent ev(QEvent::MouseMove, QPointF(pos), QPointF(w->mapToGlobal(pos)), Qt::NoButton,
                    Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &ev);
+}
+
+// The widgets beside w (same parent, of any visibility, with a size) that w's rectangle
+// overlaps, by class and caption or name: a bar laid out in the window covers none. The
+// picture behind everything and those in `ausser` are left out.
+inline QStringList Ueberdeckt(QWidget* w, std::initializer_list<QWidget*> ausser = {})
+{
+    QStringList namen;
+    for (QWidget* n : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (n == w || n->size().isEmpty() || std::find(ausser.begin(), ausser.end(), n) != ausser.end()
+            || QString(n->metaObject()->className()).endsWith("PictureControl"))
+            continue;
+        if (n->geometry().intersects(w->geometry()))
+            namen << QString("%1 %2%3").arg(n->metaObject()->className(), n->accessibleName(),
+                                            n->property("text").toString());
+    }
+    return namen;
 }
 
 // A left click delivered straight to the widget (press and release at its centre).

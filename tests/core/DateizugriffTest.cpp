@@ -151,7 +151,7 @@ TEST(DateiErsetzen, AFailureComesBackWithItsCause)
         {"replace, no folder for the temporary file", DateiErsetzen(dir.filePath("fehlt/x.dva"), "abc\r\n"), ENOENT},
         {"scratch file, a folder in its place", HilfsdateiSchreiben(dir.filePath("y.dvd"), "abc\r\n"), EISDIR},
         {"append, disk full", voll, ENOSPC},
-        {"append, text the list cannot hold", ZeileAnhaengen(ziel, QString::fromUtf8("001#漢#x#0#0#")), 0},
+        {"append, text no list can hold", ZeileAnhaengen(ziel, "001#" + QString(QChar(0xD800)) + "#x#0#0#"), 0},
         {"create, no folder", DateiAnlegen(dir.filePath("fehlt/x.dvb")), ENOENT},
         {"read, missing", BytesLesen(dir.filePath("fehlt.dva")).Ergebnis(), ENOENT},
         {"read, a folder", BytesLesen(dir.filePath("y.dvd")).Ergebnis(), EISDIR},

@@ -307,8 +307,8 @@ TEST_F(EditorListe, RefusedCellWritesNothing)
         {Neu("a", "#"), EingabeFehler::Raute, {}},
         {Neu("a\nb", "c"), EingabeFehler::Zeilenumbruch, {}},
         {Neu("a", "c\r"), EingabeFehler::Zeilenumbruch, {}},
-        {Neu("a", "Łódź"), EingabeFehler::KeinCp1252, QStringLiteral("Ł")},
-        {Neu("\xF0\x9F\x98\x80", "c"), EingabeFehler::KeinCp1252, QString::fromUtf8("\xF0\x9F\x98\x80")},
+        {Neu("a", "\xEE\x80\x80"), EingabeFehler::Unspeicherbar, QString(QChar(0xE000))},
+        {Neu("\xF3\xB0\x80\x80", "c"), EingabeFehler::Unspeicherbar, QString::fromUtf8("\xF3\xB0\x80\x80")},
     };
     const QByteArray alt = CpZeilen({"001#house#Haus#4#0#"});
     for (const Fall& f : faelle) {

@@ -23,3 +23,19 @@ TEST(Listenname, LengthLimitCountsTheFileNameBytes)
             EXPECT_EQ(*fehler, QString::fromUtf8("Der Name ist zu lang. Bitte wähle einen kürzeren Namen."));
     }
 }
+
+// A list may be named in any script (file names are UTF-8); what no file can hold is refused.
+TEST(Listenname, NamesInEveryScript)
+{
+    const struct { QString name; bool erlaubt; } faelle[] = {
+        {QString::fromUtf8("Русский 7a"), true},
+        {QString::fromUtf8("Ελληνικά"), true},
+        {QString::fromUtf8("Română – lecția 3"), true},
+        {QString::fromUtf8("Türkçe ığş"), true},
+        {QString::fromUtf8("Smileys 😀"), true},
+        {QString::fromUtf8("privat \uE000"), false},
+        {QStringLiteral("halb ") + QChar(0xD800), false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(!ListennameFehler(f.name).has_value(), f.erlaubt) << f.name.toStdString();
+}

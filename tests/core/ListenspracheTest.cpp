@@ -67,6 +67,19 @@ TEST(Listensprache, GuessFromAnImportedFile)
         {"CSV header in German", "Deutsch;Latein\nHaus;domus\nFrau;femina\n", false, "Latein"},
         {"CSV header in English", "Spanish,German\ncasa,Haus\nperro,Hund\n", false, "Spanisch"},
         {"CSV without header", "house;Haus\ndog;Hund\n", false, ""},
+        {"KVTML Ukrainian locale",
+         "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers>"
+         "<identifier id=\"0\"><name>a</name><locale>uk</locale></identifier>"
+         "<identifier id=\"1\"><name>b</name><locale>de</locale></identifier></identifiers>"
+         "<entries><entry id=\"0\"><translation id=\"0\"><text>\xD1\x96</text></translation>"
+         "<translation id=\"1\"><text>und</text></translation></entry></entries></kvtml>",
+         true, "Ukrainisch"},
+        {"the script tells: Cyrillic with Ukrainian letters", "їжак;Igel\nхліб;Brot\n", false, "Ukrainisch"},
+        {"the script tells: Cyrillic", "ёж;Igel\nхлеб;Brot\n", false, "Russisch"},
+        {"the script tells: Greek with breathings", "ἀγαθός;gut\nλόγος;Wort\n", false, "Altgriechisch"},
+        {"the script tells: Czech letters", "řeka;Fluss\nděkuji;danke\n", false, "Tschechisch"},
+        {"the script tells: Romanian before Turkish", "şi ţară;und Land\năla;jener\n", false, "Rumänisch"},
+        {"a header naming a language wins over the script", "Englisch;Deutsch\nдом;Haus\n", false, "Englisch"},
     };
     for (const auto& f : faelle) {
         QString fehler;
@@ -85,6 +98,12 @@ TEST(Listensprache, EveryOfferedLanguageHasAVoiceCodeAndIsFoundByItsName)
         EXPECT_EQ(SpracheAusKennung(s.code), s.name);
     }
     EXPECT_EQ(SprachCode(QStringLiteral("Klingonisch")), QString());
+    // The character bar: a German keyboard has what German and English need.
+    EXPECT_EQ(SprachZeichen("Deutsch"), QStringList());
+    EXPECT_EQ(SprachZeichen("Englisch"), QStringList());
+    EXPECT_EQ(SprachZeichen("Polnisch").join(QString()), QString::fromUtf8("ąćęłńóśźż"));
+    EXPECT_EQ(SprachZeichen(QString::fromUtf8("Rumänisch")).join(QString()), QString::fromUtf8("ăâîșț"));
+    EXPECT_EQ(SprachZeichen("Russisch").size(), 33);
 }
 
 TEST(Listensprache, StoredBesideTheListsAndReadBack)

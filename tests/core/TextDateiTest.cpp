@@ -47,7 +47,9 @@ TEST(TextDatei, AgreesWithQtsWindows1252Codec)
     }
 }
 
-TEST(TextDatei, CharactersOutsideTheCodePageAreRefusedBeforeWriting)
+// A character outside the code page has no Windows-1252 byte: the file that gets one
+// turns UTF-8 with mark, whole. Only half a character is refused, before anything is written.
+TEST(TextDatei, CharactersOutsideTheCodePageTurnTheFileUtf8)
 {
     for (const char16_t c : {char16_t(0x6F22), char16_t(0x0080), char16_t(0x0100), char16_t(0xD83D)}) {
         const QString s = QString("ab") + QChar(c);
@@ -56,12 +58,14 @@ TEST(TextDatei, CharactersOutsideTheCodePageAreRefusedBeforeWriting)
     }
     QTemporaryDir dir;
     const QString pfad = dir.filePath("x.dva");
-    EXPECT_FALSE(ZeileAnhaengen(pfad, QString::fromUtf8("001#漢#x#0#0#")));
-    EXPECT_FALSE(QFile::exists(pfad));
+    EXPECT_TRUE(ZeileAnhaengen(pfad, QString::fromUtf8("001#漢#x#0#0#")));
+    EXPECT_EQ(LiesBytes(pfad), "\xEF\xBB\xBF" "001#\xE6\xBC\xA2#x#0#0#\r\n");
 
     SchreibeBytes(pfad, "001#a#b#0#0#\r\n");
-    EXPECT_FALSE(ZeilenAnhaengen(pfad, {"002#c#d#0#0#", QString::fromUtf8("003#漢#x#0#0#")}));
+    EXPECT_FALSE(ZeilenAnhaengen(pfad, {"002#c#d#0#0#", "003#" + QString(QChar(0xD83D)) + "#x#0#0#"}));
     EXPECT_EQ(LiesBytes(pfad), "001#a#b#0#0#\r\n"); // none of the block was written
+    EXPECT_TRUE(ZeilenAnhaengen(pfad, {"002#c#d#0#0#", QString::fromUtf8("003#漢#x#0#0#")}));
+    EXPECT_EQ(LiesBytes(pfad), "\xEF\xBB\xBF" "001#a#b#0#0#\r\n002#c#d#0#0#\r\n003#\xE6\xBC\xA2#x#0#0#\r\n");
 }
 
 TEST(TextDatei, LineFraming)
@@ -157,7 +161,7 @@ TEST(TextDatei, ZeileLesenAgreesWithZeilenLesen)
 
 // A list keeps the encoding it has: Windows-1252 as Lerno writes it, or UTF-8 (with or
 // without a mark) as lists copied from elsewhere come. Reading a whole file, reading one
-// line and appending all follow the file's own encoding.
+// line and appending all follow the file's own encoding, until a line needs UTF-8.
 TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
 {
     const QByteArray mark = "\xEF\xBB\xBF";
@@ -178,6 +182,8 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
          {"001#grÃ¼n#x#0#0#", "002#mäh#y#0#0#"}, Listenkodierung::Cp1252},
         {"U+FEFF inside a line stays", "001#\xEF\xBB\xBF" "a#\xC3\xA4#0#0#\r\n", {"001#\xEF\xBB\xBF" "a#ä#0#0#"},
          Listenkodierung::Utf8},
+        {"U+FEFF at the start of a later line stays", mark + "001#a#b#0#0#\r\n\xEF\xBB\xBF" "x#\xC3\xA4#0#0#\r\n",
+         {"001#a#b#0#0#", "\xEF\xBB\xBF" "x#ä#0#0#"}, Listenkodierung::Utf8MitMarke},
         {"an overlong form is no UTF-8", "001#\xC0\xAF#x#0#0#\r\n", {"001#À¯#x#0#0#"}, Listenkodierung::Cp1252},
     };
     for (const auto& f : faelle) {
@@ -186,8 +192,9 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
         const QString pfad = dir.filePath("x.dva");
         SchreibeBytes(pfad, f.bytes);
         QStringList erwartet;
-        for (const char* z : f.zeilen)
-            erwartet << QString::fromUtf8(z);
+        for (const char* z : f.zeilen) // fromUtf8 would drop a U+FEFF at the start
+            erwartet << (QByteArrayView(z).startsWith("\xEF\xBB\xBF") ? QChar(0xFEFF) + QString::fromUtf8(z + 3)
+                                                                      : QString::fromUtf8(z));
         EXPECT_EQ(KodierungErkennen(f.bytes), f.kodierung);
         EXPECT_EQ(ZeilenLesen(pfad), erwartet);
         EXPECT_EQ(ZeilenZaehlen(pfad), erwartet.size());
@@ -200,7 +207,14 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
         const bool utf8 = f.kodierung != Listenkodierung::Cp1252;
         EXPECT_EQ(LiesBytes(pfad), f.bytes + (utf8 ? neu.toUtf8() : Cp("003#neu#schön#0#0#")) + "\r\n");
         EXPECT_EQ(ZeilenLesen(pfad), erwartet + QStringList{neu});
-        // A character Windows-1252 lacks fits only a UTF-8 list.
-        EXPECT_EQ(ZeileAnhaengen(pfad, QString::fromUtf8("004#x#ă#0#0#")), utf8);
+        // A character Windows-1252 lacks: a UTF-8 list takes it as it is, a Windows-1252
+        // one is written anew as UTF-8 with mark, every line as it was read.
+        const QString ro = QString::fromUtf8("004#x#ă#0#0#");
+        ASSERT_TRUE(ZeileAnhaengen(pfad, ro));
+        QByteArray neuGeschrieben = mark;
+        for (const QString& z : erwartet + QStringList{neu, ro})
+            neuGeschrieben += z.toUtf8() + "\r\n";
+        EXPECT_EQ(LiesBytes(pfad), utf8 ? f.bytes + neu.toUtf8() + "\r\n" + ro.toUtf8() + "\r\n" : neuGeschrieben);
+        EXPECT_EQ(ZeilenLesen(pfad), erwartet + QStringList({neu, ro}));
     }
 }

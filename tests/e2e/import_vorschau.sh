@@ -24,20 +24,7 @@ if [ -n "${LERNO_VORSCHAU_BILD:-}" ]; then
   fenster_weg "Import-Vorschau"
 fi
 
-tasten alt+d i
-fenster "Vokabeln importieren" >/dev/null
-tippen "$ARBEIT/deutsch_zuerst.csv"
-tasten Return
-
-fenster "Import-Vorschau" >/dev/null
-tasten Return
-fenster_weg "Import-Vorschau"
-
-wastun=$(fenster "Was möchtest du tun ???")
-klicken "$wastun" 170 50 # "Eine neue Datei erstellen"
-fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null
-tippen "Englisch"
-tasten Return
+neu_importieren "$ARBEIT/deutsch_zuerst.csv" Englisch
 
 fenster "Vokabeln importieren" >/dev/null # the summary
 tasten Return

@@ -11,21 +11,8 @@ printf 'Englisch\tDeutsch\r\nthe mouse\tdie Maus\r\ngreen\tgrün\r\nC#\tCis\r\nt
 starten
 fenster "Lerno language" >/dev/null
 
-tasten alt+d i
-fenster "Vokabeln importieren" >/dev/null
-tippen "$ARBEIT/woerter.tsv"
-tasten Return
-
 # The preview's defaults are right for this file: accepted with Enter.
-fenster "Import-Vorschau" >/dev/null
-tasten Return
-fenster_weg "Import-Vorschau"
-
-wastun=$(fenster "Was möchtest du tun ???")
-klicken "$wastun" 170 50 # "Eine neue Datei erstellen"
-fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null
-tippen "Import"
-tasten Return
+neu_importieren "$ARBEIT/woerter.tsv" Import
 
 # The summary: a message box with the same title as the file dialog, closed with Enter.
 fenster "Vokabeln importieren" >/dev/null

@@ -104,6 +104,24 @@ fenster_weg() {
   fehler "Fenster '$titel' schließt nicht"
 }
 
+# Imports the file $1 through "Datei" > "Vokabeln importieren …" as the preview reads it
+# into a new list named $2; the summary that follows is left open.
+neu_importieren() {
+  local wastun
+  tasten alt+d i
+  fenster "Vokabeln importieren" >/dev/null
+  tippen "$1"
+  tasten Return
+  fenster "Import-Vorschau" >/dev/null
+  tasten Return
+  fenster_weg "Import-Vorschau"
+  wastun=$(fenster "Was möchtest du tun ???")
+  klicken "$wastun" 170 50 # "Eine neue Datei erstellen"
+  fenster "In welche Datei möchtest du deine Vokabeln speichern" >/dev/null
+  tippen "$2"
+  tasten Return
+}
+
 # Windows-1252 bytes of a UTF-8 text, one CR LF after each argument.
 cp_zeilen() {
   local z

@@ -5,6 +5,8 @@
 #include "common/UiHilfen.h"
 #include "editor/VokabelGrid.h"
 #include "editor/frmVokBearbeiten.h"
+#include "ui/Zeichenleiste.h"
+#include "lists/Listensprache.h"
 #include "editor/modBearbeiten.h"
 #include "lists/DateiErsetzen.h"
 #include "lists/dlgFilewahl.h"
@@ -356,3 +358,21 @@ TEST_F(EditorFenster, F5AndTheContextMenuSayTheCurrentRowsForeignWord)
 }
 
 } // namespace
+
+// A Polish list's letters go under the grid, which gives up its lowest rows for them, and
+// type into the cell being edited.
+TEST_F(EditorFenster, TheCharacterBarTypesIntoTheCell)
+{
+    ASSERT_TRUE(ListenspracheSetzen(liste, "Polnisch"));
+    modBearbeiten::ListeLaden(liste, nullptr);
+    frmVokBearbeiten w(liste, modBearbeiten::Zeilen, modBearbeiten::ListeSpeichern);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_FALSE(w.leiste->isHidden());
+    EXPECT_EQ(w.leiste->knoepfe().size(), 9);
+    EXPECT_EQ(Ueberdeckt(w.leiste, {w.txtVokabel}), QStringList());
+    EXPECT_LT(w.GrdVok->geometry().bottom(), w.leiste->y());
+    Klicken(w, 1, 1);
+    QTest::keyClick(w.txtVokabel, Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(w.GrdVok->TextMatrix(1, 1), QString::fromUtf8("houseł"));
+}

@@ -5,6 +5,7 @@
 #include "lists/DateiErsetzen.h"
 #include "common/UiHilfen.h"
 #include "entry/frmVokEingabe.h"
+#include "ui/Zeichenleiste.h"
 #include "lists/TextDatei.h"
 #include "lists/Vokabeleintrag.h"
 
@@ -147,8 +148,8 @@ TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
     const std::tuple<const char*, const char*, const char*> faelle[] = {
         {"C#", "Programmiersprache", "#"},
         {"house", "Haus#Heim", "#"},
-        {"L\u0101tvija", "Lettland", "\u0101"},
-        {"arrow", "Pfeil \u2192", "\u2192"},
+        {"L\uE000tvija", "Lettland", "U+E000"},
+        {"arrow", "Pfeil \u0378", "U+0378"},
     };
     for (auto [vokabel, bedeutung, zeichen] : faelle) {
         Eingeben(w, vokabel, bedeutung);
@@ -160,6 +161,25 @@ TEST_F(EingabeTest, UnstorableCharactersAreRefusedAndTheTextsKept)
     }
     EXPECT_EQ(LiesBytes(liste), CpZeilen({"001#a#b#0#0#"}));
     EXPECT_TRUE(meldungen.empty());
+}
+
+// A new list whose first pair is Russian gets the Russian letters under the boxes, and
+// the message moves below them.
+TEST_F(EingabeTest, TheCharacterBarComesWithTheListsLanguage)
+{
+    frmVokEingabe w(ordner.datei("Wörter.dva"));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(w.leiste->isHidden());
+    Eingeben(w, "дом", "Haus");
+    ASSERT_FALSE(w.leiste->isHidden());
+    EXPECT_EQ(w.leiste->zeichen().size(), 33);
+    EXPECT_EQ(Ueberdeckt(w.leiste), QStringList());
+    EXPECT_GT(w.lblMeldung->y(), w.leiste->geometry().bottom());
+    EXPECT_GT(w.leiste->y(), w.txtBedeutung->geometry().bottom());
+    w.txtVokabel->setFocus();
+    QTest::keyClick(w.txtVokabel, Qt::Key_2, Qt::AltModifier);
+    EXPECT_EQ(w.txtVokabel->text(), QString::fromUtf8("б"));
 }
 
 TEST_F(EingabeTest, AListThatCannotBeWrittenReportsAndKeepsThePair)

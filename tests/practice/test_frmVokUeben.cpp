@@ -8,6 +8,8 @@
 #include "lists/Zufall.h"
 #include "practice/Abfrage.h"
 #include "practice/frmVokUeben.h"
+#include "ui/Zeichenleiste.h"
+#include "lists/Listensprache.h"
 
 #include <QAction>
 #include <QDir>
@@ -663,9 +665,11 @@ TEST_F(UebenFensterTest, HeuteUebenRepeatsAMissedWordUntilRightAndThenEnds)
     const QString dva = Liste(DreiZeilen);
     Tagesplan::Heute heute;
     heute.listen = {{dva, "Englisch", {}, 20, {1, 3}, {{"house", "Haus"}, {"tree", "Baum"}}}};
+    ASSERT_TRUE(ListenspracheSetzen(dva, "Russisch")); // the bar follows the word's list
     frmVokUeben w{Uebung(heute)};
     w.setWindowTitle(QString::fromUtf8("Heute üben"));
     w.show();
+    EXPECT_EQ(w.findChild<Zeichenleiste*>()->knoepfe().size(), 33);
     QStringList gefragt{w.Vokabel()};
     Falsch(w);
     EXPECT_FALSE(QFile::exists(StufenDatei(dva, u'g')));
@@ -683,3 +687,31 @@ TEST_F(UebenFensterTest, HeuteUebenRepeatsAMissedWordUntilRightAndThenEnds)
 }
 
 } // namespace
+
+// The letters of the list's language under the answer box, covering nothing, typing into
+// the answer; none for an English list.
+TEST_F(UebenFensterTest, TheCharacterBarTypesIntoTheAnswer)
+{
+    const struct {
+        const char* basis;
+        qsizetype zeichen;
+    } faelle[] = {{"Griechisch", 36}, {"Russisch", 33}, {"Englisch", 0}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.basis);
+        Liste(DreiZeilen, 2, f.basis);
+        frmVokUeben w(gewaehlt, 2);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        auto* leiste = w.findChild<Zeichenleiste*>();
+        ASSERT_TRUE(leiste);
+        EXPECT_EQ(leiste->knoepfe().size(), f.zeichen);
+        if (f.zeichen == 0) {
+            EXPECT_TRUE(leiste->isHidden());
+            continue;
+        }
+        EXPECT_EQ(Ueberdeckt(leiste), QStringList());
+        EXPECT_GT(leiste->y(), w.txtBedeutung->geometry().bottom());
+        QTest::keyClick(w.txtBedeutung, Qt::Key_1, Qt::AltModifier);
+        EXPECT_EQ(w.txtBedeutung->text(), leiste->zeichen()[0]);
+    }
+}

@@ -13,10 +13,11 @@ using namespace testhilfen;
 
 namespace {
 
-QString PdfTextVon(const QString& pdf)
+QString PdfTextVon(const QString& pdf, const QString& werkzeug = QStringLiteral("pdftotext"))
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(werkzeug, werkzeug == QLatin1String("pdftotext") ? QStringList{QStringLiteral("-layout"), pdf, QStringLiteral("-")}
+                                                               : QStringList{pdf});
     if (!p.waitForFinished(20000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
@@ -59,5 +60,27 @@ TEST(Abfrageblatt, OneColumnEmptyWithNameAndDate)
         EXPECT_EQ(bedeutungen == paare.size(), a.bedeutung) << bedeutungen;
         EXPECT_EQ(bedeutungen < paare.size() / 2, !a.bedeutung) << bedeutungen;
         EXPECT_EQ(vokabeln < paare.size() / 2, !a.vokabel) << vokabeln;
+    }
+}
+
+// Greek and Cyrillic words print in the print font itself (its glyphs are embedded, no
+// fallback font is needed, so no boxes), on the list and on the test sheet.
+TEST(Abfrageblatt, GreekAndCyrillicPrintInThePrintFont)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdffonts")).isEmpty())
+        GTEST_SKIP() << "pdffonts (poppler-utils) is not installed";
+    TempProgrammordner ordner;
+    const QList<WortPaar> paare = {{QString::fromUtf8("ψάρι"), "Fisch"}, {QString::fromUtf8("ώρα"), "Stunde"},
+                                   {QString::fromUtf8("съесть"), "aufessen"}, {QString::fromUtf8("ёж"), "Igel"}};
+    for (const Druckart art : {Druckart::Liste, Druckart::OhneBedeutung}) {
+        const QString pdf = ordner.datei(QStringLiteral("Schriften%1.pdf").arg(int(art)));
+        ASSERT_TRUE(PdfSchreiben(pdf, QString::fromUtf8("Ελληνικά и русский"), paare, art));
+        const QString text = PdfTextVon(pdf);
+        for (const WortPaar& p : paare)
+            EXPECT_TRUE(text.contains(p.Vokabel)) << p.Vokabel.toStdString();
+        QStringList schriften = PdfTextVon(pdf, QStringLiteral("pdffonts")).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        ASSERT_FALSE(schriften.isEmpty());
+        for (const QString& z : schriften)
+            EXPECT_TRUE(z.startsWith(QLatin1String("LiberationSans"))) << z.toStdString();
     }
 }

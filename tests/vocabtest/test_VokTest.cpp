@@ -11,6 +11,9 @@
 #include "lists/dlgWasTun.h"
 #include "vocabtest/dlgTestfolge.h"
 #include "vocabtest/frmVokTest.h"
+#include "ui/Zeichenleiste.h"
+#include <QToolButton>
+#include "lists/Listensprache.h"
 #include "vocabtest/modVokTest.h"
 
 #include <QAction>
@@ -394,3 +397,30 @@ TEST_F(TestFensterTest, FertigStaysBoldAfterItsResetAndTheDirectionLabelsBecomeR
 }
 
 } // namespace
+
+// Answers in Russian get the Russian letters under the rows, typing into the row that had
+// the focus; grading takes them away. Answers in German get none.
+TEST_F(VokTest, TheCharacterBarServesTheForeignAnswers)
+{
+    SchreibeBytes(ordner.datei("Liste.dva"), Liste(30));
+    ASSERT_TRUE(ListenspracheSetzen(ordner.datei("Liste.dva"), "Russisch"));
+    for (const bool deutschNachFremd : {true, false}) {
+        SCOPED_TRACE(deutschNachFremd);
+        const int tests = Starten([&](dlgTestfolge* w) { Klick(deutschNachFremd ? w->LblDeutsch : w->lblFremdsprache); },
+                                  [&](frmVokTest* w) {
+                                      EXPECT_EQ(w->leiste->isHidden(), !deutschNachFremd);
+                                      if (deutschNachFremd) {
+                                          EXPECT_EQ(Ueberdeckt(w->leiste, {w->lblNote}), QStringList());
+                                          QApplication::setActiveWindow(w);
+                                          w->txtEingabe[3]->setFocus();
+                                          w->leiste->knoepfe()[0]->setFocus(); // Tab went into the bar
+                                          Klick(w->leiste->knoepfe()[1]);
+                                          EXPECT_EQ(w->txtEingabe[3]->text(), QString::fromUtf8("б"));
+                                          Klick(w->lblok);
+                                          EXPECT_TRUE(w->leiste->isHidden());
+                                      }
+                                      Klick(w->lblcancler);
+                                  });
+        EXPECT_EQ(tests, 1);
+    }
+}

@@ -73,7 +73,12 @@ QString ImportSprache(const ImportVorlage& vorlage)
     for (const QString& a : angaben)
         if (const QString s = SpracheAusKennung(a); !s.isEmpty())
             return s;
-    return {};
+    // Nothing names it: the script of the words may (Cyrillic, Greek, ă ș ț, …).
+    QStringList woerter;
+    const qsizetype ab = vorlage.einstellungen.kopfzeile ? 1 : 0;
+    for (qsizetype r = ab; r < std::min<qsizetype>(tab.zeilen.size(), ab + 1000); ++r)
+        woerter.append(tab.Zelle(r, c));
+    return SpracheAusSchrift(woerter);
 }
 
 } // namespace lerno

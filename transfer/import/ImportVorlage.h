@@ -35,7 +35,8 @@ bool VorlageNeuLesen(ImportVorlage& vorlage, Kodierung kodierung, QChar trenner,
                      const ImportFortschritt& fortschritt = {});
 
 // The language of the word column, as the file's language identifiers or its header name
-// it (German name, see lists/Listensprache.h); empty when it says nothing.
+// it (German name, see lists/Listensprache.h), or else as the script of its first
+// thousand words shows (SpracheAusSchrift); empty when nothing tells.
 QString ImportSprache(const ImportVorlage& vorlage);
 
 } // namespace lerno

@@ -41,9 +41,10 @@ Titel TitelArt(const QString& roh)
             t.insert(QString::fromUtf8(s), Titel::Wort);
         for (const char* s : {"englisch", "französisch", "spanisch", "italienisch", "latein", "lateinisch",
                               "russisch", "griechisch", "niederländisch", "portugiesisch", "polnisch", "türkisch",
+                              "rumänisch", "ukrainisch", "tschechisch",
                               "english", "french", "français", "spanish", "español", "italian", "italiano", "latin",
-                              "russian", "greek", "dutch", "portuguese", "polish", "turkish", "en", "fr", "es",
-                              "it", "la"})
+                              "russian", "greek", "dutch", "portuguese", "polish", "turkish", "romanian", "ukrainian",
+                              "czech", "en", "fr", "es", "it", "la"})
             t.insert(QString::fromUtf8(s), Titel::Sprache);
         for (const char* s : {"level", "stufe", "unit", "lektion", "kapitel", "chapter", "lesson", "page", "seite",
                               "nr", "nummer", "number", "no", "id", "#"})
@@ -59,9 +60,12 @@ bool NurZahl(const QString& feld)
     return zahl.match(feld).hasMatch();
 }
 
-// Signs of a German word: an article, an umlaut or ß, a capital first letter.
+// Signs of a German word: an article, an umlaut or ß, a capital first letter; never a
+// word in another script (a Russian noun has a capital too).
 bool SiehtDeutschAus(const QString& feld)
 {
+    if (!SpracheAusSchrift({feld}).isEmpty())
+        return false;
     static const QRegularExpression zeichen(
         QStringLiteral("^(der|die|das|ein|eine|den|dem) |[äöüÄÖÜß]|^\\p{Lu}"));
     return zeichen.match(feld.trimmed()).hasMatch();

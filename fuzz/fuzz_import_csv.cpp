@@ -48,9 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_PRUEFEN(records->count("\r\n") == inhalt.paare.size());
 
     // The line rule below reads LF lines in UTF-8 or Windows-1252 without Anki's "#key:"
-    // lines, HTML or tidied blanks.
+    // lines (also behind a mark), HTML or tidied blanks.
     const Kodierung k = KodierungErkennen(bytes);
-    const bool schlicht = !bytes.contains('\r') && !bytes.startsWith('#') && !bytes.contains('<') && !bytes.contains('&')
+    const bool anki = bytes.startsWith('#') || bytes.startsWith("\xEF\xBB\xBF#");
+    const bool schlicht = !bytes.contains('\r') && !anki && !bytes.contains('<') && !bytes.contains('&')
         && (k == Kodierung::Utf8 || k == Kodierung::Utf8MitBom || k == Kodierung::Windows1252);
     if (!bytes.contains('"') && schlicht) {
         // Without quotes a record is one line: each line with content (but the first,

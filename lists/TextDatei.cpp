@@ -1,6 +1,7 @@
 #include "lists/TextDatei.h"
 
 #include "lists/DateiErsetzen.h"
+#include "lists/Utf8Roh.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -111,6 +112,9 @@ QString Dekodieren(QByteArrayView bytes, Listenkodierung k)
 {
     if (k == Listenkodierung::Cp1252)
         return AusCp1252Roh(bytes.data(), bytes.size());
+    // Only a list with the mark can hold bytes that are no UTF-8: they are kept.
+    if (!bytes.isValidUtf8())
+        return Utf8RohDekodieren(bytes);
     // A U+FEFF inside a line is text and stays; only the file's own mark was cut off.
     // fromUtf8 would drop one at the start of the line: there it takes a decoder, which
     // costs more for each line than the conversion itself.
@@ -124,11 +128,12 @@ std::optional<QByteArray> Kodieren(const QString& text, Listenkodierung k)
 {
     if (k == Listenkodierung::Cp1252)
         return NachCp1252(text);
-    // A lone surrogate has no UTF-8 form; it would come back as another character.
     QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless | QStringEncoder::Flag::ConvertInitialBom);
     QByteArray out = utf8(text);
+    // A lone surrogate: a byte kept from a damaged line goes back as it was; any other has
+    // no UTF-8 form.
     if (utf8.hasError())
-        return std::nullopt;
+        return Utf8RohKodieren(text);
     return out;
 }
 

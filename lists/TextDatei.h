@@ -36,10 +36,12 @@ Listenkodierung KodierungErkennen(QByteArrayView bytes);
 // Bytes a file in that encoding begins with: the mark, or nothing.
 QByteArrayView Kopf(Listenkodierung k);
 
-// One line's bytes (without line end or mark) as text.
+// One line's bytes (without line end or mark) as text. In UTF-8, a byte that is no UTF-8
+// (a damaged list with the mark) is kept as a lone surrogate (lists/Utf8Roh.h).
 QString Dekodieren(QByteArrayView bytes, Listenkodierung k);
 
-// Text as bytes of that encoding; nullopt when Windows-1252 cannot hold a character.
+// Text as bytes of that encoding, kept bytes as they were; nullopt when Windows-1252
+// cannot hold a character or a lone surrogate stands for no byte.
 std::optional<QByteArray> Kodieren(const QString& text, Listenkodierung k);
 
 // A whole file of lines in that encoding: the mark (if any), then every line + CR LF.

@@ -102,6 +102,19 @@ TEST(TextDatei, AllBytesSurviveAReadAndRewriteOfAFile)
     ASSERT_EQ(zeilen->size(), 2);
     ASSERT_TRUE(ZeilenAnhaengen(dir.filePath("b.dva"), *zeilen));
     EXPECT_EQ(LiesBytes(dir.filePath("b.dva")), LiesBytes(dir.filePath("a.dva")));
+
+    // A damaged list with the UTF-8 mark: bytes that are no UTF-8 (stray, cut, overlong,
+    // a surrogate's form) are written back as they were, not as U+FFFD.
+    const QByteArray damaged = "\xEF\xBB\xBF" + zeile + "\r\n001#gr\xC3\xBCn#\xED\xA0\x80\xF0\x9F\x98\r\n";
+    SchreibeBytes(dir.filePath("c.dva"), damaged);
+    const auto gelesen = ZeilenLesen(dir.filePath("c.dva"));
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(gelesen->at(1).left(8), QString::fromUtf8("001#grün"));
+    EXPECT_EQ(DateiInhalt(*gelesen, Listenkodierung::Utf8MitMarke), damaged);
+    EXPECT_EQ(ZeileLesen(dir.filePath("c.dva"), 2), gelesen->at(1));
+    // A lone surrogate that stands for no byte still has no form.
+    EXPECT_FALSE(Kodieren(QString(QChar(0xD800)), Listenkodierung::Utf8MitMarke));
+    EXPECT_FALSE(Kodieren(QString(QChar(0xDC41)), Listenkodierung::Utf8MitMarke));
 }
 
 TEST(TextDatei, AppendingAddsCrLfAndCreatesMissingFiles)

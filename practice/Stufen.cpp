@@ -89,7 +89,7 @@ public:
             else
                 fehler = t.Ergebnis().Fehlernummer();
         }
-        if (!temporaer_) {
+        if (temporaer_.isEmpty()) {
             e.AnfuegenFehlgeschlagen.append(pfad_);
             Vermerken(e, pfad_, fehler);
             return false;
@@ -99,10 +99,10 @@ public:
 
     bool Abschliessen(SichernErgebnis& e)
     {
-        if (!temporaer_)
+        if (temporaer_.isEmpty())
             return true;
-        const DateiErgebnis ok = ErsetzenAbschliessen(pfad_, *temporaer_);
-        temporaer_.reset();
+        const DateiErgebnis ok = ErsetzenAbschliessen(pfad_, temporaer_);
+        temporaer_.clear();
         if (!ok) {
             e.AnfuegenFehlgeschlagen.append(pfad_);
             Vermerken(e, pfad_, ok.Fehlernummer());
@@ -112,9 +112,9 @@ public:
 
     void Verwerfen()
     {
-        if (temporaer_)
-            ErsetzenVerwerfen(*temporaer_);
-        temporaer_.reset();
+        if (!temporaer_.isEmpty())
+            ErsetzenVerwerfen(temporaer_);
+        temporaer_.clear();
     }
 
 private:
@@ -124,7 +124,7 @@ private:
     QSet<QString> schluessel_;
     QStringList neu_;
     int lesefehler_ = 0;
-    std::optional<QString> temporaer_;
+    QString temporaer_; // the temporary with the new content; empty: none
 };
 
 void ScratchEntfernen(SichernErgebnis& e, const QString& dvd)

@@ -277,14 +277,10 @@ std::optional<QByteArray> AnhangBytes(const QByteArray& bisher, const QStringLis
         daten += '\n';
     else if (!bisher.isEmpty() && !bisher.endsWith('\n') && QByteArrayView(bisher) != Kopf(Listenkodierung::Utf8MitMarke))
         daten += "\r\n";
-    for (const QString& z : zeilen) {
-        const auto b = Kodieren(z, k);
-        if (!b)
-            return std::nullopt;
-        daten += *b;
-        daten += "\r\n";
-    }
-    return daten;
+    const auto neu = DateiInhalt(zeilen, k); // no mark: k is no longer Utf8MitMarke
+    if (!neu)
+        return std::nullopt;
+    return daten + *neu;
 }
 
 QByteArray AlsUtf8(const QByteArray& bytes)

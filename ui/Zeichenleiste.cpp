@@ -29,8 +29,8 @@ Zeichenleiste::Zeichenleiste(QWidget* parent, QList<QLineEdit*> felder)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* vorher, QWidget* jetzt) {
         auto* feld = qobject_cast<QLineEdit*>(jetzt);
         if (!feld || !felder_.contains(feld)) {
-            if (ziel_ && vorher == ziel_ && isAncestorOf(jetzt))
-                cursor_ = ziel_->cursorPosition();
+            if (QLineEdit* z = ziel(); z && vorher == z && isAncestorOf(jetzt))
+                cursor_ = z->cursorPosition();
             return;
         }
         // Back from the bar by Shift+Tab the box would select all it holds, and the next
@@ -220,7 +220,7 @@ void Zeichenleiste::einfuegen(int n, bool andererFall)
 
 void Zeichenleiste::setzen(int index, bool andererFall)
 {
-    QLineEdit* feld = ziel_.data();
+    QLineEdit* feld = ziel();
     if (index < 0 || index >= klein_.size() || !feld || !feld->isVisible() || !feld->isEnabled()
         || feld->isReadOnly())
         return;

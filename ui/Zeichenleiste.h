@@ -46,7 +46,7 @@ public:
     void folgtAuf(QWidget* nach);
 
     // The box a letter goes into now.
-    QLineEdit* ziel() const { return ziel_.data(); }
+    QLineEdit* ziel() const { return qobject_cast<QLineEdit*>(ziel_.data()); }
     // The letter buttons on show, in order, and the case toggle.
     QList<QToolButton*> knoepfe() const;
     QToolButton* grossKnopf() const { return grossKnopf_; }
@@ -67,7 +67,9 @@ private:
     QList<QToolButton*> reihe() const; // the buttons on show and the toggle, for the keys
 
     QList<QLineEdit*> felder_;
-    QPointer<QLineEdit> ziel_;
+    // A QWidget pointer: focus changes still arrive while a box is being destroyed, when
+    // it is no QLineEdit any more.
+    QPointer<QWidget> ziel_;
     QPointer<QWidget> nach_;
     QStringList klein_;
     QList<QToolButton*> alle_; // one per letter, shown or not in the current case

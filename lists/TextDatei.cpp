@@ -356,13 +356,13 @@ std::optional<QString> ZeileLesen(const QString& pfad, qsizetype nummer)
         gesucht.append(puffer + i, ende - i);
         abgeschlossen = lf != nullptr;
     }
-    // At the end of the file a line exists only if it has content.
+    if (nummer == 1 && gesucht.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
+        gesucht.remove(0, 3);
+    // At the end of the file a line exists only if it has content (a mark is none).
     if (zeile < nummer || (!abgeschlossen && gesucht.isEmpty()))
         return std::nullopt;
     if (gesucht.endsWith('\r'))
         gesucht.chop(1);
-    if (nummer == 1 && gesucht.startsWith(Kopf(Listenkodierung::Utf8MitMarke)))
-        gesucht.remove(0, 3);
     // Only a line with non-ASCII bytes needs the file's encoding: the mark tells it at
     // once, else it takes all of the file.
     if (!NurAscii(gesucht)) {

@@ -213,6 +213,7 @@ TEST(TextDatei, AListIsReadAndExtendedInItsOwnEncoding)
         EXPECT_EQ(ZeilenZaehlen(pfad), erwartet.size());
         for (qsizetype n = 1; n <= erwartet.size(); ++n)
             EXPECT_EQ(ZeileLesen(pfad, n), erwartet[n - 1]) << n;
+        EXPECT_FALSE(ZeileLesen(pfad, erwartet.size() + 1)); // no line past the last
 
         // An appended pair is written as the list is: never a second encoding in one file.
         const QString neu = QString::fromUtf8("003#neu#schön#0#0#");

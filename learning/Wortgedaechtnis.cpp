@@ -154,7 +154,7 @@ bool AntwortVermerken(const QString& liste, const WortPaar& paar, int bewertung,
     return AntwortenVermerken(liste, {Antwort{paar, bewertung, heute}});
 }
 
-bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten)
+bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten, const QSet<QString>* inListe)
 {
     Inhalt in = Lesen(liste);
     if (in.lesefehler)
@@ -168,13 +168,19 @@ bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten)
         beantwortet.insert(schluessel);
     }
     // Pairs the editor changed or removed start afresh should they come back.
-    if (const auto zeilen = ZeilenLesen(StufenDatei(liste, u'a'))) {
-        QSet<QString> inListe = beantwortet;
-        for (const QString& z : *zeilen)
-            if (const auto p = EintragLesen(z))
-                inListe.insert(Schluessel(*p));
-        in.woerter.removeIf([&](const auto& it) { return !inListe.contains(it.key()); });
+    QSet<QString> gelesen;
+    if (!inListe) {
+        if (const auto zeilen = ZeilenLesen(StufenDatei(liste, u'a'))) {
+            for (const QString& z : *zeilen)
+                if (const auto p = EintragLesen(z))
+                    gelesen.insert(Schluessel(*p));
+            inListe = &gelesen;
+        }
     }
+    if (inListe)
+        in.woerter.removeIf([&](const auto& it) {
+            return !inListe->contains(it.key()) && !beantwortet.contains(it.key());
+        });
     return Schreiben(liste, in.woerter);
 }
 

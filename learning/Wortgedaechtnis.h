@@ -22,6 +22,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -77,7 +78,10 @@ struct Antwort {
     QDate tag;
 };
 // Several answers to pairs of one list, in the order given, in one read and one write.
-bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten);
+// inListe: the keys of the pairs in the list's .dva as the caller has them; without them
+// the .dva is read to drop the words no longer in it.
+bool AntwortenVermerken(const QString& liste, const QList<Antwort>& antworten,
+                        const QSet<QString>* inListe = nullptr);
 
 // The words of a list (its .dva, any member's path) with their memory, as the plan takes
 // them: each pair once, in list order, by its key; `zeilen` holds each one's line number

@@ -36,7 +36,7 @@ Uebung::Herkunft Uebung::ListeLesen(const QString& pfad, const Leser& leser,
                                     std::vector<std::optional<WortPaar>>* paare)
 {
     // Every stage speaks in the language stored for the main list.
-    Herkunft h{pfad, SprachCode(Listensprache(StufenDatei(pfad, u'a'))), {}, {}, {}};
+    Herkunft h{pfad, SprachCode(Listensprache(StufenDatei(pfad, u'a'))), {}, {}, {}, {}};
     const auto zeilen = leser ? leser(pfad) : ZeilenLesen(pfad);
     if (!zeilen)
         return h;
@@ -55,12 +55,13 @@ Uebung::Herkunft Uebung::ListeLesen(const QString& pfad, const Leser& leser,
     return h;
 }
 
-Uebung::Uebung(const QString& liste, qint16 stufe, const Leser& leser) : liste_(liste), stufe_(stufe)
+Uebung::Uebung(const QString& liste, qint16 stufe, const Leser& leser)
+    : leser_(leser), liste_(liste), stufe_(stufe)
 {
     listen_.push_back(ListeLesen(liste, leser, &paare_));
 }
 
-Uebung::Uebung(const Tagesplan::Heute& heute, const Leser& leser) : heute_(true)
+Uebung::Uebung(const Tagesplan::Heute& heute, const Leser& leser) : leser_(leser), heute_(true)
 {
     for (const Tagesplan::Liste& l : heute.listen) {
         if (l.paare.isEmpty())
@@ -190,6 +191,26 @@ QString Uebung::Hilfe()
     return Abfrage::HilfeMaske(aktuell_.Sollantwort);
 }
 
+const QSet<QString>* Uebung::Hauptschluessel(Herkunft& h) const
+{
+    if (!h.hauptschluessel) {
+        const QString dva = StufenDatei(h.pfad, u'a');
+        QSet<QString> s;
+        if (dva == h.pfad) {
+            for (qsizetype i = 0; i < h.vokabeln.size(); ++i)
+                s.insert(Wortgedaechtnis::Schluessel({h.vokabeln[i], h.bedeutungen[i]}));
+        } else if (const auto zeilen = leser_ ? leser_(dva) : ZeilenLesen(dva)) {
+            for (const QString& z : *zeilen)
+                if (const auto paar = EintragLesen(z))
+                    s.insert(Wortgedaechtnis::Schluessel(*paar));
+        } else {
+            return nullptr; // the memory write tries the .dva itself
+        }
+        h.hauptschluessel = std::move(s);
+    }
+    return &*h.hauptschluessel;
+}
+
 bool Uebung::VermerkeSchreiben()
 {
     // One write per list, its answers in the order given; a list whose file cannot be
@@ -200,7 +221,8 @@ bool Uebung::VermerkeSchreiben()
         for (const auto& [liste, antwort] : std::as_const(vermerke_))
             if (size_t(liste) == l)
                 antworten.append(antwort);
-        if (antworten.isEmpty() || Wortgedaechtnis::AntwortenVermerken(listen_[l].pfad, antworten))
+        if (antworten.isEmpty()
+            || Wortgedaechtnis::AntwortenVermerken(listen_[l].pfad, antworten, Hauptschluessel(listen_[l])))
             continue;
         for (const Wortgedaechtnis::Antwort& a : std::as_const(antworten))
             bleiben.append({int(l), a});

@@ -129,6 +129,9 @@ private:
         QString sprachcode;
         QStringList vokabeln, bedeutungen; // every readable line's, for the lenient check
         std::vector<int> fehlerzahl;       // wrong answers per line; index 0 is line 1
+        // The keys of the main list's pairs, for the memory writes: taken from the lines
+        // above when they are the .dva's, else read once at the first write.
+        std::optional<QSet<QString>> hauptschluessel;
     };
     // A word of "Heute üben" still to be answered right.
     struct Heutewort {
@@ -138,11 +141,13 @@ private:
     };
 
     Herkunft ListeLesen(const QString& pfad, const Leser& leser, std::vector<std::optional<WortPaar>>* paare);
+    const QSet<QString>* Hauptschluessel(Herkunft& h) const;
     int ZeileZiehen();
     void Stellen(const WortPaar& paar, int zeile, int liste, qint16 testart);
     void Melden(const QString& text);
     QString UnlesbarText() const;
 
+    Leser leser_;
     QString liste_;
     qint16 stufe_ = 1;
     bool heute_ = false;

@@ -104,6 +104,13 @@ TEST(Wortgedaechtnis, EveryAnswerIsAReview)
         EXPECT_EQ(LiesBytes(g), alt) << int(s);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), 2) << "no temporary left";
+
+    // A practice session passes the keys it read: the list is not read again (here it is
+    // gone), and what is not among them is dropped.
+    ASSERT_TRUE(QFile::remove(liste));
+    const QSet<QString> inListe{QStringLiteral("tree#Baum")};
+    ASSERT_TRUE(Wortgedaechtnis::AntwortenVermerken(liste, {{{"tree", "Baum"}, 3, Heute.addDays(9)}}, &inListe));
+    EXPECT_EQ(Wortgedaechtnis::Lesen(liste).woerter.keys(), QStringList{"tree#Baum"});
     ASSERT_TRUE(Wortgedaechtnis::Entfernen(liste));
     EXPECT_FALSE(QFile::exists(g));
 }

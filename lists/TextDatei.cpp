@@ -98,9 +98,7 @@ Listenkodierung KodierungErkennen(QByteArrayView bytes)
     if (NurAscii(bytes))
         return Listenkodierung::Cp1252;
     // Overlong forms, surrogates and cut sequences are errors: such a file is no UTF-8.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString probe = utf8(bytes);
-    return utf8.hasError() ? Listenkodierung::Cp1252 : Listenkodierung::Utf8;
+    return bytes.isValidUtf8() ? Listenkodierung::Utf8 : Listenkodierung::Cp1252;
 }
 
 QByteArrayView Kopf(Listenkodierung k)

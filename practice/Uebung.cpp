@@ -191,7 +191,7 @@ QString Uebung::Hilfe()
     return Abfrage::HilfeMaske(aktuell_.Sollantwort);
 }
 
-const QSet<QString>* Uebung::Hauptschluessel(Herkunft& h) const
+const QSet<QString>* Uebung::Hauptschluessel(Herkunft& h)
 {
     if (!h.hauptschluessel) {
         const QString dva = StufenDatei(h.pfad, u'a');

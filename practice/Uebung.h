@@ -141,7 +141,7 @@ private:
     };
 
     Herkunft ListeLesen(const QString& pfad, const Leser& leser, std::vector<std::optional<WortPaar>>* paare);
-    const QSet<QString>* Hauptschluessel(Herkunft& h) const;
+    const QSet<QString>* Hauptschluessel(Herkunft& h);
     int ZeileZiehen();
     void Stellen(const WortPaar& paar, int zeile, int liste, qint16 testart);
     void Melden(const QString& text);
